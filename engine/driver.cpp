@@ -1,0 +1,133 @@
+// CONDLL: creates the report and the side file, initialises the run, writes
+// the input echo and runs the analyses in the order of the report.
+#include "driver.h"
+
+#include <cmath>
+#include <string>
+
+#include "input_echo.h"
+#include "keldor.h"
+#include "state.h"
+
+namespace keldor {
+
+namespace {
+
+std::string Field(const char* text, std::size_t width) {
+  return text == nullptr ? std::string(width, ' ') : std::string(text, width);
+}
+
+std::string TrimRight(const std::string& s) {
+  const auto end = s.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : s.substr(0, end + 1);
+}
+
+// Run start: stores the strings and opens both files. Returns false when the
+// run cannot go on (the report could not be created, or the side file could
+// not be opened, which the report says).
+bool StartRun(const char* outpath, const char* infile, const char* outfile, const char* title,
+              const char* version) {
+  S.OUTPATH = Field(outpath, 132);
+  S.INFILE = Field(infile, 80);
+  S.OUTFILE = Field(outfile, 80);
+  S.TITLE = Field(title, 80);
+  S.VERSION = Field(version, 5);
+  if (TrimRight(S.OUTPATH).empty()) S.OUTPATH = "KELDOR.OUT" + std::string(122, ' ');
+
+  S.side.close();
+  if (!S.report.create(TrimRight(S.OUTPATH))) return false;  // nowhere to say it
+  if (!S.side.create("KELDOR.DAT")) {
+    S.report.blank();
+    S.report.line(" ERROR OPENING KELDOR.DAT ***");
+    S.report.close();
+    return false;
+  }
+  return true;
+}
+
+void EndRun() {
+  S.report.close();
+  S.side.close();
+}
+
+// Shortens `count` to the shortest of the arrays that hold its entries and
+// adds a report line about the entries that were missing.
+void Clamp(std::int32_t& count, std::initializer_list<const RealArray*> arrays, const char* what,
+           std::vector<std::string>& lines) {
+  int have = count;
+  for (const RealArray* a : arrays)
+    if (a->size() < have) have = a->size();
+  if (have >= count) return;
+  lines.push_back(" ONLY " + std::to_string(have) + " OF " + std::to_string(count) + " " + what +
+                  " WERE SET; THE OTHERS ARE IGNORED ***");
+  count = have;
+}
+
+void Run(const char* outpath, const char* infile, const char* outfile, const char* title,
+         const char* version) {
+  if (!StartRun(outpath, infile, outfile, title, version)) return;
+  RunInit();
+  const std::vector<std::string> missing = CheckCounts();
+  InputEcho();
+  for (const std::string& line : missing) {
+    S.report.blank();
+    S.report.line(line);
+  }
+  EndRun();
+}
+
+}  // namespace
+
+void RunInit() {
+  if (S.IUNITS == 1) {
+    S.ES = 29000000.0f;
+    S.EC = 57000.0f * std::sqrt(S.FC);
+    S.STEP = 6.0f;
+  } else if (S.IUNITS == 2) {
+    S.ES = 200000.0f;
+    S.EC = 5000.0f * std::sqrt(S.FC);
+    S.STEP = 150.0f;
+  }
+  S.ASEC = S.CSEC = S.MDES = S.VDES = S.TSEC = S.TMIN = 0.0f;
+  S.PEH = S.PESH = S.PEQH = S.YAPPE = S.YAPPES = S.YAPPEQ = S.XAPP = S.HBACK = 0.0f;
+  S.WDEAD = S.MDEAD = S.WLIVE = S.MLIVE = S.WSURV = S.MSURV = S.WSOIL = S.MSOIL = 0.0f;
+  S.IOK = 0;
+  S.NPILES = 0.0f;
+  S.WH = 0.0f;
+  for (int j = 1; j <= S.NROWS && j <= S.PLOAD.size(); ++j) S.PLOAD(j) = 0.0f;
+  S.IPRINT = 1;
+  S.ILOC = 1;
+  S.STOPRUN = false;
+}
+
+std::vector<std::string> CheckCounts() {
+  std::vector<std::string> lines;
+  Clamp(S.NLC, {&S.FD, &S.FL, &S.FE, &S.FSUR, &S.FW, &S.FEQ, &S.HCOMB, &S.VCOMB, &S.MRCOMB,
+                &S.MOCOMB},
+        "LOAD COMBINATIONS", lines);
+  if (S.ISOIL == 2) {
+    Clamp(S.NSEG, {&S.LSEG, &S.ASEG, &S.XGBEG, &S.YGBEG, &S.XGEND, &S.YGEND}, "GROUND SEGMENTS",
+          lines);
+    Clamp(S.NSUR, {&S.SURL, &S.XSBEG, &S.YSBEG, &S.XSEND, &S.YSEND},
+          "IRREGULAR SURCHARGE LOADS", lines);
+  }
+  if (S.IFOOT == 2 && S.IMODE == 2)
+    Clamp(S.NROWS, {&S.PILEX, &S.PILEB, &S.PILES, &S.PLOAD}, "PILE ROWS", lines);
+  return lines;
+}
+
+}  // namespace keldor
+
+extern "C" void CONDLL(const char* OUTPATH, const char* INFILE, const char* OUTFILE,
+                       const char* TITLE, const char* VERSION) {
+  try {
+    keldor::Run(OUTPATH, INFILE, OUTFILE, TITLE, VERSION);
+  } catch (...) {
+    // Nothing may escape into the calling program; the report says the run
+    // did not finish.
+    keldor::S.report.blank();
+    keldor::S.report.line(" THE ANALYSIS STOPPED ON AN INTERNAL ERROR ***");
+    keldor::S.report.close();
+    keldor::S.side.close();
+  }
+}

@@ -1,0 +1,9 @@
+#include "footing.h"
+
+#include "state.h"
+
+namespace keldor {
+
+void FootingDesign() {}
+
+}  // namespace keldor

@@ -1,0 +1,9 @@
+#include "load_combinations.h"
+
+#include "state.h"
+
+namespace keldor {
+
+void PileLoadCombinations() {}
+
+}  // namespace keldor

@@ -1,0 +1,7 @@
+#include "state.h"
+
+namespace keldor {
+
+EngineState S;
+
+}  // namespace keldor

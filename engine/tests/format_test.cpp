@@ -1,0 +1,140 @@
+// The field edits, pinned on a table of boundary values.
+#include "format.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <locale>
+
+namespace keldor {
+namespace {
+
+struct RealCase {
+  float value;
+  int w, d;
+  const char* expected;
+};
+
+class GeneralEdit : public ::testing::TestWithParam<RealCase> {};
+
+TEST_P(GeneralEdit, WritesTheExpectedField) {
+  const RealCase& c = GetParam();
+  EXPECT_EQ(G(c.value, c.w, c.d), c.expected) << "value " << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GeneralEdit,
+    ::testing::Values(
+        // The examples of the report conventions.
+        RealCase{0.1234f, 10, 4, "0.1234    "}, RealCase{1.5f, 10, 4, " 1.500    "},
+        RealCase{12.5f, 10, 4, " 12.50    "}, RealCase{1234.0f, 10, 4, " 1234.    "},
+        // The float nearest 123.45 is 123.4499969..., so it rounds down.
+        RealCase{123.45f, 10, 4, " 123.4    "},
+        // Zero and negative zero: no sign.
+        RealCase{0.0f, 10, 4, " 0.000    "}, RealCase{-0.0f, 10, 4, " 0.000    "},
+        RealCase{0.0f, 12, 4, "   0.000    "},
+        // Negatives: the zero before the point goes when there is no room.
+        RealCase{-1.5f, 10, 4, "-1.500    "}, RealCase{-0.1234f, 10, 4, "-.1234    "},
+        RealCase{-1234.0f, 10, 4, "-1234.    "},
+        // Around 0.1: the magnitude after rounding to 4 digits decides.
+        RealCase{0.1f, 10, 4, "0.1000    "}, RealCase{0.099996f, 10, 4, "0.1000    "},
+        RealCase{0.09999f, 10, 4, "0.9999E-01"}, RealCase{-0.09999f, 10, 4, "-.9999E-01"},
+        // Around 10^4: rounding that carries into a new digit changes the form.
+        RealCase{9999.4f, 10, 4, " 9999.    "}, RealCase{9999.6f, 10, 4, "0.1000E+05"},
+        RealCase{9.99996f, 10, 4, " 10.00    "}, RealCase{99.99996f, 10, 4, " 100.0    "},
+        // Exact ties go to the even digit (12345 and 1.0625 are exact floats).
+        RealCase{12345.0f, 10, 4, "0.1234E+05"}, RealCase{12355.0f, 10, 4, "0.1236E+05"},
+        RealCase{1.0625f, 10, 4, " 1.062    "}, RealCase{0.15625f, 10, 4, "0.1562    "},
+        // Huge and tiny magnitudes.
+        RealCase{1.0e10f, 10, 4, "0.1000E+11"}, RealCase{-1.0e10f, 10, 4, "-.1000E+11"},
+        RealCase{1.0e-10f, 10, 4, "0.1000E-09"}, RealCase{3.4e38f, 10, 4, "0.3400E+39"},
+        RealCase{1.4e-45f, 10, 4, "0.1401E-44"},
+        // Other widths and digit counts used by the report.
+        RealCase{1.5f, 12, 4, "   1.500    "}, RealCase{1.53f, 10, 3, "  1.53    "},
+        RealCase{4.07f, 10, 3, "  4.07    "}, RealCase{123.456f, 10, 3, "  123.    "},
+        RealCase{1.0e10f, 9, 4, ".1000E+11"}, RealCase{-1.0e10f, 9, 4, "*********"}));
+
+TEST(GeneralEdit, NonFiniteValuesFillTheFieldWithAsterisks) {
+  EXPECT_EQ(G(std::numeric_limits<float>::infinity()), "**********");
+  EXPECT_EQ(G(-std::numeric_limits<float>::infinity()), "**********");
+  EXPECT_EQ(G(std::numeric_limits<float>::quiet_NaN()), "**********");
+  EXPECT_EQ(F(std::numeric_limits<float>::quiet_NaN(), 6, 3), "******");
+}
+
+class FixedEdit : public ::testing::TestWithParam<RealCase> {};
+
+TEST_P(FixedEdit, WritesTheExpectedField) {
+  const RealCase& c = GetParam();
+  EXPECT_EQ(F(c.value, c.w, c.d), c.expected) << "value " << c.value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FixedEdit,
+    ::testing::Values(
+        RealCase{1.0f, 6, 3, " 1.000"}, RealCase{1.4f, 6, 3, " 1.400"},
+        RealCase{0.333f, 6, 3, " 0.333"}, RealCase{-0.5f, 6, 3, "-0.500"},
+        RealCase{12.345f, 6, 3, "12.345"},
+        // Too wide for the field: asterisks.
+        RealCase{123.4567f, 6, 3, "******"}, RealCase{-12.345f, 6, 3, "******"},
+        // Without room the zero before the point is dropped.
+        RealCase{0.5f, 4, 3, ".500"}, RealCase{-0.5f, 5, 3, "-.500"},
+        // A value that prints as zero carries no sign.
+        RealCase{-0.0f, 6, 3, " 0.000"}, RealCase{-0.0004f, 6, 3, " 0.000"},
+        // Exact ties to even.
+        RealCase{0.125f, 5, 2, " 0.12"}, RealCase{0.375f, 5, 2, " 0.38"},
+        RealCase{2.5f, 10, 0, "        2."}, RealCase{3.5f, 10, 0, "        4."},
+        // F10.0 and F10.3 of the load distribution table.
+        RealCase{120.0f, 10, 0, "      120."}, RealCase{0.4f, 10, 0, "        0."},
+        RealCase{-120.4f, 10, 0, "     -120."}, RealCase{123456.7f, 10, 0, "   123457."},
+        RealCase{0.4f, 10, 3, "     0.400"}, RealCase{15.0f, 10, 3, "    15.000"},
+        RealCase{1234567.0f, 10, 3, "**********"}));
+
+TEST(IntegerEdit, RightJustifiesAndOverflowsIntoAsterisks) {
+  EXPECT_EQ(I(5, 2), " 5");
+  EXPECT_EQ(I(12, 2), "12");
+  EXPECT_EQ(I(123, 2), "**");
+  EXPECT_EQ(I(-5, 2), "-5");
+  EXPECT_EQ(I(-10, 2), "**");
+  EXPECT_EQ(I(0, 3), "  0");
+  EXPECT_EQ(I(1, 3), "  1");
+  EXPECT_EQ(I(12, 4), "  12");
+}
+
+TEST(IntegerEdit, MinimumDigitsAddLeadingZeros) {
+  EXPECT_EQ(I(2, 2, 2), "02");  // a day of 2
+  EXPECT_EQ(I(0, 2, 2), "00");
+  EXPECT_EQ(I(59, 2, 2), "59");
+  EXPECT_EQ(I(2007, 4, 4), "2007");
+  EXPECT_EQ(I(7, 4, 4), "0007");
+  EXPECT_EQ(I(-1, 2, 2), "**");  // the sign needs a third column
+}
+
+TEST(CharacterEdit, PadsOrCutsToTheFieldWidth) {
+  EXPECT_EQ(A("abc", 5), "abc  ");
+  EXPECT_EQ(A("abcdef", 3), "abc");
+  EXPECT_EQ(A("", 2), "  ");
+  EXPECT_EQ(X(3), "   ");
+  EXPECT_EQ(X(0), "");
+}
+
+// A comma-decimal locale (as a desktop session may set) must not reach the
+// report: the C++ global locale and, where installed, a C locale.
+TEST(Locale, DecimalPointStaysAPeriod) {
+  struct Comma : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+  };
+  const std::locale before = std::locale::global(std::locale(std::locale::classic(), new Comma));
+  std::string oldC = std::setlocale(LC_ALL, nullptr);
+  for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE", "fr_FR", "nl_NL.UTF-8"})
+    if (std::setlocale(LC_ALL, name) != nullptr) break;
+  EXPECT_EQ(G(1.5f), " 1.500    ");
+  EXPECT_EQ(G(1.0e10f), "0.1000E+11");
+  EXPECT_EQ(F(0.333f, 6, 3), " 0.333");
+  std::setlocale(LC_ALL, oldC.c_str());
+  std::locale::global(before);
+}
+
+}  // namespace
+}  // namespace keldor

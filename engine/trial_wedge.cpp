@@ -1,0 +1,9 @@
+#include "trial_wedge.h"
+
+#include "state.h"
+
+namespace keldor {
+
+void TrialWedge() {}
+
+}  // namespace keldor

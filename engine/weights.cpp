@@ -1,0 +1,9 @@
+#include "weights.h"
+
+#include "state.h"
+
+namespace keldor {
+
+void WeightsAndMoments() {}
+
+}  // namespace keldor

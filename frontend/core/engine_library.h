@@ -1,0 +1,49 @@
+// Binds the engine library by file name at run time and keeps it loaded.
+#pragma once
+
+#include <string>
+
+#include "keldor.h"
+
+namespace fe {
+
+// The engine library's file name; the program looks for it in its own folder.
+inline constexpr const char* kEngineLibraryName = "libkeldor.so";
+
+class EngineLibrary {
+ public:
+  // Loads the library at `path` and resolves every export. On failure returns
+  // false, leaves the object unloaded and puts the system's reason in `error`.
+  bool load(const std::string& path, std::string* error);
+  bool loaded() const { return handle_ != nullptr; }
+  const std::string& path() const { return path_; }
+
+  // The library beside the running program (its own folder).
+  static std::string besideProgram();
+
+  decltype(&::SETOPT) SETOPT = nullptr;
+  decltype(&::SETMAT) SETMAT = nullptr;
+  decltype(&::SETSP) SETSP = nullptr;
+  decltype(&::SETLC) SETLC = nullptr;
+  decltype(&::SETSCON) SETSCON = nullptr;
+  decltype(&::SETWCON) SETWCON = nullptr;
+  decltype(&::SETRCON) SETRCON = nullptr;
+  decltype(&::SETSF) SETSF = nullptr;
+  decltype(&::SETPF) SETPF = nullptr;
+  decltype(&::SETPI) SETPI = nullptr;
+  decltype(&::SETLF) SETLF = nullptr;
+  decltype(&::SETIRR) SETIRR = nullptr;
+  decltype(&::SETSUR) SETSUR = nullptr;
+  decltype(&::CONDLL) CONDLL = nullptr;
+
+ private:
+  void* handle_ = nullptr;  // never closed: the library stays loaded
+  std::string path_;
+};
+
+// The process's one engine binding, loaded from beside the program at the
+// first call. Returns nullptr (and the reason in `error`) when it cannot be
+// loaded; a later call tries again.
+EngineLibrary* Engine(std::string* error);
+
+}  // namespace fe

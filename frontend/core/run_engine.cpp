@@ -1,0 +1,79 @@
+#include "run_engine.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+
+namespace fe {
+
+namespace {
+
+// A copy of an array group with at least `count` records after the unused
+// element 0, so that the engine, which reads `count` entries from record 1,
+// never reads past the end of the record's storage.
+std::vector<float> padded(const RecordArray& a, std::int32_t count) {
+  const std::size_t need = static_cast<std::size_t>(std::max<std::int32_t>(count, 0)) + 1;
+  std::vector<float> v(std::max<std::size_t>(need, 2), 0.0f);
+  std::copy(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(std::min(a.size(), need)), v.begin());
+  return v;
+}
+
+}  // namespace
+
+std::string VersionText(int major, int minor, int revision) {
+  const std::string joined =
+      std::to_string(major) + "." + std::to_string(minor) + std::to_string(revision);
+  // Read back as a number and written as number text, a blank for the sign
+  // (so a revision of 0 gives " 1.4", not " 1.40").
+  double value = 0.0;
+  std::from_chars(joined.data(), joined.data() + joined.size(), value);
+  char buf[32];
+  const auto res = std::to_chars(buf, buf + sizeof buf, value);
+  const std::string digits(buf, res.ptr);
+  return value < 0 ? digits : " " + digits;
+}
+
+void RunEngine(const EngineLibrary& e, InputRecord& r) {
+  r.VERSION.set(VersionText(kVersionMajor, kVersionMinor, kVersionRevision));
+
+  e.SETOPT(&r.IUNITS, &r.IMODE, &r.IDESIGN, &r.ISOIL, &r.IFOOT, &r.IOPTIM);
+  e.SETMAT(&r.RHOC, &r.FC, &r.FS, &r.RHOS, &r.PHI, &r.COH);
+  e.SETSP(&r.KA, &r.YE, &r.KAEQ, &r.YEQ, &r.KP, &r.KPEQ, &r.SS, &r.SSW, &r.SSEQ, &r.OPTSL);
+  e.SETLC(&r.PD, &r.PDX, &r.PL, &r.PLX, &r.VW, &r.MW, &r.AH, &r.AV, &r.VEQ, &r.MEQ, &r.NLC);
+  e.SETSCON(&r.H, &r.HT, &r.BETA, &r.SUR, &r.NSEG, &r.NSUR);
+  e.SETWCON(&r.TWMIN, &r.BWMIN, &r.BW, &r.TFMIN, &r.TF, &r.DKMAX, &r.DK, &r.WTMAX, &r.WT,
+            &r.WHMAX, &r.WF, &r.WTMIN);
+  e.SETRCON(&r.ASW, &r.ASFTOP, &r.ASFBOT, &r.CW, &r.CFTOP, &r.CFBOT, &r.DBAR, &r.RATIO);
+  if (r.IFOOT == 1) {
+    e.SETSF(&r.Q, &r.QW, &r.QEQ, &r.CS, &r.CSW, &r.CSEQ, &r.SFOT, &r.SFOTW, &r.SFOTEQ, &r.SFSL,
+            &r.SFSLW, &r.SFSLEQ);
+  } else if (r.IFOOT == 2) {
+    e.SETPF(&r.PILEDIA, &r.PILEME, &r.PILEMS, &r.PILEBAT, &r.PILEP, &r.PILEPW, &r.PILEPEQ,
+            &r.PILEV, &r.PILEVW, &r.PILEVEQ, &r.NROWS);
+    if (r.IMODE == 2) {
+      const auto x = padded(r.PILEX, r.NROWS), b = padded(r.PILEB, r.NROWS),
+                 s = padded(r.PILES, r.NROWS);
+      e.SETPI(&x[1], &b[1], &s[1]);
+    }
+  }
+  {
+    const auto fd = padded(r.FD, r.NLC), fl = padded(r.FL, r.NLC), fe = padded(r.FE, r.NLC),
+               fsur = padded(r.FSUR, r.NLC), fw = padded(r.FW, r.NLC),
+               feq = padded(r.FEQ, r.NLC);
+    e.SETLF(&fd[1], &fl[1], &fe[1], &fsur[1], &fw[1], &feq[1]);
+  }
+  if (r.ISOIL == 2) {
+    const auto l = padded(r.LSEG, r.NSEG), a = padded(r.ASEG, r.NSEG);
+    e.SETIRR(&l[1], &a[1]);
+    if (r.NSUR > 0) {
+      const auto s = padded(r.SURL, r.NSUR), xb = padded(r.XSBEG, r.NSUR),
+                 yb = padded(r.YSBEG, r.NSUR), xe = padded(r.XSEND, r.NSUR),
+                 ye = padded(r.YSEND, r.NSUR);
+      e.SETSUR(&s[1], &xb[1], &yb[1], &xe[1], &ye[1]);
+    }
+  }
+  e.CONDLL(r.OUTPATH.data(), r.INFILE.data(), r.OUTFILE.data(), r.TITLE.data(),
+           r.VERSION.data());
+}
+
+}  // namespace fe

@@ -1,0 +1,24 @@
+// Hands the record to the engine and runs it.
+#pragma once
+
+#include <string>
+
+#include "engine_library.h"
+#include "input_record.h"
+
+namespace fe {
+
+// The program's version: major, minor and revision.
+inline constexpr int kVersionMajor = 1;
+inline constexpr int kVersionMinor = 4;
+inline constexpr int kVersionRevision = 2;
+
+// The version text the engine prints: major "." minor revision, read back as a
+// number and written with a blank for its sign (1, 4, 2 gives " 1.42").
+std::string VersionText(int major, int minor, int revision);
+
+// Passes every value of the record to `engine` in the engine's calling order,
+// then runs the analysis. Fills VERSION from the program's version first.
+void RunEngine(const EngineLibrary& engine, InputRecord& record);
+
+}  // namespace fe
