@@ -35,8 +35,11 @@ int Available(int count, std::initializer_list<const RealArray*> arrays) {
 }
 
 // A force polygon closes only when the angle opposite the weight lies
-// strictly between 0 and pi; otherwise the trial gives that case no force.
-bool Closes(float denominator, float force) { return denominator > 0.0f && std::isfinite(force); }
+// strictly between 0 and pi, and soil in active failure pushes on the wall,
+// never pulls: otherwise the trial gives that case no force.
+bool Closes(float denominator, float force) {
+  return denominator > 0.0f && std::isfinite(force) && force >= 0.0f;
+}
 
 // Keeps the trial when it is the first force of the case or a strictly
 // greater one (among equal forces the steeper plane stays).
