@@ -3,6 +3,28 @@
 
 namespace keldor {
 
+// Searches a fan of plane failure surfaces from the base of the back plane
+// (ILOC 1: the stem's back face; otherwise the vertical through the heel end)
+// and leaves the critical earth, earth-plus-surcharge and seismic forces in
+// PEH, PESH, PEQH with their heights YAPPE, YAPPES, YAPPEQ, and XAPP, HBACK.
+// Writes its report block when IPRINT is 1.
 void TrialWedge();
+
+// The critical wedge of one case of the last TrialWedge call.
+struct CriticalWedge {
+  bool found = false;  // false: no trial gave this case a force
+  float force = 0.0f;  // total force, inclined at the wall friction angle
+  float theta = 0.0f;  // failure angle above the horizontal (radians)
+  float weight = 0.0f; // soil weight (with the surcharge for earth plus surcharge)
+  float xcg = 0.0f;    // centroid x measured from the toe
+  float ycg = 0.0f;    // centroid height above the base point
+};
+
+struct CriticalWedges {
+  CriticalWedge earth, withSurcharge, seismic;
+};
+
+// The critical wedges found by the last call (read by the tests).
+const CriticalWedges& LastCriticalWedges();
 
 }  // namespace keldor
