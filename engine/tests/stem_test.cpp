@@ -5,12 +5,15 @@
 // Expected sections were computed independently (a float-by-float evaluation
 // of the formulas and hand checks of the leading numbers, noted per case).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "driver.h"
+#include "keldor.h"
 #include "report_capture.h"
 #include "state.h"
 #include "stem.h"
@@ -631,6 +634,159 @@ TEST(StemSections, DesignThatCannotBeMadeSaysSo) {
   EXPECT_EQ(S.ASW, 0.0f);
   // The minimum thickness, 12 + BWMIN x 144, sets the batter.
   EXPECT_NEAR(S.BW, std::atan(S.BWMIN), 1e-6f);
+}
+
+
+// ---- Whole runs: the stem sections follow the input echo -----------------------
+
+// Sets the whole model through the exported operations (the reference
+// Rankine wall of the shared reference cases, English review by default) and
+// runs CONDLL in a temporary folder; returns the report lines.
+struct WholeRun {
+  int32_t units = 1, mode = 2, method = 1;
+  float h = 120.0f;
+  float twmin = 12.0f, bwmin = 0.0f, bw = 0.0f;
+  float rhos = 0.069444f, ka = 0.33333f, ye = 0.33333f, sur = 0.0f;
+  float fc = 4000.0f, fs = 60000.0f;
+  float asw = 0.5f, cw = 2.0f, dbar = 1.0f;
+  float fe = 1.0f, fsur = 0.0f;
+
+  Lines report() const {
+    const int32_t soil = 1, foot = 1, optim = 1, nlc = 1, zero_i = 0, one_i = 1;
+    const float z = 0.0f, one = 1.0f;
+    SETOPT(&units, &mode, &method, &soil, &foot, &optim);
+    const float rhoc = 0.086806f;
+    SETMAT(&rhoc, &fc, &fs, &rhos, &z, &z);
+    const float yeq = 0.5f;
+    SETSP(&ka, &ye, &z, &yeq, &z, &z, &z, &z, &z, &one_i);
+    SETLC(&z, &z, &z, &z, &z, &z, &z, &z, &z, &z, &nlc);
+    SETSCON(&h, &z, &z, &sur, &zero_i, &zero_i);
+    const float tf = 18.0f, wt = 36.0f, wf = 96.0f;
+    SETWCON(&twmin, &bwmin, &bw, &tf, &tf, &z, &z, &wt, &wt, &wf, &wf, &z);
+    const float half = 0.5f, three = 3.0f;
+    SETRCON(&asw, &half, &half, &cw, &cw, &three, &dbar, &half);
+    const float q = 20.0f, cs = 0.5f, two = 2.0f, one5 = 1.5f, one2 = 1.2f;
+    SETSF(&q, &q, &q, &cs, &cs, &cs, &two, &one5, &one5, &one5, &one2, &one2);
+    SETLF(&one, &z, &fe, &fsur, &z, &z);
+
+    char cwd[4096];
+    EXPECT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    // A folder of its own: the side file goes to the current folder.
+    const std::string dir = testing::TempDir() + "keldor_stem_run_" + std::to_string(getpid()) + "/";
+    EXPECT_EQ(mkdir(dir.c_str(), 0700), 0);
+    EXPECT_EQ(chdir(dir.c_str()), 0);
+    const std::string out = dir + "keldor_stem_run.out";
+    const std::string outpath = out + std::string(132 - out.size(), ' ');
+    const std::string name(80, ' '), title = "Stem run" + std::string(72, ' ');
+    CONDLL(outpath.c_str(), name.c_str(), name.c_str(), title.c_str(), " 1.42");
+    const Lines lines = SplitReport(ReadFile(out));
+    std::remove(out.c_str());
+    std::remove((dir + "KELDOR.DAT").c_str());
+    EXPECT_EQ(chdir(cwd), 0);
+    rmdir(dir.c_str());
+    return lines;
+  }
+};
+
+// The lines after the output banner that closes the input echo.
+Lines AfterEcho(const Lines& report) {
+  const std::string banner = " *                   OUTPUT DATA                     *";
+  for (std::size_t i = 0; i < report.size(); ++i)
+    if (report[i] == banner && i + 3 <= report.size())
+      return Lines(report.begin() + static_cast<long>(i + 3), report.end());
+  ADD_FAILURE() << "no output banner";
+  return {};
+}
+
+bool HasTable(const Lines& report) {
+  for (const std::string& line : report)
+    if (line == " W A L L   L O A D   D I S T R I B U T I O N") return true;
+  return false;
+}
+
+TEST(StemReport, ReferenceWallReviewFollowsTheEcho) {
+  // Same wall as the engine-level review above, set through the exported
+  // operations: the stem sections open the output data.
+  const Lines after = AfterEcho(WholeRun().report());
+  const Lines expected = Join({{
+                                   "",
+                                   " W A L L   D E S I G N",
+                                   kRule,
+                                   "",
+                                   " LOAD COMBINATION   1:",
+                                   "",
+                                   "   Shear  =  166.7    ",
+                                   "   Moment =  6666.    ",
+                                   "",
+                                   "     Shear capacity  =  1021.     > Design shear  =  166.7     OKAY",
+                                   "     Moment capacity = 0.1370E+06 > Design moment =  8889.     OKAY",
+                                   "     Steel area      = 0.5000     > Max stl area  = 0.1354     NG ***",
+                               },
+                               kTableHead,
+                               {
+                                   "        24.        7.       71.    12.000     0.000",
+                                   "        48.       27.      569.    12.000     0.001",
+                                   "        72.       60.     1920.    12.000     0.004",
+                                   "        96.      107.     4551.    12.000     0.009",
+                                   "       120.      167.     8889.    12.000     0.018",
+                               }});
+  ASSERT_GE(after.size(), expected.size());
+  EXPECT_EQ(Lines(after.begin(), after.begin() + static_cast<long>(expected.size())), expected);
+}
+
+TEST(StemReport, ReferenceWallWithSurchargeInDesignMode) {
+  // 250 psf with FSUR = 1: S = 0.33333 x 1.7361 x 120 = 69.44 at H/2
+  // (M = 166.7 x 40 + 69.44 x 60 = 10,833). Design: d = sqrt(10,833 /
+  // 672.9) = 4.0 in, under the 12 in minimum; 1.2 Mcr = 13,661 lies between
+  // Mu and 4/3 Mu, so the moment becomes 13,661; at d = 9.5 the quadratic
+  // gives 0.02733 (hand), the limit 0.5 rho_b d = 0.1354.
+  WholeRun run;
+  run.mode = 1;
+  run.sur = 1.7361f;
+  run.fsur = 1.0f;
+  const Lines after = AfterEcho(run.report());
+  ASSERT_GE(after.size(), 14u);
+  const Lines expected = {
+      "",
+      " W A L L   D E S I G N",
+      kRule,
+      "",
+      " LOAD COMBINATION   1:",
+      "",
+      "   Shear  =  236.1    ",
+      "   Moment = 0.1083E+05",
+      "",
+      "     Design moment   = 0.1366E+05",
+      "     Wall thickness  =  12.00    ",
+      "     Steel area      = 0.2733E-01",
+      "     Max steel area  = 0.1354    ",
+  };
+  EXPECT_EQ(Lines(after.begin(), after.begin() + static_cast<long>(expected.size())), expected);
+  EXPECT_EQ(after[expected.size() + 1], " W A L L   L O A D   D I S T R I B U T I O N");
+}
+
+TEST(StemReport, DistributionTableFromSixteenDesignSteps) {
+  // 16 x 6 = 96 in, 16 x 150 = 2400 mm.
+  WholeRun run;
+  run.h = 96.0f;
+  EXPECT_TRUE(HasTable(run.report()));
+  run.h = 95.9f;
+  const Lines low = run.report();
+  EXPECT_FALSE(HasTable(low));
+  EXPECT_FALSE(AfterEcho(low).empty());  // the wall design is still there
+
+  run.units = 2;
+  run.twmin = 300.0f;
+  run.cw = 50.0f;
+  run.dbar = 20.0f;
+  run.fc = 30.0f;
+  run.fs = 420.0f;
+  run.rhos = 1.885e-5f;
+  run.asw = 1.0f;
+  run.h = 2400.0f;
+  EXPECT_TRUE(HasTable(run.report()));
+  run.h = 2399.0f;
+  EXPECT_FALSE(HasTable(run.report()));
 }
 
 }  // namespace
