@@ -541,6 +541,8 @@ TEST(StemSections, IrregularBackfillDesignLoads) {
   S.PHI = Radians(30.0f);
   S.AH = 0.0f;
   S.AV = 0.0f;
+  S.SS = 0.0f;
+  S.SSEQ = 0.0f;
   const float len = 10000.0f, ang = 0.0f;
   S.NSEG = 1;
   for (RealArray* a : {&S.LSEG, &S.ASEG, &S.XGBEG, &S.YGBEG, &S.XGEND, &S.YGEND}) a->resize(1);
@@ -612,6 +614,17 @@ TEST(StemSections, TableRowsStopAtTheLastFullStep) {
   Load(w);
   S.STEP = 0.0f;  // no step (a unit code the run does not know): no rows, no endless loop
   EXPECT_EQ(CaptureReport(StemLoadTable), kTableHead);
+}
+
+TEST(StemSections, AbsurdHeightEndsTheTableInsteadOfRunningOn) {
+  // 10^7 in would give 416,666 rows; the table stops after 10000 and says so.
+  Wall w = ReferenceWall();
+  w.h = 1.0e7f;
+  Load(w);
+  const Lines lines = CaptureReport(StemLoadTable);
+  ASSERT_EQ(lines.size(), kTableHead.size() + 10001);
+  EXPECT_EQ(lines[kTableHead.size() + 9999].substr(0, 11), "    240000.");
+  EXPECT_EQ(lines.back(), "   THE TABLE ENDS AFTER 10000 ROWS ***");
 }
 
 TEST(StemSections, SingleCombinationHasNoMaximumLoadsBlock) {
