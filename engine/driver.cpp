@@ -8,6 +8,7 @@
 #include "input_echo.h"
 #include "keldor.h"
 #include "state.h"
+#include "stem.h"
 
 namespace keldor {
 
@@ -73,6 +74,8 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
     S.report.blank();
     S.report.line(line);
   }
+  WallDesign();
+  if (16.0f * S.STEP <= S.H) StemLoadTable();
   EndRun();
 }
 
