@@ -46,9 +46,10 @@ bool PileGroup(float& W, float& Mo, float& RM, float& Vp, float& Hall, float& Pm
     return false;
   }
   S.NPILES = N;
-  const float xcg = SX / N;
-  // Rows all at one distance have no moment of inertia; the sums would leave
-  // a rounding residue that the load distribution would divide by.
+  // Rows all at one distance have their centroid there and no moment of
+  // inertia; the sums would leave rounding residues, and the distribution
+  // would divide by one.
+  const float xcg = oneDistance ? S.PILEX(1) : SX / N;
   const float inertia = oneDistance ? 0.0f : SXX - xcg * xcg * N;
 
   // The resultant: W at xR from the toe. Without vertical load the net moment
