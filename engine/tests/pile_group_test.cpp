@@ -139,7 +139,15 @@ TEST(PileGroup, SingleRowCannotResistMoment) {
                              {"", "   PILE GROUP CANNOT RESIST MOMENT ***"})));
   EXPECT_NEAR(o.Pmax, 4800.0f, 0.01f);
   EXPECT_EQ(o.Pmax, o.Pmin);
+
+  // A design trial writes nothing, not even the failure.
+  S.IMODE = 1;
+  S.IPRINT = 0;
+  ReportCapture silent;
+  EXPECT_FALSE(Distribute(100.0f, 0.0f, 4000.0f, 0.0f).carried);
+  EXPECT_TRUE(silent.lines().empty());
 }
+
 
 // Rows all at one distance are one row. Their sums leave a rounding residue
 // (I = 2.4E-07 for two rows at 5.3 spaced 20 and 31) that would make the
@@ -196,17 +204,6 @@ TEST(PileGroup, NoRowsOrNoSpacingCarryNothing) {
   EXPECT_FALSE(o.carried);
   EXPECT_EQ(S.NPILES, 0.0f);
   EXPECT_EQ(o.Hall, 0.0f);  // no infinity from the zero spacing
-}
-
-// Design trials write nothing, not even the failure; the caller rejects them.
-TEST(PileGroup, DesignTrialsAreSilent) {
-  FreshState();
-  S.IMODE = 1;
-  S.IPRINT = 0;
-  SetRows({{12.0f, 0.0f, 48.0f}});
-  ReportCapture report;
-  EXPECT_FALSE(Distribute(100.0f, 0.0f, 4000.0f, 0.0f).carried);
-  EXPECT_TRUE(report.lines().empty());
 }
 
 }  // namespace
