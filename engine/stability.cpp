@@ -1,10 +1,257 @@
 #include "stability.h"
 
+#include <cmath>
+#include <string>
+
+#include "format.h"
+#include "load_combinations.h"
+#include "pile_group.h"
 #include "state.h"
 
 namespace keldor {
 
-void ExternalStability() {}
-void SoilPressure(float&, float&, float&, float&, float&, float&) {}
+namespace {
+
+// A failed check clears IOK. Returns true when the analysis must stop there
+// (design mode: the trial is rejected at its first failure).
+bool FailStops() {
+  S.IOK = 0;
+  return S.IMODE == 1;
+}
+
+// A safety factor passes while required / actual is below 1.01. A factor that
+// is not a positive finite number (a resistance that pushes, an overflow)
+// never passes.
+bool SafetyFactorPasses(float required, float actual) {
+  return actual > 0.0f && std::isfinite(actual) && RatioPasses(required, actual);
+}
+
+std::string SafetyFactorLine(const char* label, float actual, const char* relation,
+                             float required, const char* verdict) {
+  return label + G(actual, 10, 3) + relation + G(required, 10, 3) + verdict;
+}
+
+// Sliding, overturning, resultant and bearing of one combination on a spread
+// footing. Returns false when the analysis stops.
+bool SpreadFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
+  TextFile& out = S.report;
+  const bool print = S.IPRINT == 1;
+
+  if (print && S.OPTSL == 0 && r.VT != r.V) out.line("   Sliding weight     = " + G(r.VT));
+  const float Vs = S.OPTSL != 0 ? r.V : r.VT;
+  float RSL = Vs * set.CS + set.PP;
+  RSL = RSL + S.COH * S.WF;
+  if (print) out.line("   Sliding resistance = " + G(RSL));
+
+  // Without a lateral force there is nothing to slide the wall, and without
+  // an overturning moment nothing to turn it: those checks are not made. The
+  // blank line goes before the first safety factor line that is written.
+  const char* const kSliding = "   Sliding SF         = ";
+  const char* const kOverturning = "   Overturning SF     = ";
+  bool slidingChecked = false;
+  if (r.HL > 0.0f) {
+    slidingChecked = true;
+    const float SF = RSL / r.HL;
+    if (SafetyFactorPasses(set.SFSL, SF)) {
+      if (print) {
+        out.blank();
+        out.line(SafetyFactorLine(kSliding, SF, " > ", set.SFSL, " OKAY"));
+      }
+    } else {
+      if (FailStops()) return false;
+      out.blank();
+      out.line(SafetyFactorLine(kSliding, SF, " < ", set.SFSL, " NG ***"));
+    }
+  }
+  if (r.MO > 0.0f) {
+    const float SF = r.MR / r.MO;
+    if (SafetyFactorPasses(set.SFOT, SF)) {
+      if (print) {
+        if (!slidingChecked) out.blank();
+        out.line(SafetyFactorLine(kOverturning, SF, " > ", set.SFOT, " OKAY"));
+      }
+    } else {
+      if (FailStops()) return false;
+      if (!slidingChecked) out.blank();
+      out.line(SafetyFactorLine(kOverturning, SF, " < ", set.SFOT, " NG ***"));
+    }
+  }
+
+  float MO = r.MO, MR = r.MR, V = r.V, e = 0.0f, QTOE = 0.0f, QHEEL = 0.0f;
+  if (!SoilPressure(MO, MR, V, e, QTOE, QHEEL)) {
+    // No pressure under the footing; SoilPressure has said why.
+    return !FailStops();
+  }
+
+  // Regular loads must keep the resultant in the middle third; wind and
+  // seismic combinations may leave it and go on to the bearing check.
+  const bool windOrSeismic = S.FW(i) > 0.0f || S.FEQ(i) > 0.0f;
+  if (std::fabs(e) > S.WF / 6.0f && !windOrSeismic) {
+    if (FailStops()) return false;
+    out.blank();
+    out.line("     RESULTANT PRESSURE IS OUTSIDE OF KERN ***");
+    return true;
+  }
+
+  const float QMAX = QTOE > QHEEL ? QTOE : QHEEL;
+  if (RatioPasses(QMAX, set.Q)) {
+    if (print && QMAX != 0.0f) {
+      out.blank();
+      out.line("     Max pressure  = " + G(QMAX) + " < " + G(set.Q) + " OKAY");
+    }
+  } else {
+    if (FailStops()) return false;
+    out.blank();
+    out.line("     Max pressure  = " + G(QMAX) + " > " + G(set.Q) + " NG ***");
+  }
+  return true;
+}
+
+// Pile axial loads and lateral capacity of one combination. Returns false
+// when the analysis stops.
+bool PileFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
+  TextFile& out = S.report;
+  const bool print = S.IPRINT == 1;
+
+  if (S.IMODE == 1) {
+    S.HCOMB(i) = r.HL;
+    S.VCOMB(i) = r.V;
+    S.MRCOMB(i) = r.MR;
+    S.MOCOMB(i) = r.MO;
+  }
+
+  float W = r.V, Mo = r.MO, RM = r.MR, Vp = set.PILEV;
+  float Hall = 0.0f, Pmax = 0.0f, Pmin = 0.0f;
+  if (!PileGroup(W, Mo, RM, Vp, Hall, Pmax, Pmin)) {
+    // The group cannot carry the combination; PileGroup has said why.
+    return !FailStops();
+  }
+
+  const char* const kMaximum = "     Maximum axial load = ";
+  if (RatioPasses(Pmax, set.PILEP)) {
+    if (print) {
+      out.blank();
+      out.line(kMaximum + G(Pmax) + " < Allowable compression  = " + G(set.PILEP) + " OKAY");
+    }
+  } else {
+    if (FailStops()) return false;
+    out.blank();
+    out.line(kMaximum + G(Pmax) + " > Allowable compression  = " + G(set.PILEP) + " NG ***");
+  }
+
+  // Tension is allowed only under wind or seismic load, up to half the
+  // allowable compression, with no allowance.
+  const char* const kMinimum = "     Minimum axial load = ";
+  if (Pmin < 0.0f) {
+    if (!(S.FW(i) > 0.0f) && !(S.FEQ(i) > 0.0f)) {
+      if (FailStops()) return false;
+      out.line(kMinimum + G(Pmin) + " NG: PILE IS IN TENSION ***");
+    } else {
+      const float tension = set.PILEP / 2.0f;
+      if (std::fabs(Pmin) <= tension) {
+        if (print) out.line(kMinimum + G(Pmin) + " < Allowable tension      = " + G(tension) + " OKAY");
+      } else {
+        if (FailStops()) return false;
+        out.line(kMinimum + G(Pmin) + " > Allowable tension      = " + G(tension) + " NG ***");
+      }
+    }
+  }
+
+  // The passive resistance in front of the footing adds to the piles'.
+  Hall = Hall + set.PP;
+  const char* const kLateral = "     Total lateral load = ";
+  if (r.HL <= Hall) {
+    if (print) out.line(kLateral + G(r.HL) + " < Allowable lateral load = " + G(Hall) + " OKAY");
+  } else {
+    if (FailStops()) return false;
+    out.line(kLateral + G(r.HL) + " > Allowable lateral load = " + G(Hall) + " NG ***");
+  }
+
+  if (print && set.PP > 0.0f) {
+    out.blank();
+    out.line("     Note: Allowable lateral load includes ");
+    out.line("           passive resistance = " + G(set.PP));
+  }
+  return true;
+}
+
+}  // namespace
+
+void ExternalStability() {
+  const bool pile = S.IFOOT == 2;
+  if (S.IPRINT == 1) {
+    Heading(S.report, pile ? " P I L E   A N A L Y S I S"
+                           : " E X T E R N A L   S T A B I L I T Y   A N A L Y S I S");
+  }
+  const LateralLoads loads = LateralComponents();
+  for (int i = 1; i <= S.NLC; ++i) {
+    const Resultants r = CombinationResultants(loads, i);
+    if (S.IPRINT == 1) WriteCombinationBlock(i, r);
+    const LoadSetValues set = ValuesOf(LoadSetOf(i));
+    const bool goOn = pile ? PileFootingChecks(i, r, set) : SpreadFootingChecks(i, r, set);
+    if (!goOn) return;
+  }
+}
+
+bool SoilPressure(float& MO, float& MR, float& V, float& E, float& QTOE, float& QHEEL) {
+  TextFile& out = S.report;
+  const bool print = S.IPRINT == 1;
+  if (print) {
+    out.blank();
+    out.line("   SOIL PRESSURE:");
+  }
+
+  // The resultant lies at x from the toe; without vertical load it has no
+  // position (a load too small for its moments counts as none).
+  const float x = (MR - MO) / V;
+  if (!(V > 0.0f) || !std::isfinite(x)) {
+    E = 0.0f;
+    QTOE = 0.0f;
+    QHEEL = 0.0f;
+    if (S.IMODE != 1) {
+      out.blank();
+      out.line("     NO VERTICAL LOAD ON FOOTING ***");
+    }
+    return false;
+  }
+  const float e = S.WF / 2.0f - x;
+  E = e;
+  const float ae = std::fabs(e);
+
+  if (ae >= S.WF / 2.0f) {
+    QTOE = 0.0f;
+    QHEEL = 0.0f;
+    if (print) {
+      out.blank();
+      out.line("     Eccentricity  = " + G(e));
+      out.line("     RESULTANT PRESSURE IS OUTSIDE OF FOOTING ***");
+    }
+    return false;
+  }
+
+  if (ae > S.WF / 6.0f) {
+    // Partial compression: a triangle of pressure over 3 (WF / 2 - |e|).
+    const float qmax = 2.0f * V / (3.0f * (S.WF / 2.0f - ae));
+    QTOE = e >= 0.0f ? qmax : 0.0f;
+    QHEEL = e >= 0.0f ? 0.0f : qmax;
+    if (print) {
+      out.blank();
+      out.line("     Eccentricity  = " + G(e));
+      out.line("     Toe pressure  = " + G(QTOE));
+      out.line("     Footing is in partial compression");
+    }
+    return true;
+  }
+
+  QTOE = V / S.WF + 6.0f * V * e / (S.WF * S.WF);
+  QHEEL = V / S.WF - 6.0f * V * e / (S.WF * S.WF);
+  if (print) {
+    out.blank();
+    out.line("     Eccentricity  = " + G(e));
+    out.line("     Toe pressure  = " + G(QTOE));
+    out.line("     Heel pressure = " + G(QHEEL));
+  }
+  return true;
+}
 
 }  // namespace keldor

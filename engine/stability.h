@@ -3,7 +3,19 @@
 
 namespace keldor {
 
+// Checks the wall as a rigid body for every load combination: sliding,
+// overturning, the resultant on the base and the soil bearing for a spread
+// footing; the pile axial loads and the lateral capacity of the group for a
+// pile footing. A failed check clears IOK; in design mode it ends the
+// analysis, in review mode its NG line is written and the analysis goes on.
 void ExternalStability();
-void SoilPressure(float& MO, float& MR, float& V, float& E, float& QTOE, float& QHEEL);
+
+// Eccentricity E of the resultant of MO, MR and V (moments about the toe)
+// from the centre of the footing, positive towards the toe, and the toe and
+// heel pressures. Returns false when the footing takes no pressure: no
+// vertical load (V <= 0; E and both pressures are then 0), or the resultant
+// outside the base (|E| >= WF / 2). The caller counts that as a failure.
+[[nodiscard]] bool SoilPressure(float& MO, float& MR, float& V, float& E, float& QTOE,
+                                float& QHEEL);
 
 }  // namespace keldor
