@@ -5,10 +5,13 @@
 #include <cmath>
 #include <string>
 
+#include "footing.h"
 #include "input_echo.h"
 #include "keldor.h"
+#include "stability.h"
 #include "state.h"
 #include "stem.h"
+#include "weights.h"
 
 namespace keldor {
 
@@ -76,6 +79,7 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
   }
   WallDesign();
   if (16.0f * S.STEP <= S.H) StemLoadTable();
+  if (S.IMODE != 1) FinalAnalysis();
   EndRun();
 }
 
@@ -101,6 +105,14 @@ void RunInit() {
   S.IPRINT = 1;
   S.ILOC = 1;
   S.STOPRUN = false;
+}
+
+void FinalAnalysis() {
+  S.IPRINT = 1;
+  S.IOK = 1;
+  WeightsAndMoments();
+  ExternalStability();
+  FootingDesign();
 }
 
 std::vector<std::string> CheckCounts() {
