@@ -149,5 +149,17 @@ TEST(KeldorRun, AMissingEngineLibraryIsNamed) {
   EXPECT_FALSE(Exists(dir / "w.out"));
 }
 
+// The README's main job and the other bundled examples.
+TEST(KeldorRun, EveryBundledExampleRuns) {
+  for (const auto& entry : std::filesystem::directory_iterator(KELDOR_SOURCE_DIR "/examples")) {
+    if (entry.path().extension() != ".in") continue;
+    TempFolder cwd;
+    const Outcome o = KeldorRun({"-o", "r.out", entry.path().string()}, cwd.path());
+    EXPECT_EQ(o.status, 0) << entry.path() << '\n' << o.err;
+    EXPECT_EQ(o.out, "Output written to r.out\n");
+  }
+  EXPECT_TRUE(Exists(KELDOR_SOURCE_DIR "/examples/design-10ft-spread.in"));
+}
+
 }  // namespace
 }  // namespace keldor_test

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <istream>
@@ -411,8 +412,9 @@ bool SaveInputFile(InputRecord& r, const std::string& path, std::string* error) 
 
 bool LoadInputFile(InputRecord& r, const std::string& path, std::string* error) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    if (error) *error = "Cannot open file " + path + ": " + std::strerror(errno);
+  if (!file || std::filesystem::is_directory(path)) {
+    const int why = file ? EISDIR : errno;
+    if (error) *error = "Cannot open file " + path + ": " + std::strerror(why);
     return false;
   }
   InputRecord scratch = r;

@@ -296,7 +296,8 @@ TEST(LoadInputFile, FailureLeavesTheRecordAndFileNamesUnchanged) {
   EXPECT_FALSE(LoadInputFile(r, dir / "missing.in", &error));
   EXPECT_EQ(error, "Cannot open file " + (dir / "missing.in") + ": No such file or directory");
   EXPECT_EQ(r, before);
-  EXPECT_FALSE(LoadInputFile(r, dir.path().string(), &error));  // a folder
+  EXPECT_FALSE(LoadInputFile(r, dir.path().string(), &error));
+  EXPECT_EQ(error, "Cannot open file " + dir.path().string() + ": Is a directory");
   EXPECT_EQ(r, before);
 }
 
@@ -394,6 +395,25 @@ TEST(SaveInputFile, ReplacesAFileKeepingItsPermissionsAndFollowsLinks) {
   struct stat st {};
   ::stat((dir / "w.in").c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+}  // namespace
+}  // namespace fe
+
+namespace fe {
+namespace {
+
+// The bundled examples and the golden inputs are written as the program
+// writes them: loading one and saving it again changes no byte.
+TEST(InputFiles, BundledFilesAreInTheFormTheProgramWrites) {
+  for (const char* folder : {KELDOR_SOURCE_DIR "/examples", KELDOR_SOURCE_DIR "/tests/golden"})
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (entry.path().extension() != ".in" || entry.path().stem() == "older-five-options") continue;
+      InputRecord r = StartUp();
+      std::string error;
+      ASSERT_TRUE(LoadInputFile(r, entry.path().string(), &error)) << error;
+      EXPECT_EQ(Text(r), ReadFile(entry.path().string())) << entry.path();
+    }
 }
 
 }  // namespace
