@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "program.h"
+#include "test_support.h"
 
 namespace keldor_test {
 namespace {

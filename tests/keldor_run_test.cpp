@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "program.h"
+#include "test_support.h"
 
 namespace keldor_test {
 namespace {

@@ -131,35 +131,23 @@ TEST(ValidateInput, PileFootingRulesInOrder) {
   EXPECT_EQ(Validate(r), (Texts{"Pile spacing must be greater than zero"}));
 }
 
-TEST(ValidateInput, OneMessagePerCombinationWithoutADeadLoadFactor) {
+// One message per record that lacks its value. A count larger than its
+// arrays (a record built in code) reads the missing records as zero instead
+// of reading past the arrays.
+TEST(ValidateInput, OneMessagePerRecordWithoutItsValue) {
   InputRecord r = Valid();
-  r.NLC = 3;
-  r.FD = {0.0f, 0.0f, 1.2f, 0.0f};
-  EXPECT_EQ(Validate(r), (Texts{"No load combinations were specified",
-                                "No load combinations were specified"}));
-}
-
-TEST(ValidateInput, OneMessagePerMissingSegmentAndSurcharge) {
-  InputRecord r = Valid();
+  r.NLC = 4;
+  r.FD = {0.0f, 0.0f, 1.2f};
   r.ISOIL = 2;
   r.PHI = 30.0f;
   r.NSEG = 3;
   r.LSEG = {0.0f, 96.0f, 0.0f, -5.0f};
   r.NSUR = 2;
-  r.SURL = {0.0f, 0.0f, 0.0f};
-  EXPECT_EQ(Validate(r), (Texts{"No ground segments have been specified",
-                                "No ground segments have been specified",
-                                "Irregular surcharge load was not specified",
+  r.SURL = {0.0f, 10.0f, 0.0f};
+  const std::string noCombination = "No load combinations were specified";
+  const std::string noSegment = "No ground segments have been specified";
+  EXPECT_EQ(Validate(r), (Texts{noCombination, noCombination, noCombination, noSegment, noSegment,
                                 "Irregular surcharge load was not specified"}));
-}
-
-// A count larger than its arrays (a record built in code) reads the missing
-// records as zero instead of reading past the arrays.
-TEST(ValidateInput, ACountBeyondItsArraysFailsInsteadOfReadingPastThem) {
-  InputRecord r = Valid();
-  r.NLC = 3;
-  EXPECT_EQ(Validate(r), (Texts{"No load combinations were specified",
-                                "No load combinations were specified"}));
 }
 
 TEST(ValidateInput, RulesThatDependOnTheOptions) {

@@ -1,4 +1,5 @@
-// Running a built program of the project, as a user would from a shell.
+// Test helpers: temporary folders, whole files, and running a built program
+// of the project as a user would from a shell.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "program.h"
+#include "test_support.h"
 
 #include <fcntl.h>
 #include <stdlib.h>
