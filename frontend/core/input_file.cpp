@@ -412,8 +412,10 @@ bool SaveInputFile(InputRecord& r, const std::string& path, std::string* error) 
 
 bool LoadInputFile(InputRecord& r, const std::string& path, std::string* error) {
   std::ifstream file(path, std::ios::binary);
-  if (!file || std::filesystem::is_directory(path)) {
-    const int why = file ? EISDIR : errno;
+  const int openError = errno;
+  std::error_code ec;
+  if (!file || std::filesystem::is_directory(path, ec)) {
+    const int why = file ? EISDIR : openError;
     if (error) *error = "Cannot open file " + path + ": " + std::strerror(why);
     return false;
   }
