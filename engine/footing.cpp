@@ -255,13 +255,14 @@ struct PassMaxima {
   float toe = 0.0f, heel = 0.0f;  // required thicknesses
 };
 
-// Designs or checks one face with the loads in VDES and MDES. A design keeps
-// the largest thickness in `thickness` and the largest steel in `steel`; the
-// first combination of a pass starts both afresh.
-void DesignOrCheck(int i, float& thickness, float& steel, float givenSteel) {
+// Designs or checks one face with the loads in VDES and MDES. A review checks
+// the footing's thickness with the face's given `steel`; a design keeps the
+// largest thickness in `thickness` and the largest steel in `steel`, the
+// first combination of a pass starting both afresh.
+void DesignOrCheck(int i, float& thickness, float& steel) {
   if (S.IMODE != 1) {
     S.TSEC = S.TF;
-    S.ASEC = givenSteel;
+    S.ASEC = steel;
     SectionCheck();
     return;
   }
@@ -315,7 +316,7 @@ bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
   S.VDES = toe.V;
   S.MDES = toe.M;
   S.CSEC = S.DBAR / 2.0f + S.CFBOT;
-  DesignOrCheck(i, maxima.toe, S.ASFBOT, S.ASFBOT);
+  DesignOrCheck(i, maxima.toe, S.ASFBOT);
 
   // Heel: tension at the top, unless the upward pressure wins.
   const SectionLoads heel = HeelLoads(i, g, c, p);
@@ -336,7 +337,7 @@ bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
     }
   }
   // The heel's steel is the top steel, even under a load reversal.
-  DesignOrCheck(i, maxima.heel, S.ASFTOP, S.ASFTOP);
+  DesignOrCheck(i, maxima.heel, S.ASFTOP);
   return true;
 }
 
