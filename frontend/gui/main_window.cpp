@@ -134,6 +134,7 @@ QPushButton* frmMain::button(QGroupBox* f, const char* caption, const char* name
 void frmMain::buildTabs() {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("SSTabinter");
+  tabs_->setUsesScrollButtons(false);  // every tab caption stays readable
   setCentralWidget(tabs_);
 
   {
