@@ -2,6 +2,7 @@
 // start-up state, relabelling, enabling, the units question, typing into
 // boxes and count boxes, the editors, resets, files through the dialogs.
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -511,6 +513,13 @@ class MainWindowTest : public QObject {
                                        QString::fromStdString(dir / "bad.in")),
              qPrintable(ui_->events[2]));
     QVERIFY(*r_ == before);
+  }
+
+  void exitEndsTheProgramAtOnceWithoutAQuestion() {
+    TypeInto(box("txtH"), "120");  // unsaved input: still no question
+    QTimer::singleShot(0, this, [this] { mnu("mnuExit")->trigger(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(ui_->events.isEmpty());
   }
 
   void viewCommandsNeedTheirFile() {
