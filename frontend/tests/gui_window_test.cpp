@@ -164,6 +164,24 @@ class MainWindowTest : public QObject {
     QVERIFY(!fra("fraVOL")->isHidden());
   }
 
+  void switchingModeKeepsEachMemberOfThePairsItsOwnValue() {
+    r_->WT = 25;
+    r_->WF = 90;
+    TypeInto(box("txtWTMAX"), "40");
+    opt("optReview")->click();
+    // The refresh writes the review value into the toe box and stores it back
+    // into the review member, never into the design limit.
+    QCOMPARE(box("txtWTMAX")->text(), QString(" 25"));
+    QCOMPARE(r_->WT, 25.0f);
+    QCOMPARE(r_->WTMAX, 40.0f);
+    QCOMPARE(r_->WHMAX, 500.0f);
+    opt("optDesign")->click();
+    QCOMPARE(box("txtWTMAX")->text(), QString(" 40"));
+    QCOMPARE(r_->WT, 25.0f);
+    QCOMPARE(box("txtWHMAX")->text(), QString(" 500"));
+    QCOMPARE(r_->WF, 90.0f);
+  }
+
   void pileFootingEnablesByMode() {
     opt("optPile")->click();
     QCOMPARE(r_->IFOOT, 2);
