@@ -1,11 +1,5 @@
 // keldor-run: loads an input file, checks it, runs the analysis and writes the
 // report, without a window.
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <ctime>
 #include <iostream>
 #include <string>
 
@@ -13,6 +7,7 @@
 #include "file_names.h"
 #include "input_defaults.h"
 #include "input_file.h"
+#include "report_files.h"
 #include "run_engine.h"
 #include "validation.h"
 
@@ -48,12 +43,6 @@ class PrintMessages : public fe::MessageSink {
   void show(const std::string& text, bool) override { Say(text); }
 };
 
-std::string Folder(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The input's name with the extension ".out", in the input's folder.
 std::string DefaultReport(const std::string& input) {
   const std::string name = fe::FileTitle(input);
@@ -61,47 +50,6 @@ std::string DefaultReport(const std::string& input) {
   const auto dot = name.rfind('.');
   const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
   return folder + stem + ".out";
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {}, sb {};
-  if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return a == b;
-  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-// Whether a file can be created or replaced at `path`; `why` says otherwise.
-bool Writable(const std::string& path, std::string* why) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) {
-      *why = "it is a folder";
-      return false;
-    }
-    if (::access(path.c_str(), W_OK) != 0) {
-      *why = std::strerror(errno);
-      return false;
-    }
-    return true;
-  }
-  const std::string folder = Folder(path);
-  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-    *why = "the folder " + folder + " does not exist";
-    return false;
-  }
-  if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-    *why = "the folder " + folder + ": " + std::strerror(errno);
-    return false;
-  }
-  return true;
-}
-
-// Whether the file at `path` was (re)written since `start`: its status
-// change time, which no program can set back, is not older than the start.
-bool WrittenSince(const std::string& path, const timespec& start) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0) return false;
-  return st.st_ctim.tv_sec > start.tv_sec ||
-         (st.st_ctim.tv_sec == start.tv_sec && st.st_ctim.tv_nsec >= start.tv_nsec);
 }
 
 int Run(const std::string& input, std::string report) {
@@ -117,7 +65,7 @@ int Run(const std::string& input, std::string report) {
   if (!fe::ValidateInput(record, messages)) return kBadInput;
 
   if (report.empty()) report = DefaultReport(input);
-  if (SameFile(report, input)) {
+  if (fe::SameFile(report, input)) {
     Say("The report would replace the input file " + input + "; choose another name with -o.");
     return kBadInput;
   }
@@ -125,11 +73,11 @@ int Run(const std::string& input, std::string report) {
     Say(error);
     return kReportNotWritten;
   }
-  if (!Writable(report, &error)) {
+  if (!fe::CanWriteFile(report, &error)) {
     Say("Cannot write the report " + report + ": " + error);
     return kReportNotWritten;
   }
-  if (!Writable("KELDOR.DAT", &error)) {
+  if (!fe::CanWriteFile(fe::kSideFileName, &error)) {
     Say("Cannot write the side file KELDOR.DAT in the current directory: " + error);
     return kReportNotWritten;
   }
@@ -139,11 +87,9 @@ int Run(const std::string& input, std::string report) {
     Say("Cannot load the analysis library " + std::string(fe::kEngineLibraryName) + ": " + error);
     return kReportNotWritten;
   }
-  // File times come from the coarse clock; the start is read from it too.
-  timespec start {};
-  ::clock_gettime(CLOCK_REALTIME_COARSE, &start);
+  const timespec start = fe::RunStart();
   fe::RunEngine(*engine, record);
-  if (!WrittenSince(report, start)) {
+  if (!fe::WrittenSince(report, start)) {
     Say("The report " + report + " was not written.");
     return kReportNotWritten;
   }

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <map>
 #include <memory>
 
 namespace fe {
@@ -68,9 +69,12 @@ std::string EngineLibrary::besideProgram() {
   return dir + "/" + kEngineLibraryName;
 }
 
-EngineLibrary* Engine(std::string* error) {
-  static EngineLibrary lib;
-  if (!lib.loaded() && !lib.load(EngineLibrary::besideProgram(), error)) return nullptr;
+EngineLibrary* Engine(std::string* error) { return EngineAt(EngineLibrary::besideProgram(), error); }
+
+EngineLibrary* EngineAt(const std::string& path, std::string* error) {
+  static std::map<std::string, EngineLibrary> bound;
+  EngineLibrary& lib = bound[path];
+  if (!lib.loaded() && !lib.load(path, error)) return nullptr;
   return &lib;
 }
 

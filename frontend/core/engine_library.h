@@ -46,4 +46,9 @@ class EngineLibrary {
 // loaded; a later call tries again.
 EngineLibrary* Engine(std::string* error);
 
+// The process's binding of the library file at `path`, loaded at the first
+// call for that path and kept loaded; as Engine(), nullptr and the reason when
+// it cannot be loaded.
+EngineLibrary* EngineAt(const std::string& path, std::string* error);
+
 }  // namespace fe

@@ -1,0 +1,440 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "about_window.h"
+#include "help_window.h"
+#include "input_defaults.h"
+#include "program_window.h"
+#include "record_editors.h"
+#include "run_engine.h"
+#include "text_viewer.h"
+#include "title_window.h"
+
+namespace gui {
+
+namespace {
+
+constexpr int kBoxWidth = 110;
+
+}  // namespace
+
+frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
+    : QMainWindow(parent), r_(record), ui_(ui) {
+  setObjectName("frmMain");
+  setWindowTitle("Keldor - Retaining Wall Design");
+  RemoveCloseCommand(this);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+  enginePath_ = fe::EngineLibrary::besideProgram();
+  runEngine_ = [](const fe::EngineLibrary& e, fe::InputRecord& r) { fe::RunEngine(e, r); };
+
+  buildTabs();
+  opt("optEnglish")->setChecked(true);  // the window's design selects English
+  buildMenus();
+  buildStatusBar();
+
+  editors_[fe::CountGroup::GroundSegments] = new frmGSeg(r_, ui_, this);
+  editors_[fe::CountGroup::Surcharges] = new frmISur(r_, ui_, this);
+  editors_[fe::CountGroup::LoadCombinations] = new frmLoads(r_, ui_, this);
+  editors_[fe::CountGroup::PileRows] = new frmPILES(r_, ui_, this);
+  title_ = new frmTitle(r_, this);
+  about_ = new frmAbout(this);
+
+  connectHandlers();
+
+  // Window load: a record without an input file starts from the defaults of
+  // the units selected.
+  if (r_.INPATH.empty()) {
+    fe::InitialiseInput(r_, opt("optEnglish")->isChecked() ? 1 : opt("optSI")->isChecked() ? 2 : 0);
+  }
+  RefreshWindow();
+  ApplyTooltips();
+  resize(sizeHint().expandedTo(QSize(760, 0)));
+}
+
+frmMain::~frmMain() = default;
+
+// ---- Building ------------------------------------------------------------------
+
+QWidget* frmMain::page(const char* caption) {
+  auto* p = new QWidget(tabs_);
+  new QGridLayout(p);
+  tabs_->addTab(p, caption);
+  return p;
+}
+
+QGroupBox* frmMain::frame(QWidget* page, QGridLayout* grid, int row, int column, const char* name,
+                          const char* caption, int rowSpan, int columnSpan) {
+  auto* f = new QGroupBox(caption, page);
+  f->setObjectName(name);
+  auto* inner = new QGridLayout(f);
+  inner->setColumnStretch(2, 1);
+  grid->addWidget(f, row, column, rowSpan, columnSpan, Qt::AlignTop);
+  widgets_.insert(name, f);
+  return f;
+}
+
+QLabel* frmMain::label(QGroupBox* f, const char* caption, const char* name) {
+  auto* grid = static_cast<QGridLayout*>(f->layout());
+  auto* l = new QLabel(caption, f);
+  if (name != nullptr) {
+    l->setObjectName(name);
+    widgets_.insert(name, l);
+  }
+  grid->addWidget(l, grid->rowCount(), 0, 1, 3);
+  return l;
+}
+
+QLineEdit* frmMain::box(QGroupBox* f, const char* caption, const char* name) {
+  auto* grid = static_cast<QGridLayout*>(f->layout());
+  const int row = grid->rowCount();
+  const QString labelName = "lbl" + QString(name).mid(3);
+  auto* l = new QLabel(caption, f);
+  l->setObjectName(labelName);
+  auto* b = new QLineEdit(f);
+  b->setObjectName(name);
+  b->setFixedWidth(kBoxWidth);
+  l->setBuddy(b);
+  grid->addWidget(l, row, 0);
+  grid->addWidget(b, row, 1);
+  widgets_.insert(labelName, l);
+  widgets_.insert(name, b);
+  return b;
+}
+
+QRadioButton* frmMain::option(QGroupBox* f, const char* caption, const char* name, int column) {
+  auto* grid = static_cast<QGridLayout*>(f->layout());
+  auto* o = new QRadioButton(caption, f);
+  o->setObjectName(name);
+  const int row = column == 0 ? grid->rowCount() : grid->rowCount() - 1;
+  grid->addWidget(o, row, column);
+  widgets_.insert(name, o);
+  return o;
+}
+
+QPushButton* frmMain::button(QGroupBox* f, const char* caption, const char* name) {
+  auto* grid = static_cast<QGridLayout*>(f->layout());
+  auto* b = new QPushButton(caption, f);
+  b->setObjectName(name);
+  grid->addWidget(b, grid->rowCount(), 0, 1, 2, Qt::AlignLeft);
+  widgets_.insert(name, b);
+  return b;
+}
+
+void frmMain::buildTabs() {
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName("SSTabinter");
+  tabs_->setUsesScrollButtons(false);  // every tab caption stays readable
+  setCentralWidget(tabs_);
+
+  {
+    QWidget* p = page("Program Options");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraUnits", "PROGRAM UNITS");
+    option(f, "English", "optEnglish", 0);
+    option(f, "SI", "optSI", 1);
+    f = frame(p, g, 0, 1, "fraAM", "ANALYSIS MODE");
+    option(f, "Design", "optDesign", 0);
+    option(f, "Review", "optReview", 1);
+    f = frame(p, g, 1, 0, "fraCD", "CONCRETE DESIGN");
+    option(f, "Ultimate strength", "optUS", 0);
+    option(f, "Working stress", "optWS", 1);
+    f = frame(p, g, 1, 1, "fraSC", "SOIL CONFIGURATION");
+    option(f, "Constant slope", "optConst", 0);
+    option(f, "Irregular", "optIrreg", 1);
+    f = frame(p, g, 2, 0, "fraFT", "FOUNDATION TYPE");
+    option(f, "Spread footing", "optSpread", 0);
+    option(f, "Pile footing", "optPile", 1);
+    f = frame(p, g, 2, 1, "fraVOL", "OPTIMIZE SPREAD FOOTING");
+    option(f, "Volume", "optVOLUME", 0);
+    option(f, "Width", "optWIDTH", 1);
+    g->setRowStretch(3, 1);
+  }
+  {
+    QWidget* p = page("&Material Properties");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraConcrete", "CONCRETE PROPERTIES");
+    box(f, "Concrete unit weight:", "txtRHOC");
+    box(f, "Concrete compressive strength:", "txtFC");
+    box(f, "Reinforcing steel strength:", "txtFS");
+    f = frame(p, g, 0, 1, "fraSoil", "SOIL PROPERTIES");
+    box(f, "Soil unit weight:", "txtRHOS");
+    box(f, "Soil friction angle:", "txtPHI");
+    box(f, "Soil base cohesion:", "txtCOH");
+    g->setRowStretch(1, 1);
+  }
+  {
+    QWidget* p = page("Soil Parameters");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraActive", "LATERAL PRESSURE COEFFICIENT");
+    box(f, "Regular loads:", "txtKA");
+    box(f, "Minimum height fraction:", "txtYE");
+    box(f, "Seismic loads:", "txtKAEQ");
+    box(f, "Minimum height fraction:", "txtYEQ");
+    f = frame(p, g, 0, 1, "fraPassive", "PASSIVE PRESSURE COEFFICIENT");
+    box(f, "Regular loads:", "txtKP");
+    box(f, "Seismic loads:", "txtKPEQ");
+    f = frame(p, g, 1, 0, "fraSSFC", "SOIL/SOIL FRICTION COEFFICIENT");
+    box(f, "Regular loads:", "txtSS");
+    box(f, "Wind loads:", "txtSSW");
+    box(f, "Seismic loads:", "txtSSEQ");
+    f = frame(p, g, 1, 1, "fraMISC", "SOIL/SOIL FRICTION OPTION");
+    label(f, "Use vertical component of lateral earth pressure to resist sliding?")
+        ->setWordWrap(true);
+    option(f, "Yes", "optSLYes", 0);
+    option(f, "No", "optSLNo", 1);
+    g->setRowStretch(2, 1);
+  }
+  {
+    QWidget* p = page("Loads");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraDL", "DEAD LOAD");
+    label(f, "Load At Top of Wall:");
+    box(f, "Axial:", "txtPD");
+    box(f, "Distance to Face:", "txtPDX");
+    f = frame(p, g, 0, 1, "fraLL", "LIVE LOAD");
+    label(f, "Load At Top of Wall:");
+    box(f, "Axial:", "txtPL");
+    box(f, "Distance to Face:", "txtPLX");
+    f = frame(p, g, 1, 0, "fraW", "WIND LOAD");
+    label(f, "Load At Top of Wall:");
+    box(f, "Shear:", "txtVW");
+    box(f, "Moment:", "txtMW");
+    f = frame(p, g, 1, 1, "fraEQ", "SEISMIC LOAD", 2, 1);
+    label(f, "Ground Acceleration (G's)");
+    box(f, "Horizontal:", "txtAH");
+    box(f, "Vertical Up:", "txtAV");
+    label(f, "Load At Top of Wall:");
+    box(f, "Shear:", "txtVEQ");
+    box(f, "Moment:", "txtMEQ");
+    f = frame(p, g, 2, 0, "fraLC", "LOAD COMBINATIONS");
+    box(f, "Number of load combinations", "txtNLC");
+    button(f, "View &Combinations", "cmdViewLC");
+    g->setRowStretch(3, 1);
+  }
+  {
+    QWidget* p = page("Soil Configuration");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraSConfig", "SOIL CONFIGURATION", 2, 1);
+    box(f, "Design height:", "txtH");
+    box(f, "Height of soil over toe:", "txtHT");
+    box(f, "Backfill slope angle:", "txtBETA");
+    box(f, "Number of irregular backfill segments", "txtNSEG");
+    button(f, "View &segments", "cmdViewSeg");
+    f = frame(p, g, 0, 1, "fraSur", "UNIFORM SURCHARGE LOAD");
+    box(f, "Pressure:", "txtSUR");
+    f = frame(p, g, 1, 1, "fraISur", "IRREGULAR SURCHARGE LOAD");
+    box(f, "Number of irregular surcharge loads", "txtnsur");
+    button(f, "View &Loads", "cmdViewL");
+    g->setRowStretch(2, 1);
+  }
+  {
+    QWidget* p = page("Wall Configuration");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraRW", "RETAINING WALL CONFIGURATION");
+    box(f, "Minimum wall thickness:", "txtTWMIN");
+    box(f, "Min wall batter:", "txtBWMIN");
+    box(f, "Min footing thickness:", "txtTFMIN");
+    box(f, "Key depth:", "txtDKMAX");
+    box(f, "Max toe width:", "txtWTMAX");
+    box(f, "Max heel width:", "txtWHMAX");
+    box(f, "Minimum toe width:", "txtWTMIN");
+    g->setColumnStretch(1, 1);
+    g->setRowStretch(1, 1);
+  }
+  {
+    QWidget* p = page("&Rebar Configuration");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraRebar", "REINFORCING STEEL AREA");
+    box(f, "At wall backface:", "txtASW");
+    box(f, "At top of footing:", "txtASFTOP");
+    box(f, "At bottom of footing:", "txtASFBOT");
+    f = frame(p, g, 0, 1, "fraCover", "CONCRETE COVER");
+    box(f, "At wall backface:", "txtCW");
+    box(f, "At top of footing:", "txtCFTOP");
+    box(f, "At bottom of footing:", "txtCFBOT");
+    f = frame(p, g, 1, 0, "fraReinf", "REINFORCING STEEL INFORMATION");
+    box(f, "Reinforcing bar diameter:", "txtDBAR");
+    box(f, "Ratio of balanced reinforcing:", "txtRATIO");
+    g->setRowStretch(2, 1);
+  }
+  {
+    QWidget* p = page("Spread Footing");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraQ", "SOIL BEARING PRESSURE");
+    box(f, "Regular loads:", "txtQ");
+    box(f, "Wind loads:", "txtQW");
+    box(f, "Seismic loads:", "txtQEQ");
+    f = frame(p, g, 0, 1, "fraCSFC", "CONC/SOIL FRICTION COEFFICIENT");
+    box(f, "Regular loads:", "txtCS");
+    box(f, "Wind loads:", "txtCSW");
+    box(f, "Seismic loads:", "txtCSEQ");
+    f = frame(p, g, 1, 0, "fraOT", "OVERTURNING SAFETY FACTORS");
+    box(f, "Regular loads:", "txtSFOT");
+    box(f, "Wind loads:", "txtSFOTW");
+    box(f, "Seismic loads:", "txtSFOTEQ");
+    f = frame(p, g, 1, 1, "fraSL", "SLIDING SAFETY FACTORS");
+    box(f, "Regular loads:", "txtSFSL");
+    box(f, "Wind loads:", "txtSFSLW");
+    box(f, "Seismic loads:", "txtSFSLEQ");
+    g->setRowStretch(2, 1);
+  }
+  {
+    QWidget* p = page("Pile Footing");
+    auto* g = static_cast<QGridLayout*>(p->layout());
+    QGroupBox* f = frame(p, g, 0, 0, "fraPILE", "PILE DESIGN PROPERTIES");
+    box(f, "Pile diameter:", "txtPILEDIA");
+    box(f, "Min edge distance:", "txtPILEME");
+    box(f, "Minimum spacing:", "txtPILEMS");
+    box(f, "Pile batter angle:", "txtPILEBAT");
+    f = frame(p, g, 0, 1, "fraPILEP", "ALLOWABLE AXIAL PILE LOAD");
+    box(f, "Regular loads:", "txtPILEP");
+    box(f, "Wind loads:", "txtPILEPW");
+    box(f, "Seismic loads:", "txtPILEPEQ");
+    f = frame(p, g, 1, 0, "fraPC", "PILE LAYOUT");
+    box(f, "Number of rows of piles:", "txtNROWS");
+    button(f, "View &Pile Layout", "cmdROWS");
+    f = frame(p, g, 1, 1, "fraPILEV", "ALLOWABLE LATERAL PILE LOAD");
+    box(f, "Regular loads:", "txtPILEV");
+    box(f, "Wind loads:", "txtPILEVW");
+    box(f, "Seismic loads:", "txtPILEVEQ");
+    g->setRowStretch(2, 1);
+  }
+}
+
+QAction* frmMain::action(QMenu* menu, const char* caption, const char* name) {
+  QAction* a = menu->addAction(caption);
+  a->setObjectName(name);
+  return a;
+}
+
+void frmMain::buildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("mnuFile");
+  connect(action(file, "&Load Input", "mnuLoadInput"), &QAction::triggered, this,
+          &frmMain::loadInput);
+  QMenu* save = file->addMenu("&Save");
+  save->setObjectName("mnuSave");
+  save->menuAction()->setObjectName("mnuSave");
+  connect(action(save, "&Input As", "mnuInput"), &QAction::triggered, this, &frmMain::saveInputAs);
+  connect(action(save, "&Output As", "mnuOutput"), &QAction::triggered, this,
+          &frmMain::chooseOutputFile);
+  QMenu* define = file->addMenu("&Define");
+  define->setObjectName("mnuDefine");
+  define->menuAction()->setObjectName("mnuDefine");
+  connect(action(define, "&Output Title (optional)", "mnuDOutT"), &QAction::triggered, this,
+          &frmMain::showTitleWindow);
+  connect(action(file, "&Exit", "mnuExit"), &QAction::triggered, this, &frmMain::exitProgram);
+  file->menuAction()->setObjectName("mnuFile");
+
+  QMenu* reset = menuBar()->addMenu("&Reset");
+  reset->setObjectName("mnuReset");
+  reset->menuAction()->setObjectName("mnuReset");
+  connect(action(reset, "&All", "mnuResetAll"), &QAction::triggered, this,
+          [this] { this->reset(&fe::ResetAll); });
+  const struct {
+    const char* caption;
+    const char* name;
+    void (*section)(fe::InputRecord&);
+  } resets[] = {
+      {"Program &Options", "mnuResetOptions", &fe::ResetOptions},
+      {"&Material Properties", "mnuResetMaterial", &fe::ResetMaterial},
+      {"&Soil Parameters", "mnuResetSoil", &fe::ResetSoilParameters},
+      {"&Loads", "mnuResetLoads", &fe::ResetLoads},
+      {"Soil &Configuration", "mnuResetSConfig", &fe::ResetSoilConfiguration},
+      {"&Wall Configuration", "mnuResetWConfig", &fe::ResetWallConfiguration},
+      {"&Rebar Configuration", "mnuResetRConfig", &fe::ResetRebarConfiguration},
+      {"Spread &Footing", "mnuResetSpread", &fe::ResetSpreadFooting},
+      {"&Pile Footing", "mnuResetPile", &fe::ResetPileFooting},
+  };
+  for (const auto& item : resets) {
+    auto section = item.section;
+    connect(action(reset, item.caption, item.name), &QAction::triggered, this,
+            [this, section] { this->reset(section); });
+  }
+
+  QMenu* view = menuBar()->addMenu("&View");
+  view->setObjectName("mnuView");
+  view->menuAction()->setObjectName("mnuView");
+  connect(action(view, "&Input File", "mnuVinput"), &QAction::triggered, this,
+          &frmMain::viewInputFile);
+  connect(action(view, "&Output File", "mnuVoutput"), &QAction::triggered, this,
+          &frmMain::viewOutputFile);
+  connect(action(view, "&Keldor.dat", "mnuVkeldordat"), &QAction::triggered, this,
+          &frmMain::viewSideFile);
+
+  QMenu* run = menuBar()->addMenu("&Run");
+  run->setObjectName("mnuRun");
+  run->menuAction()->setObjectName("mnuRun");
+  connect(action(run, "&Keldor", "mnuRunKeldor"), &QAction::triggered, this, &frmMain::runKeldor);
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("mnuHelp");
+  help->menuAction()->setObjectName("mnuHelp");
+  connect(action(help, "&Contents", "mnuContents"), &QAction::triggered, this, &frmMain::showHelp);
+  help->addSeparator()->setObjectName("mnuSep");
+  connect(action(help, "&About Program KELDOR", "mnuAbout"), &QAction::triggered, this,
+          &frmMain::showAbout);
+}
+
+void frmMain::buildStatusBar() {
+  status_ = new QStatusBar(this);
+  status_->setObjectName("SBFiles");
+  status_->setSizeGripEnabled(false);
+  panel1_ = new QLabel(status_);
+  panel1_->setObjectName("SBFilesPanel1");
+  panel2_ = new QLabel(status_);
+  panel2_->setObjectName("SBFilesPanel2");
+  for (QLabel* p : {panel1_, panel2_}) {
+    p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Panels hold names padded with blanks; they must not widen the window.
+    p->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status_->addWidget(p, 1);
+  }
+  setStatusBar(status_);
+}
+
+// ---- Widgets by name -------------------------------------------------------------
+
+QWidget* frmMain::widget(const char* name) const {
+  QWidget* w = widgets_.value(name, nullptr);
+  Q_ASSERT_X(w != nullptr, "frmMain", name);
+  return w;
+}
+QLineEdit* frmMain::txt(const char* name) const { return static_cast<QLineEdit*>(widget(name)); }
+QRadioButton* frmMain::opt(const char* name) const {
+  return static_cast<QRadioButton*>(widget(name));
+}
+QGroupBox* frmMain::fra(const char* name) const { return static_cast<QGroupBox*>(widget(name)); }
+QLabel* frmMain::lbl(const char* name) const { return static_cast<QLabel*>(widget(name)); }
+
+RecordEditor* frmMain::editor(fe::CountGroup group) const { return editors_.at(group); }
+
+TextViewer* frmMain::viewer(ViewedFile file) const {
+  const auto it = viewers_.find(file);
+  return it == viewers_.end() ? nullptr : it->second;
+}
+
+QString frmMain::panelText(int panel) const {
+  return panel == 1 ? panel1_->text() : panel2_->text();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    CentreOnScreen(this);
+  }
+}
+
+}  // namespace gui

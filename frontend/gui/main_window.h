@@ -1,0 +1,155 @@
+// frmMain: the tabbed input window over the input record, with its menus,
+// its two-panel status bar and the commands that save, load, run and view.
+#pragma once
+
+#include <QHash>
+#include <QLabel>
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "engine_library.h"
+#include "input_options.h"
+#include "input_record.h"
+#include "user_interface.h"
+
+class QAction;
+class QGroupBox;
+class QGridLayout;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTabWidget;
+
+namespace gui {
+
+class HelpWindow;
+class RecordEditor;
+class TextViewer;
+class frmAbout;
+class frmTitle;
+
+// The filter lists of the file dialogs: description and pattern pairs.
+inline constexpr const char* kInputFilters =
+    "All Files (*.*)|*.*|Input Files (*.in)|*.in|Text Files (*.txt)|*.txt";
+inline constexpr const char* kOutputFilters =
+    "All Files (*.*)|*.*|Output Files (*.out)|*.out|Text Files (*.txt)|*.txt";
+
+// The files the View menu shows.
+enum class ViewedFile { Input, Output, SideFile };
+
+class frmMain : public QMainWindow, private fe::WindowHooks {
+  Q_OBJECT
+ public:
+  // The window edits `record` and talks to the person through `ui`. When the
+  // record has no input file yet, it starts with the English defaults.
+  frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // Writes the whole window from the record.
+  void RefreshWindow();
+  // Sets the tooltips that name units, for the units button selected.
+  void ApplyTooltips();
+
+  // The two panels of the status bar (1: input file, 2: output file and run).
+  QString panelText(int panel) const;
+
+  RecordEditor* editor(fe::CountGroup group) const;
+  frmTitle* titleWindow() const { return title_; }
+  frmAbout* aboutWindow() const { return about_; }
+  HelpWindow* helpWindow() const { return help_; }
+  // The viewer of a file, or nullptr before the file was first shown.
+  TextViewer* viewer(ViewedFile file) const;
+
+  // The engine library is loaded from this file at the first run (by default
+  // libkeldor.so beside the program).
+  void setEngineLibraryPath(const std::string& path) { enginePath_ = path; }
+  // What a run does with the bound library (by default fe::RunEngine).
+  using EngineRunner = std::function<void(const fe::EngineLibrary&, fe::InputRecord&)>;
+  void setEngineRunner(EngineRunner runner) { runEngine_ = std::move(runner); }
+
+ public slots:
+  void loadInput();
+  void saveInputAs();
+  void chooseOutputFile();
+  void showTitleWindow();
+  void runKeldor();
+  void viewInputFile();
+  void viewOutputFile();
+  void viewSideFile();
+  void showHelp();
+  void showAbout();
+  void exitProgram();
+  void openEditor(fe::CountGroup group);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // fe::WindowHooks, called by the option rules.
+  void refreshWindow() override { RefreshWindow(); }
+  void applyTooltips() override { ApplyTooltips(); }
+
+  // Building the window (main_window.cpp).
+  void buildTabs();
+  void buildMenus();
+  void buildStatusBar();
+  QWidget* page(const char* caption);
+  QGroupBox* frame(QWidget* page, QGridLayout* grid, int row, int column, const char* name,
+                   const char* caption, int rowSpan = 1, int columnSpan = 1);
+  QLineEdit* box(QGroupBox* frame, const char* caption, const char* name);
+  QLabel* label(QGroupBox* frame, const char* caption, const char* name = nullptr);
+  QRadioButton* option(QGroupBox* frame, const char* caption, const char* name, int column);
+  QPushButton* button(QGroupBox* frame, const char* caption, const char* name);
+  QAction* action(QMenu* menu, const char* caption, const char* name);
+
+  // The change handlers (main_window_handlers.cpp).
+  void connectHandlers();
+  void connectNumber(const char* box, std::function<bool(std::string_view)> store,
+                     std::function<float()> kept);
+  void connectCount(const char* box, fe::CountGroup group);
+  void connectOption(const char* name, std::function<void()> handler);
+  void chooseUnits(std::int32_t units);
+  fe::ModeButton selectedMode() const;
+  void reset(void (*section)(fe::InputRecord&));
+  void closeEditors();
+
+  // Commands (main_window_commands.cpp).
+  void setPanel(int panel, const QString& text, bool repaintNow = false);
+  void showFile(ViewedFile file, const QString& path, const char* failure);
+  void endRunWithoutReport();
+
+  // Widgets by object name.
+  QLineEdit* txt(const char* name) const;
+  QRadioButton* opt(const char* name) const;
+  QGroupBox* fra(const char* name) const;
+  QLabel* lbl(const char* name) const;
+  QWidget* widget(const char* name) const;
+  void write(const char* box, float value);
+  void writeCount(const char* box, std::int32_t value);
+
+  fe::InputRecord& r_;
+  UserInterface& ui_;
+  std::string enginePath_;
+  EngineRunner runEngine_;
+  bool shownBefore_ = false;
+
+  QTabWidget* tabs_ = nullptr;
+  QStatusBar* status_ = nullptr;
+  QLabel* panel1_ = nullptr;
+  QLabel* panel2_ = nullptr;
+  QHash<QString, QWidget*> widgets_;
+  std::map<fe::CountGroup, RecordEditor*> editors_;
+  std::map<ViewedFile, TextViewer*> viewers_;
+  frmTitle* title_ = nullptr;
+  frmAbout* about_ = nullptr;
+  HelpWindow* help_ = nullptr;
+};
+
+}  // namespace gui

@@ -1,0 +1,203 @@
+// The commands that reach outside the record: the input and output files, the
+// run, the viewers, the title, help and About windows, and Exit.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QStatusBar>
+
+#include "about_window.h"
+#include "file_names.h"
+#include "help_window.h"
+#include "input_file.h"
+#include "main_window.h"
+#include "record_editor.h"
+#include "report_files.h"
+#include "text_viewer.h"
+#include "title_window.h"
+
+namespace gui {
+
+namespace {
+
+std::string Std(const QString& s) { return s.toStdString(); }
+
+}  // namespace
+
+void frmMain::setPanel(int panel, const QString& text, bool repaintNow) {
+  QLabel* p = panel == 1 ? panel1_ : panel2_;
+  p->setText(text);
+  if (repaintNow) status_->repaint();
+}
+
+// ---- Files -----------------------------------------------------------------------
+
+void frmMain::loadInput() {
+  const QString path = ui_.chooseFile(FileDialogMode::Open, kInputFilters, 1);
+  if (path.isEmpty()) return;  // cancelled: nothing changes
+  std::string error;
+  if (!fe::LoadInputFile(r_, Std(path), &error)) {
+    ui_.show(std::string(fe::kErrorLoadingInputFile) + "\n\n" + error, true);
+    return;
+  }
+  closeEditors();  // every array group was read anew
+  RefreshWindow();
+  ApplyTooltips();  // the file may have brought the other unit system
+}
+
+void frmMain::saveInputAs() {
+  if (!fe::ValidateInput(r_, ui_)) return;
+  const QString path = ui_.chooseFile(FileDialogMode::Save, kInputFilters, 1);
+  if (path.isEmpty()) return;
+  std::string error;
+  if (!fe::SaveInputFile(r_, Std(path), &error)) {
+    ui_.show(std::string(fe::kErrorSavingInputFile) + "\n\n" + error, true);
+    return;
+  }
+  setPanel(1, "Input file = " + QString::fromStdString(fe::FileTitle(Std(path))));
+}
+
+void frmMain::chooseOutputFile() {
+  const QString path = ui_.chooseFile(FileDialogMode::Save, kOutputFilters, 1);
+  if (path.isEmpty()) return;
+  std::string error;
+  if (!fe::SetOutputFile(r_, Std(path), &error)) {
+    ui_.show("Error saving output file\n\n" + error, true);
+    return;
+  }
+  setPanel(2, "Output file = " + QString::fromStdString(fe::FileTitle(Std(path))));
+}
+
+void frmMain::showTitleWindow() {
+  title_->show();
+  title_->raise();
+  title_->activateWindow();
+}
+
+// ---- Run -------------------------------------------------------------------------
+
+// After a run that wrote no report, panel 2 names the output file again.
+void frmMain::endRunWithoutReport() {
+  setPanel(2, "Output file = " + QString::fromStdString(r_.OUTFILE.str()), true);
+}
+
+void frmMain::runKeldor() {
+  if (r_.INPATH.empty()) {
+    ui_.show("Please specify input file", true);
+    return;
+  }
+  if (r_.OUTPATH.blank()) {
+    ui_.show("Please specify output file", true);
+    return;
+  }
+  setPanel(2, "Checking input...please wait", true);
+  if (!fe::ValidateInput(r_, ui_)) return;
+
+  // The engine writes no error back: a report it could not write, or one
+  // that would replace the input file, is refused before it runs.
+  const std::string report = r_.OUTPATH.trimmedRight();
+  std::string why;
+  if (fe::SameFile(report, r_.INPATH)) {
+    endRunWithoutReport();
+    ui_.show("The report would replace the input file " + r_.INPATH +
+                 "; choose another output file.",
+             true);
+    return;
+  }
+  if (!fe::CanWriteFile(report, &why)) {
+    endRunWithoutReport();
+    ui_.show("Cannot write the report " + report + ": " + why, true);
+    return;
+  }
+  if (!fe::CanWriteFile(fe::kSideFileName, &why)) {
+    endRunWithoutReport();
+    ui_.show(std::string("Cannot write the side file ") + fe::kSideFileName +
+                 " in the current folder: " + why,
+             true);
+    return;
+  }
+  // The library is bound at the first run. Without it the program goes on,
+  // so that no input is lost.
+  std::string error;
+  fe::EngineLibrary* engine = fe::EngineAt(enginePath_, &error);
+  if (engine == nullptr) {
+    endRunWithoutReport();
+    ui_.show(std::string("Unable to load the analysis library ") + fe::kEngineLibraryName +
+                 "\n\n" + error,
+             true);
+    return;
+  }
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  setPanel(2, "Running program...please wait", true);
+  setEnabled(false);
+  const timespec start = fe::RunStart();
+  runEngine_(*engine, r_);
+  setEnabled(true);
+  QApplication::restoreOverrideCursor();
+
+  if (!fe::WrittenSince(report, start)) {
+    endRunWithoutReport();
+    ui_.show("The report " + report + " was not written.", true);
+    return;
+  }
+  setPanel(2, "Output written to " + QString::fromStdString(r_.OUTFILE.str()), true);
+  ui_.show("Program execution complete", true);
+}
+
+// ---- Viewing ---------------------------------------------------------------------
+
+void frmMain::showFile(ViewedFile file, const QString& path, const char* failure) {
+  TextViewer*& v = viewers_[file];
+  if (v == nullptr) v = new TextViewer(this);
+  QString error;
+  if (!v->load(path, &error)) {
+    ui_.message(QString(failure) + "\n\n" + error, MessageIcon::Information);
+    return;
+  }
+  v->show();
+  v->raise();
+  v->activateWindow();
+}
+
+void frmMain::viewInputFile() {
+  if (r_.INPATH.empty()) {
+    ui_.show("Please specify input file name", true);
+    return;
+  }
+  showFile(ViewedFile::Input, QString::fromStdString(r_.INPATH), "Unable to view input file");
+}
+
+void frmMain::viewOutputFile() {
+  if (r_.OUTPATH.blank()) {
+    ui_.show("Please specify output file name", true);
+    return;
+  }
+  showFile(ViewedFile::Output, QString::fromStdString(r_.OUTPATH.trimmedRight()),
+           "Unable to view output file");
+}
+
+void frmMain::viewSideFile() {
+  showFile(ViewedFile::SideFile, fe::kSideFileName, "Unable to view Keldor.dat file");
+}
+
+// ---- Help, About, Exit -------------------------------------------------------------
+
+void frmMain::showHelp() {
+  if (help_ == nullptr) help_ = new HelpWindow(this);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void frmMain::showAbout() {
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void frmMain::exitProgram() { QCoreApplication::exit(0); }
+
+// The window has no Close command; the program ends through File > Exit.
+void frmMain::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+}  // namespace gui

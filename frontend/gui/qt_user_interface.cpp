@@ -1,0 +1,55 @@
+#include "qt_user_interface.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace gui {
+
+void QtUserInterface::beep() { QApplication::beep(); }
+
+void QtUserInterface::message(const QString& text, MessageIcon icon) {
+  QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
+                  kAppTitle, text, QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+bool QtUserInterface::askYesNo(const QString& title, const QString& text) {
+  QString shown = text;
+  shown.replace('\r', '\n');
+  QMessageBox box(QMessageBox::Question, title, shown, QMessageBox::Yes | QMessageBox::No, parent_);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+QStringList QtUserInterface::QtFilters(const QString& filters) {
+  const QStringList parts = filters.split('|');
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    QString pattern = parts[i + 1];
+    if (pattern == "*.*") {
+      // "*.*" would miss names without an extension here.
+      description.replace("(*.*)", "(*)");
+    }
+    out << description;
+  }
+  return out;
+}
+
+QString QtUserInterface::chooseFile(FileDialogMode mode, const QString& filters, int selected) {
+  QFileDialog dialog(parent_);
+  dialog.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
+                                                    : QFileDialog::AcceptSave);
+  dialog.setFileMode(mode == FileDialogMode::Open ? QFileDialog::ExistingFile
+                                                  : QFileDialog::AnyFile);
+  const QStringList list = QtFilters(filters);
+  dialog.setNameFilters(list);
+  if (selected >= 0 && selected < list.size()) dialog.selectNameFilter(list[selected]);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QStringList chosen = dialog.selectedFiles();
+  return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+}  // namespace gui

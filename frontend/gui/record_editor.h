@@ -1,0 +1,87 @@
+// A window that edits one array group of the input record one record at a
+// time: a numbered heading, one box per array, Previous, Next and Close.
+// Every edit is stored at once into the record the editor shows. The editor
+// keeps its own record number, so two open editors never write into each
+// other's records, and it never writes past the end of an array.
+#pragma once
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <vector>
+
+#include "input_options.h"
+#include "input_record.h"
+#include "program_window.h"
+#include "user_interface.h"
+
+namespace gui {
+
+// One box of an editor: its label caption, its object name, the array it
+// edits, and its tooltips in English and SI units.
+struct EditorField {
+  const char* caption;
+  const char* box;
+  fe::RecordArray fe::InputRecord::*array;
+  const char* tipEnglish;
+  const char* tipSI;
+};
+
+// What distinguishes one editor from another.
+struct EditorLayout {
+  const char* window;         // object name, e.g. "frmGSeg"
+  const char* caption;        // window caption
+  const char* frame;          // object name of the frame
+  const char* headingPrefix;  // "GROUND SEGMENT NO "
+  fe::CountGroup group;
+  const char* tipPrevious;
+  const char* tipNext;
+  std::vector<EditorField> fields;
+  const char* columnLabel = nullptr;   // column headings above the boxes
+  const char* columnBox = nullptr;
+  const char* subheading = nullptr;    // a heading placed after the first field
+};
+
+class RecordEditor : public ProgramWindow {
+  Q_OBJECT
+ public:
+  RecordEditor(const EditorLayout& layout, fe::InputRecord& record, UserInterface& ui,
+               QWidget* parent);
+
+  fe::CountGroup group() const { return layout_.group; }
+  // The 1-based record shown.
+  int record() const { return record_; }
+
+  // Shows the editor at record 1 (the caller has checked that the group has
+  // records).
+  void openAtFirstRecord();
+  void next();
+  void previous();
+  // Hides the editor; its values stay in the record.
+  void closeEditor();
+
+  // Puts the editor away when the record it shows may no longer be the one
+  // in the main window: its group's count changed since it opened, or the
+  // record lies past the count.
+  void closeIfStale();
+
+  void applyTooltips(bool english);
+
+ private:
+  void showRecord(int record);
+  void store(std::size_t field, const QString& text);
+
+  EditorLayout layout_;
+  fe::InputRecord& r_;
+  UserInterface& ui_;
+  int record_ = 1;
+  std::int32_t countWhenOpened_ = 0;
+  QGroupBox* frame_ = nullptr;
+  std::vector<QLineEdit*> boxes_;
+  QToolButton* previous_ = nullptr;
+  QToolButton* next_ = nullptr;
+  QPushButton* close_ = nullptr;
+};
+
+}  // namespace gui

@@ -1,0 +1,56 @@
+// A stand-in for the person at the screen: records every beep, message,
+// question and file dialog in order, and answers from prepared lists.
+#pragma once
+
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+#include "user_interface.h"
+
+class RecordingUi : public gui::UserInterface {
+ public:
+  QStringList events;
+  QList<bool> answers;  // answers to Yes/No questions; No when empty
+  QStringList files;    // paths the file dialogs return; cancelled when empty
+
+  void beep() override { events << "beep"; }
+  void message(const QString& text, gui::MessageIcon icon) override {
+    events << (icon == gui::MessageIcon::Information ? "info: " : "ok: ") + text;
+  }
+  bool askYesNo(const QString& title, const QString& text) override {
+    events << "question: " + title + ": " + text;
+    return answers.isEmpty() ? false : answers.takeFirst();
+  }
+  QString chooseFile(gui::FileDialogMode mode, const QString& filters, int selected) override {
+    events << QString("%1 dialog: %2 [%3]")
+                  .arg(mode == gui::FileDialogMode::Open ? "open" : "save", filters)
+                  .arg(selected);
+    return files.isEmpty() ? QString() : files.takeFirst();
+  }
+};
+
+// The child of `parent` with this object name; the test fails without it.
+template <typename T>
+T* Child(const QObject* parent, const char* name) {
+  T* c = parent->findChild<T*>(name);
+  if (c == nullptr) qFatal("no child named %s", name);
+  return c;
+}
+
+// Replaces the box's text by typing, as a person would.
+inline void TypeInto(QLineEdit* box, const QString& text) {
+  box->selectAll();
+  if (text.isEmpty()) {
+    QTest::keyClick(box, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(box, text);
+  }
+}
+
+// Replaces the box's text in one change, as pasting does.
+inline void PasteInto(QLineEdit* box, const QString& text) {
+  box->selectAll();
+  box->insert(text);
+}
