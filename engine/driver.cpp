@@ -5,10 +5,14 @@
 #include <cmath>
 #include <string>
 
+#include "design_search.h"
+#include "footing.h"
 #include "input_echo.h"
 #include "keldor.h"
+#include "stability.h"
 #include "state.h"
 #include "stem.h"
+#include "weights.h"
 
 namespace keldor {
 
@@ -76,6 +80,20 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
   }
   WallDesign();
   if (16.0f * S.STEP <= S.H) StemLoadTable();
+  // Design mode: the search finds, restores and reports the best wall and
+  // leaves the model in review mode for the analysis of that wall.
+  if (S.IMODE == 1 && !DesignSearch()) {
+    if (!S.STOPRUN) {
+      S.report.blank();
+      S.report.line(" THE SOLUTION DID NOT CONVERGE ***");
+    }
+    EndRun();
+    return;
+  }
+  S.IPRINT = 1;
+  WeightsAndMoments();
+  ExternalStability();
+  FootingDesign();
   EndRun();
 }
 
