@@ -17,7 +17,7 @@ void TextFile::close() {
 
 void TextFile::line(std::string_view text) {
   if (file_ == nullptr) return;
-  std::fwrite(text.data(), 1, text.size(), file_);
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
   std::fwrite("\r\n", 1, 2, file_);
 }
 

@@ -13,7 +13,7 @@ if [[ "$what" != example && "$what" != test ]]; then
 fi
 
 packages=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

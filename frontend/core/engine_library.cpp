@@ -46,6 +46,7 @@ bool EngineLibrary::load(const std::string& path, std::string* error) {
                   bind(h, "SETLF", &b.SETLF, error) && bind(h, "SETIRR", &b.SETIRR, error) &&
                   bind(h, "SETSUR", &b.SETSUR, error) && bind(h, "CONDLL", &b.CONDLL, error);
   if (!ok) {
+    if (error) *error = path + ": " + *error;
     dlclose(h);
     return false;
   }

@@ -134,19 +134,5 @@ TEST_F(EngineBinding, TwoRunsInOneProcessWriteTheSameReport) {
   EXPECT_EQ(masked(ReadFile(dir_ / "one.out")), masked(ReadFile(dir_ / "two.out")));
 }
 
-TEST(EngineLibraryLoad, MissingLibraryFailsWithTheSystemsReason) {
-  EngineLibrary lib;
-  std::string error;
-  EXPECT_FALSE(lib.load("/nonexistent/folder/libkeldor.so", &error));
-  EXPECT_FALSE(lib.loaded());
-  EXPECT_NE(error.find("libkeldor.so"), std::string::npos) << error;
-}
-
-TEST(VersionText, IsTheVersionNumberWithABlankForItsSign) {
-  EXPECT_EQ(VersionText(1, 4, 2), " 1.42");
-  EXPECT_EQ(VersionText(1, 4, 0), " 1.4");  // read as a number: no trailing zero
-  EXPECT_EQ(VersionText(2, 0, 0), " 2");
-}
-
 }  // namespace
 }  // namespace fe

@@ -1,0 +1,30 @@
+#include "file_names.h"
+
+namespace fe {
+
+std::string FileTitle(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool SetOutputFile(InputRecord& r, const std::string& path, std::string* error) {
+  std::string why;
+  if (path.empty() || FileTitle(path).empty()) {
+    why = "No output file name was given.";
+  } else if (path.size() > r.OUTPATH.size()) {
+    why = "The output file path is " + std::to_string(path.size()) +
+          " characters long; the analysis accepts at most " + std::to_string(r.OUTPATH.size()) +
+          ". Choose a shorter path:\n" + path;
+  } else if (path.back() == ' ') {
+    why = "The output file path must not end in a blank:\n" + path;
+  }
+  if (!why.empty()) {
+    if (error) *error = why;
+    return false;
+  }
+  r.OUTPATH = path;
+  r.OUTFILE = FileTitle(path);
+  return true;
+}
+
+}  // namespace fe

@@ -1,0 +1,22 @@
+// The record's file names: the name of a file without its folder, and the
+// choice of the report file.
+#pragma once
+
+#include <string>
+
+#include "input_record.h"
+
+namespace fe {
+
+// The file's name without its folder ("walls/w1.in" gives "w1.in").
+std::string FileTitle(const std::string& path);
+
+// Chooses the report file: OUTPATH takes the path, OUTFILE its file name.
+// Refuses, leaving the record as it was and saying why in `error`, a path that
+// the engine would not write as given: an empty one, one longer than the
+// engine's 132-character field (it would be cut, and the report written
+// somewhere else), or one ending in a blank (the engine drops trailing
+// blanks).
+bool SetOutputFile(InputRecord& r, const std::string& path, std::string* error);
+
+}  // namespace fe

@@ -1,0 +1,187 @@
+#include "input_options.h"
+
+#include <vector>
+
+#include "input_defaults.h"
+#include "number_text.h"
+
+namespace fe {
+
+namespace {
+
+bool Positive(float v) { return v > 0.0f; }
+
+// The common ending of the option handlers that refresh the window.
+void RefreshUnlessRefreshing(InputRecord& r, WindowHooks& window) {
+  if (!r.Refreshing) window.refreshWindow();
+  r.Refreshing = false;
+}
+
+std::vector<RecordArray*> Arrays(InputRecord& r, CountGroup group) {
+  switch (group) {
+    case CountGroup::LoadCombinations:
+      return {&r.FD, &r.FL, &r.FE, &r.FSUR, &r.FW, &r.FEQ};
+    case CountGroup::GroundSegments:
+      return {&r.LSEG, &r.ASEG};
+    case CountGroup::Surcharges:
+      return {&r.SURL, &r.XSBEG, &r.YSBEG, &r.XSEND, &r.YSEND};
+    case CountGroup::PileRows:
+      break;
+  }
+  return {&r.PILEX, &r.PILEB, &r.PILES};
+}
+
+template <typename R>
+auto& CountField(R& r, CountGroup group) {
+  switch (group) {
+    case CountGroup::LoadCombinations: return r.NLC;
+    case CountGroup::GroundSegments: return r.NSEG;
+    case CountGroup::Surcharges: return r.NSUR;
+    case CountGroup::PileRows: break;
+  }
+  return r.NROWS;
+}
+
+}  // namespace
+
+void ChooseAnalysisMode(InputRecord& r, std::int32_t mode, WindowHooks& window) {
+  r.IMODE = mode;
+  if (!r.Refreshing) {
+    if (mode == 1) {
+      if (!Positive(r.BWMIN)) r.BWMIN = r.BW;
+      if (!Positive(r.TFMIN)) r.TFMIN = r.TF;
+      if (!Positive(r.DKMAX)) r.DKMAX = r.DK;
+      if (!Positive(r.WTMAX)) r.WTMAX = r.WT;
+      if (!Positive(r.WHMAX)) r.WHMAX = r.WF;
+    } else if (mode == 2) {
+      if (!Positive(r.BW)) r.BW = r.BWMIN;
+      if (!Positive(r.TF)) r.TF = r.TFMIN;
+      if (!Positive(r.DK)) r.DK = r.DKMAX;
+      if (!Positive(r.WT)) r.WT = r.WTMAX;
+      if (!Positive(r.WF)) r.WF = r.WHMAX;
+    }
+  }
+  RefreshUnlessRefreshing(r, window);
+}
+
+void ChooseConcreteDesign(InputRecord& r, std::int32_t method, WindowHooks& window) {
+  r.IDESIGN = method;
+  RefreshUnlessRefreshing(r, window);
+}
+
+void ChooseSoilConfiguration(InputRecord& r, std::int32_t soil, WindowHooks& window) {
+  r.ISOIL = soil;
+  RefreshUnlessRefreshing(r, window);
+}
+
+void ChooseFoundation(InputRecord& r, std::int32_t foot, WindowHooks& window) {
+  r.IFOOT = foot;
+  if (!r.Refreshing) {
+    if (foot == 1 && !Positive(r.Q)) ResetSpreadFooting(r);
+    if (foot == 2 && !Positive(r.PILEP)) ResetPileFooting(r);
+  }
+  RefreshUnlessRefreshing(r, window);
+}
+
+void ChooseOptimisation(InputRecord& r, std::int32_t optim) { r.IOPTIM = optim; }
+
+void ChooseSlidingOption(InputRecord& r, std::int32_t optsl) { r.OPTSL = optsl; }
+
+bool ChooseUnits(InputRecord& r, std::int32_t units) {
+  r.IUNITS = units;
+  if (r.Refreshing) {
+    r.Refreshing = false;
+    return false;
+  }
+  return true;
+}
+
+std::string UnitsQuestion(std::int32_t units) {
+  return std::string("Would you like to change to ") + (units == 1 ? "English" : "SI") +
+         " default parameters?\rThis will overwrite any parameters you have specified.";
+}
+
+void AnswerUnitsQuestion(InputRecord& r, bool yes, WindowHooks& window) {
+  window.applyTooltips();
+  if (!yes) return;  // only the unit system and the tooltips change
+  ResetMaterial(r);
+  ResetLoads(r);
+  ResetSoilConfiguration(r);
+  ResetWallConfiguration(r);
+  ResetRebarConfiguration(r);
+  ResetSpreadFooting(r);
+  ResetPileFooting(r);
+  window.refreshWindow();
+  r.Refreshing = false;
+}
+
+bool StoreNumber(float& field, std::string_view text) { return ReadFloat(text, &field); }
+
+namespace {
+
+bool StorePair(float& design, float& review, std::string_view text) {
+  float v = 0.0f;
+  if (!ReadFloat(text, &v)) return false;
+  design = v;
+  review = v;
+  return true;
+}
+
+bool StoreByMode(float& design, float& review, std::string_view text, ModeButton selected) {
+  float v = 0.0f;
+  if (!ReadFloat(text, &v)) return false;
+  if (selected == ModeButton::Design) design = v;
+  if (selected == ModeButton::Review) review = v;
+  return true;
+}
+
+}  // namespace
+
+bool StoreWallBatter(InputRecord& r, std::string_view text) {
+  return StorePair(r.BWMIN, r.BW, text);
+}
+bool StoreFootingThickness(InputRecord& r, std::string_view text) {
+  return StorePair(r.TFMIN, r.TF, text);
+}
+bool StoreKeyDepth(InputRecord& r, std::string_view text) { return StorePair(r.DKMAX, r.DK, text); }
+
+bool StoreToeWidth(InputRecord& r, std::string_view text, ModeButton selected) {
+  return StoreByMode(r.WTMAX, r.WT, text, selected);
+}
+bool StoreHeelWidth(InputRecord& r, std::string_view text, ModeButton selected) {
+  return StoreByMode(r.WHMAX, r.WF, text, selected);
+}
+
+CountResult StoreCount(InputRecord& r, CountGroup group, std::string_view text) {
+  CountResult result = CountResult::Ignored;
+  if (!r.Refreshing) {
+    std::int32_t n = 0;
+    if (ReadCount(text, &n)) {
+      CountField(r, group) = n;
+      for (RecordArray* a : Arrays(r, group)) a->assign(static_cast<std::size_t>(n) + 1, 0.0f);
+      result = CountResult::Set;
+    } else {
+      result = CountResult::Refused;
+    }
+  }
+  r.Refreshing = false;
+  return result;
+}
+
+std::string CountRefusal(CountGroup group) {
+  const char* what = "rows of piles";
+  switch (group) {
+    case CountGroup::LoadCombinations: what = "load combinations"; break;
+    case CountGroup::GroundSegments: what = "irregular backfill segments"; break;
+    case CountGroup::Surcharges: what = "irregular surcharge loads"; break;
+    case CountGroup::PileRows: break;
+  }
+  return std::string("Number of ") + what + " must be a whole number from 0 to " +
+         std::to_string(kMaxCount);
+}
+
+std::int32_t Count(const InputRecord& r, CountGroup group) {
+  return CountField(r, group);
+}
+
+}  // namespace fe

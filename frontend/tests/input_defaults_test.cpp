@@ -1,0 +1,95 @@
+// Start-up initialisation and the section resets.
+#include "input_defaults.h"
+
+#include <gtest/gtest.h>
+
+#include "record_fields.h"
+
+namespace fe {
+namespace {
+
+InputRecord StartUp(int units) {
+  InputRecord r;
+  InitialiseInput(r, units);
+  return r;
+}
+
+TEST(InitialiseInput, GivesTheDefaultsOfTheSelectedUnits) {
+  struct Case {
+    const char* field;
+    float english, si;
+  } cases[] = {
+      {"RHOC", 0.0868f, 2.36E-05f}, {"FC", 4000.0f, 25.0f},     {"FS", 60000.0f, 420.0f},
+      {"RHOS", 0.0694f, 1.9E-05f},  {"PHI", 0.0f, 0.0f},        {"KA", 0.3f, 0.3f},
+      {"SSEQ", 0.33f, 0.33f},       {"TWMIN", 12.0f, 300.0f},   {"BWMIN", 2.4f, 2.29f},
+      {"BW", 2.4f, 2.29f},          {"TF", 15.0f, 400.0f},      {"DK", 0.0f, 0.0f},
+      {"WTMAX", 500.0f, 10000.0f},  {"WT", 0.0f, 0.0f},         {"WF", 0.0f, 0.0f},
+      {"DBAR", 1.0f, 25.0f},        {"CFBOT", 3.0f, 75.0f},     {"Q", 20.83f, 0.1436f},
+      {"QEQ", 41.67f, 0.2872f},     {"SFSLW", 1.2f, 1.2f},      {"PILEBAT", 18.43f, 18.43f},
+      {"PILEPW", 120000.0f, 533000.0f}, {"PILEVEQ", 20000.0f, 80000.0f},
+  };
+  InputRecord english = StartUp(1), si = StartUp(2);
+  for (const Case& c : cases) {
+    EXPECT_EQ(*FloatField(english, c.field), c.english) << c.field;
+    EXPECT_EQ(*FloatField(si, c.field), c.si) << c.field;
+  }
+  const InputRecord& r = english;
+  EXPECT_EQ(r.IUNITS, 1);
+  EXPECT_EQ(si.IUNITS, 2);
+  for (std::int32_t option : {r.IMODE, r.IDESIGN, r.ISOIL, r.IFOOT, r.IOPTIM}) EXPECT_EQ(option, 1);
+  for (std::int32_t count : {r.NLC, r.NSEG, r.NSUR, r.NROWS, r.OPTSL}) EXPECT_EQ(count, 0);
+  EXPECT_EQ(r.INFILE.str(), "None" + std::string(76, ' '));
+  EXPECT_EQ(r.OUTFILE.trimmedRight(), "None");
+  EXPECT_EQ(r.TITLE.trimmedRight(), "Keldor Program Output");
+  EXPECT_TRUE(r.INPATH.empty());
+  EXPECT_TRUE(r.OUTPATH.blank());
+}
+
+TEST(SectionResets, FrictionAngleAndCoefficientFollowTheBackfill) {
+  InputRecord r = StartUp(1);
+  r.ISOIL = 2;
+  ResetMaterial(r);
+  ResetSoilParameters(r);
+  EXPECT_EQ(r.PHI, 32.5f);
+  EXPECT_EQ(r.KA, 0.0f);
+}
+
+TEST(SectionResets, ResetAllKeepsUnitsFileNamesTitleAndArrays) {
+  InputRecord r = StartUp(2);
+  r.TITLE = "Mine";
+  r.INPATH = "/x/w.in";
+  r.IMODE = 2;
+  r.FC = 1.0f;
+  r.NLC = 1;
+  r.FD = {0.0f, 1.4f};
+  ResetAll(r);
+  EXPECT_EQ(r.IUNITS, 2);
+  EXPECT_EQ(r.TITLE.trimmedRight(), "Mine");
+  EXPECT_EQ(r.INPATH, "/x/w.in");
+  EXPECT_EQ(r.IMODE, 1);
+  EXPECT_EQ(r.FC, 25.0f);
+  EXPECT_EQ(r.NLC, 0);
+  EXPECT_EQ(r.FD, (RecordArray{0.0f, 1.4f}));  // a reset sets counts, not arrays
+}
+
+// A record whose units are neither English nor SI (a hand-made file) keeps
+// every value that depends on the units; the others are still reset.
+TEST(SectionResets, OtherUnitsKeepUnitDependentValues) {
+  InputRecord r = StartUp(1);
+  r.IUNITS = 3;
+  r.FC = r.TWMIN = r.DKMAX = r.Q = 7.0f;
+  r.BWMIN = 4.0f;
+  r.KP = r.WT = r.CS = 9.0f;
+  ResetAll(r);
+  EXPECT_EQ(r.FC, 7.0f);
+  EXPECT_EQ(r.TWMIN, 7.0f);
+  EXPECT_EQ(r.DKMAX, 7.0f);
+  EXPECT_EQ(r.Q, 7.0f);
+  EXPECT_EQ(r.BW, 4.0f);  // the review values still copy the limits
+  EXPECT_EQ(r.WT, 0.0f);
+  EXPECT_EQ(r.KP, 1.66f);
+  EXPECT_EQ(r.CS, 0.64f);
+}
+
+}  // namespace
+}  // namespace fe

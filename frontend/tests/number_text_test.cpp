@@ -1,0 +1,164 @@
+// Reading the leading number of a text, count rounding, and the file and
+// display forms of numbers.
+#include "number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <locale>
+#include <random>
+
+namespace fe {
+namespace {
+
+float Read(const char* text) {
+  float v = -999.0f;
+  EXPECT_TRUE(ReadFloat(text, &v)) << text;
+  return v;
+}
+
+TEST(ReadFloat, TakesTheLeadingNumberAndIgnoresTheRest) {
+  struct Case {
+    const char* text;
+    float value;
+  } cases[] = {
+      {"4000", 4000.0f},
+      {"  .0868", 0.0868f},
+      {"-12.5", -12.5f},
+      {"+3", 3.0f},
+      {"1 2 . 5", 12.5f},      // blanks inside the number are skipped
+      {"- 7", -7.0f},
+      {"2.36E-05", 2.36E-05f},
+      {"2.36e-5", 2.36E-05f},
+      {"1.5D3", 1500.0f},      // D is an exponent letter too
+      {"1.2.3", 1.2f},         // reading stops at the second point
+      {"12,5", 12.0f},         // a comma is not a decimal separator
+      {"1e+", 1.0f},           // an exponent letter without digits is not read
+      {"abc", 0.0f},
+      {"-", 0.0f},
+      {"-0", 0.0f},
+      {"1e-60", 0.0f},         // too small for a float reads as zero
+      {"3.4028235e38", 3.4028235e38f},
+      {"0.1e39", 1e38f},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Read(c.text), c.value) << '"' << c.text << '"';
+  EXPECT_FALSE(std::signbit(Read("-0")));  // shown as " 0", never "-0"
+}
+
+TEST(ReadFloat, RefusesANumberTooLargeForAFloat) {
+  for (const char* text : {"1e39", "-3.5e38", "1e999999999999", "99999999999999999999999999999999999999999"}) {
+    float v = 7.0f;
+    EXPECT_FALSE(ReadFloat(text, &v)) << text;
+    EXPECT_EQ(v, 7.0f) << "the field keeps its value";
+  }
+}
+
+TEST(ReadInteger, RoundsHalvesToTheEvenNeighbour) {
+  struct Case {
+    const char* text;
+    std::int32_t value;
+  } cases[] = {{"2.5", 2}, {"3.5", 4}, {"0.5", 0}, {"1.5", 2}, {"-2.5", -2}, {"-3.5", -4},
+               {"2.4999", 2}, {"2.5001", 3}, {"letters", 0}, {"7 rows", 7}, {"2147483647", 2147483647}};
+  for (const Case& c : cases) {
+    std::int32_t v = -1;
+    EXPECT_TRUE(ReadInteger(c.text, &v)) << c.text;
+    EXPECT_EQ(v, c.value) << c.text;
+  }
+  std::int32_t v = 5;
+  EXPECT_FALSE(ReadInteger("2147483648", &v));
+  EXPECT_FALSE(ReadInteger("-1e12", &v));
+  EXPECT_EQ(v, 5);
+}
+
+TEST(ReadCount, AcceptsOnlyZeroTo32767) {
+  std::int32_t n = 9;
+  EXPECT_TRUE(ReadCount("0", &n));
+  EXPECT_EQ(n, 0);
+  EXPECT_TRUE(ReadCount("32767", &n));
+  EXPECT_EQ(n, 32767);
+  EXPECT_TRUE(ReadCount("-0.4", &n));  // rounds to 0
+  EXPECT_EQ(n, 0);
+  n = 9;
+  EXPECT_FALSE(ReadCount("32768", &n));
+  EXPECT_FALSE(ReadCount("32767.5", &n));  // the half goes up to the even 32768
+  EXPECT_FALSE(ReadCount("-1", &n));
+  EXPECT_FALSE(ReadCount("1e10", &n));
+  EXPECT_EQ(n, 9);
+}
+
+TEST(FileNumber, WritesAtMostSevenDigitsWithoutALeadingZero) {
+  struct Case {
+    float value;
+    const char* text;
+  } cases[] = {
+      {-0.0f, "0"},
+      {0.0868f, ".0868"},
+      {-0.5f, "-.5"},
+      {60000.0f, "60000"},
+      {2.4f, "2.4"},
+      {20.83f, "20.83"},
+      {2.36E-05f, "2.36E-05"},
+      {1.9E-05f, "1.9E-05"},
+      {0.0001f, ".0001"},         // the smallest plain magnitude
+      {0.00009999f, "9.999E-05"},
+      {9999999.0f, "9999999"},    // the largest plain magnitude
+      {10000000.0f, "1E+07"},
+      {16777216.0f, "1.677722E+07"},  // eight digits are rounded to seven
+      {123456789.0f, "1.234568E+08"},
+      {1.0f / 3.0f, ".3333333"},
+      {-1234.5678f, "-1234.568"},
+      {3.4028235e38f, "3.402823E+38"},
+      {1.4e-45f, "1E-45"},        // the shortest text that reads back exactly
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FileNumber(c.value), c.text);
+    // The window shows the same text with a blank for the sign.
+    EXPECT_EQ(DisplayNumber(c.value), (c.text[0] == '-' ? "" : " ") + std::string(c.text));
+  }
+  EXPECT_EQ(FileNumber(std::int32_t{3}), "3");
+  EXPECT_EQ(DisplayNumber(std::int32_t{3}), " 3");
+  EXPECT_EQ(DisplayNumber(std::int32_t{-2}), "-2");
+}
+
+// Every value typed with up to 7 digits comes back exactly.
+TEST(FileNumber, ReadsBackToTheSameValue) {
+  std::mt19937 gen(12345);
+  std::uniform_int_distribution<int> mantissa(1, 9999999), exponent(-12, 12);
+  for (int i = 0; i < 100000; ++i) {
+    const std::string typed = std::to_string(mantissa(gen)) + "e" + std::to_string(exponent(gen));
+    float v = 0.0f, back = 0.0f;
+    ASSERT_TRUE(ReadFloat(typed, &v));
+    ASSERT_TRUE(ReadFloat(FileNumber(v), &back));
+    ASSERT_EQ(v, back) << typed << " written as " << FileNumber(v);
+  }
+}
+
+// Qt sets the process locale from the environment; a comma-decimal locale
+// must change nothing in reading or writing numbers.
+TEST(NumberText, IgnoresACommaDecimalLocale) {
+  struct Comma : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+  };
+  const std::locale before = std::locale::global(std::locale(std::locale::classic(), new Comma));
+  bool cLocale = false;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "de_DE"})
+    if (std::setlocale(LC_ALL, name) != nullptr) {
+      cLocale = true;
+      break;
+    }
+  EXPECT_EQ(FileNumber(0.0868f), ".0868");
+  EXPECT_EQ(DisplayNumber(1234.5f), " 1234.5");
+  EXPECT_EQ(FileNumber(2.36E-05f), "2.36E-05");
+  float v = 0.0f;
+  EXPECT_TRUE(ReadFloat("12.5", &v));
+  EXPECT_EQ(v, 12.5f);
+  EXPECT_TRUE(ReadFloat("12,5", &v));
+  EXPECT_EQ(v, 12.0f);
+  std::setlocale(LC_ALL, "C");
+  std::locale::global(before);
+  if (!cLocale) GTEST_SKIP() << "no comma-decimal C locale installed; only the C++ locale was tried";
+}
+
+}  // namespace
+}  // namespace fe

@@ -1,0 +1,182 @@
+// Input validation: every rule, its message and the order of the messages.
+#include "validation.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "input_defaults.h"
+
+namespace fe {
+namespace {
+
+class Collect : public MessageSink {
+ public:
+  void show(const std::string& text, bool beep) override { shown.emplace_back(text, beep); }
+  std::vector<std::pair<std::string, bool>> shown;
+  std::vector<std::string> texts() const {
+    std::vector<std::string> t;
+    for (const auto& m : shown) t.push_back(m.first);
+    return t;
+  }
+};
+
+using Texts = std::vector<std::string>;
+
+InputRecord StartUp() {
+  InputRecord r;
+  InitialiseInput(r, 1);
+  return r;
+}
+
+// The start-up record with what it lacks: a design height and a load
+// combination.
+InputRecord Valid() {
+  InputRecord r = StartUp();
+  r.H = 120.0f;
+  r.NLC = 1;
+  r.FD = r.FL = r.FE = r.FSUR = r.FW = r.FEQ = {0.0f, 1.4f};
+  return r;
+}
+
+Texts Validate(InputRecord& r) {
+  Collect c;
+  const bool ok = ValidateInput(r, c);
+  EXPECT_EQ(ok, r.InputValid);
+  EXPECT_EQ(ok, c.shown.empty());
+  for (const auto& m : c.shown) EXPECT_TRUE(m.second) << "every message beeps: " << m.first;
+  return c.texts();
+}
+
+TEST(ValidateInput, StartUpRecordLacksOnlyCombinationsAndHeight) {
+  InputRecord r = StartUp();
+  EXPECT_EQ(Validate(r), (Texts{"No load combinations were specified",
+                                "Design height must be greater than zero"}));
+  EXPECT_FALSE(r.InputValid);
+  r = Valid();
+  EXPECT_EQ(Validate(r), Texts{});
+  EXPECT_TRUE(r.InputValid);
+}
+
+// Every spread-footing rule failing at once, in order: validation never
+// stops at the first failure.
+TEST(ValidateInput, SpreadFootingRulesInOrder) {
+  InputRecord r = Valid();
+  r.RHOC = r.FC = r.FS = r.RHOS = 0.0f;
+  r.ISOIL = 2;
+  r.PHI = -1.0f;
+  r.NLC = 0;
+  r.H = 0.0f;
+  r.NSEG = 0;
+  r.NSUR = 1;
+  r.SURL = {0.0f, 0.0f};
+  r.TWMIN = 0.0f;
+  r.IMODE = 2;
+  r.TF = r.WF = 0.0f;
+  r.ASW = 1.0f;  // one steel area missing is enough
+  r.CFBOT = 0.0f;
+  r.RATIO = 0.0f;
+  r.Q = r.CS = r.SFOT = r.SFSL = 0.0f;
+  EXPECT_EQ(Validate(r), (Texts{
+                             "Concrete density must be greater than zero",
+                             "Concrete strength must be greater than zero",
+                             "Reinforcing strength must be greater than zero",
+                             "Soil density must be greater than zero",
+                             "Soil friction angle must be greater than zero",
+                             "No load combinations were specified",
+                             "Design height must be greater than zero",
+                             "No ground segments have been specified",
+                             "Irregular surcharge load was not specified",
+                             "Minimum wall thickness must be greater than zero",
+                             "Footing thickness must be greater than zero",
+                             "Footing width must be greater than zero",
+                             "Reinforcing steel area must be greater than zero",
+                             "Concrete cover must be greater than zero",
+                             "Ratio of balanced reinforcing must be greater than zero",
+                             "Allowable soil bearing pressure must be greater than zero",
+                             "Concrete/soil friction coefficient must be greater than zero",
+                             "Overturning safety factor must be greater than zero",
+                             "Sliding safety factor must be greater than zero",
+                         }));
+}
+
+TEST(ValidateInput, PileFootingRulesInOrder) {
+  InputRecord r = Valid();
+  r.KA = 0.0f;
+  r.WTMAX = r.WHMAX = 0.0f;
+  r.IFOOT = 2;
+  r.PILEDIA = r.PILEP = 0.0f;
+  r.Q = 0.0f;  // spread rules do not apply to piles
+  EXPECT_EQ(Validate(r), (Texts{
+                             "Lateral pressure coefficient must be greater than zero",
+                             "Toe and heel limits cannot both be equal to zero",
+                             "Pile diameter must be greater than zero",
+                             "Axial pile capacity must be greater than zero",
+                         }));
+  r = Valid();
+  r.IFOOT = 2;
+  r.IMODE = 2;
+  r.TF = 18.0f;
+  r.WF = 100.0f;
+  r.ASW = r.ASFTOP = r.ASFBOT = 0.05f;
+  EXPECT_EQ(Validate(r), (Texts{"No pile rows have been specified"}));
+  // Two rows, the second without a distance: one message.
+  r.NROWS = 2;
+  r.PILEX = {0.0f, 18.0f, 0.0f};
+  r.PILEB = {0.0f, 0.0f, 0.0f};
+  r.PILES = {0.0f, 72.0f, 72.0f};
+  EXPECT_EQ(Validate(r), (Texts{"Pile spacing must be greater than zero"}));
+}
+
+// One message per record that lacks its value. A count larger than its
+// arrays (a record built in code) reads the missing records as zero instead
+// of reading past the arrays.
+TEST(ValidateInput, OneMessagePerRecordWithoutItsValue) {
+  InputRecord r = Valid();
+  r.NLC = 4;
+  r.FD = {0.0f, 0.0f, 1.2f};
+  r.ISOIL = 2;
+  r.PHI = 30.0f;
+  r.NSEG = 3;
+  r.LSEG = {0.0f, 96.0f, 0.0f, -5.0f};
+  r.NSUR = 2;
+  r.SURL = {0.0f, 10.0f, 0.0f};
+  const std::string noCombination = "No load combinations were specified";
+  const std::string noSegment = "No ground segments have been specified";
+  EXPECT_EQ(Validate(r), (Texts{noCombination, noCombination, noCombination, noSegment, noSegment,
+                                "Irregular surcharge load was not specified"}));
+}
+
+TEST(ValidateInput, RulesThatDependOnTheOptions) {
+  InputRecord r = Valid();
+  r.PHI = 0.0f;  // constant slope: the friction angle is not needed
+  r.WTMAX = 0.0f;
+  r.WHMAX = 10.0f;  // one limit is enough
+  r.IDESIGN = 2;
+  r.RATIO = 0.0f;  // working stress does not use the ratio
+  r.ASW = 0.0f;    // design mode designs the steel
+  r.TF = r.WF = 0.0f;
+  EXPECT_EQ(Validate(r), Texts{});
+  r.ISOIL = 2;
+  r.PHI = 30.0f;
+  r.KA = 0.0f;  // irregular backfill: the coefficient is not needed
+  r.NSEG = 1;
+  r.LSEG = {0.0f, 96.0f};
+  EXPECT_EQ(Validate(r), Texts{});
+  r.RHOC = std::numeric_limits<float>::quiet_NaN();  // not a number is not positive
+  EXPECT_EQ(Validate(r), Texts{"Concrete density must be greater than zero"});
+}
+
+TEST(ValidateInput, AnUnknownFoundationEndsAfterTheRatioRule) {
+  InputRecord r = Valid();
+  r.IFOOT = 3;
+  r.Q = r.PILEDIA = 0.0f;
+  r.RATIO = 0.0f;
+  EXPECT_EQ(Validate(r), Texts{"Ratio of balanced reinforcing must be greater than zero"});
+}
+
+}  // namespace
+}  // namespace fe
