@@ -90,10 +90,7 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
     EndRun();
     return;
   }
-  S.IPRINT = 1;
-  WeightsAndMoments();
-  ExternalStability();
-  FootingDesign();
+  FinalAnalysis();
   EndRun();
 }
 
@@ -119,6 +116,14 @@ void RunInit() {
   S.IPRINT = 1;
   S.ILOC = 1;
   S.STOPRUN = false;
+}
+
+void FinalAnalysis() {
+  S.IPRINT = 1;
+  S.IOK = 1;
+  WeightsAndMoments();
+  ExternalStability();
+  FootingDesign();
 }
 
 std::vector<std::string> CheckCounts() {

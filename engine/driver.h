@@ -10,6 +10,12 @@ namespace keldor {
 // depend on the unit system.
 void RunInit();
 
+// The analysis of the wall as it stands (the given wall in review mode, the
+// restored best design after a design search), with report writing on:
+// weights, external stability or pile analysis, footing design. IOK is set
+// to 1 before it; the stability checks and the footing design clear it.
+void FinalAnalysis();
+
 // Makes every count agree with the arrays that were set for it, so that no
 // analysis indexes past an array. Returns the report lines (ending in " ***")
 // that say which entries were missing.
