@@ -36,6 +36,7 @@ void KeepFootingUnderStem() {
 
 // One trial of the current geometry. Returns whether it passed every check.
 bool TrialPasses(bool pile) {
+  S.NTRIAL = S.NTRIAL + 1;
   WeightsAndMoments();
   if (pile) PileLayout();
   ExternalStability();
@@ -113,6 +114,7 @@ bool DesignSearch() {
   S.DK = S.DKMAX;
   S.WT = S.WTMIN - S.STEP;
   S.IPRINT = 0;
+  S.NTRIAL = 0;
 
   BestDesign best;
   best.TF = S.TF;

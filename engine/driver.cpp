@@ -116,6 +116,7 @@ void RunInit() {
   S.IPRINT = 1;
   S.ILOC = 1;
   S.STOPRUN = false;
+  S.NTRIAL = 0;
 }
 
 void FinalAnalysis() {
