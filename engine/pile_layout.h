@@ -5,7 +5,7 @@ namespace keldor {
 
 // Estimates the rows the lateral load needs and from them the starting heel
 // width WH of a toe width (NROWS rows at the minimum spacing with the edge
-// distance at both edges). When the piles have neither batter nor lateral
+// distance at both edges, but never narrower than the stem base). When the piles have neither batter nor lateral
 // capacity it writes " PILEBAT and PILEV cannot both be zero ***" and sets
 // STOPRUN: the run must end there.
 void StartHeelPile();

@@ -299,6 +299,28 @@ TEST(StartHeelPile, NoNetLateralForceGivesTwoRows) {
   EXPECT_EQ(S.WH, 2.0f * 18.0f + 3.0f - 12.0f);
 }
 
+// Two rows need a footing of 2 x 18 + 3 = 39; with a toe of 40 that footing
+// would end in front of the stem. The heel starts at the stem base instead,
+// 12 + 120 x tan(BW) = 12 + 6 = 18.
+TEST(StartHeelPile, HeelNeverStartsNarrowerThanTheStemBase) {
+  EstimateSetUp();
+  S.PILEV = 10.0f;
+  S.PILEMS = 3.0f;
+  S.KP = 3.0f;
+  S.HT = 40.0f;  // passive 0.5 x 3 x 46^2 = 3174 > active 0.15 x 126^2 = 2381
+  S.H = 120.0f;
+  S.TF = 6.0f;
+  S.TWMIN = 12.0f;
+  S.BW = std::atan(0.05f);
+  S.WT = 40.0f;
+  StartHeelPile();
+  EXPECT_EQ(S.NROWS, 2);
+  EXPECT_FLOAT_EQ(S.WH, 18.0f);
+  S.WT = 12.0f;  // 39 - 12 = 27 covers the base
+  StartHeelPile();
+  EXPECT_EQ(S.WH, 27.0f);
+}
+
 // Neither batter nor lateral capacity: the message, whatever IPRINT is, and
 // the run must stop; nothing else changes.
 TEST(StartHeelPile, NoBatterAndNoLateralCapacityStopsTheRun) {
