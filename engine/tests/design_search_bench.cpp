@@ -36,7 +36,7 @@ void SetDemandingPileDesign() {
   const int32_t nseg = 5, nsur = 3;
   SETSCON(&h, &ht, &beta, &sur, &nseg, &nsur);
   const float twmin = 12.0f, bwmin = 0.0f, bw = 0.0f, tfmin = 24.0f, tf = 24.0f, dkmax = 0.0f,
-              dk = 0.0f, wtmax = 500.0f, wt = 0.0f, whmax = 500.0f, wf = 0.0f, wtmin = 0.0f;
+              dk = 0.0f, wtmax = 500.0f, wt = 0.0f, whmax = 500.0f, wf = 0.0f, wtmin = 12.0f;
   SETWCON(&twmin, &bwmin, &bw, &tfmin, &tf, &dkmax, &dk, &wtmax, &wt, &whmax, &wf, &wtmin);
   const float asw = 0.0f, cw = 2.0f, cftop = 2.0f, cfbot = 3.0f, dbar = 1.0f, ratio = 0.5f;
   SETRCON(&asw, &asw, &asw, &cw, &cftop, &cfbot, &dbar, &ratio);
