@@ -38,7 +38,12 @@ void KeepFootingUnderStem() {
 bool TrialPasses(bool pile) {
   S.NTRIAL = S.NTRIAL + 1;
   WeightsAndMoments();
-  if (pile) PileLayout();
+  if (pile) {
+    PileLayout();
+    // The stability analysis of a layout that failed its own pile tests
+    // could only fail again; it would change nothing the search keeps.
+    if (S.IOK == 0) return false;
+  }
   ExternalStability();
   if (S.IOK == 0) return false;
   FootingDesign();

@@ -196,10 +196,13 @@ void PileLayout() {
       if (S.IPRINT == 1) WriteCandidate(rows);
       if (rows == 2 && k == 1) PileLoadCombinations();
 
-      // Every combination is tested, whatever the ones before gave. Rows
-      // without a positive spacing carry nothing, combinations or not.
+      // Every combination is tested and reported, whatever the ones before
+      // gave; without a report the first failure settles the candidate (the
+      // pile loads it leaves are not used). Rows without a positive spacing
+      // carry nothing, combinations or not.
       S.IOK = S.PILEMS > 0.0f ? 1 : 0;
       for (int i = 1; i <= S.NLC; ++i) {
+        if (S.IOK == 0 && S.IPRINT != 1) break;
         if (!CombinationPasses(i)) S.IOK = 0;
       }
       if (S.IOK == 1) return;
