@@ -314,9 +314,15 @@ struct DesignRun {
   int32_t foot = 1;
   float wtmin = 0.0f, wtmax = 60.0f, whmax = 200.0f;
   float pilebat = 15.0f, pilev = 2000.0f;
+  bool setModel = true;  // false: run the model as the last run left it
   Lines report, side;
 
   void run() {
+    if (setModel) setAll();
+    runCondll();
+  }
+
+  void setAll() {
     const int32_t units = 1, mode = 1, method = 1, soil = 1, optim = 2, nlc = 1, zero_i = 0,
                   one_i = 1, rows = 0;
     const float z = 0.0f, one = 1.0f;
@@ -340,7 +346,9 @@ struct DesignRun {
       SETPF(&dia, &me, &ms, &pilebat, &p, &p, &p, &pilev, &pilev, &pilev, &rows);
     }
     SETLF(&one, &z, &one, &z, &z, &z);
+  }
 
+  void runCondll() {
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     const std::string dir =
@@ -404,6 +412,25 @@ TEST(DesignRun, RunAfterThePileStopWorksNormally) {
   again.run();
   EXPECT_TRUE(SameLines(again.report, normal.report));
   EXPECT_TRUE(SameLines(again.side, normal.side));
+}
+
+// A converged design leaves the model in review mode with the best wall:
+// run again as it stands, it is reviewed, and from the weights on the review
+// is the design run's final analysis line for line.
+TEST(DesignRun, FinalAnalysisIsTheReviewOfTheDesign) {
+  for (int32_t foot : {1, 2}) {
+    DesignRun design;
+    design.foot = foot;
+    design.run();
+    DesignRun review = design;
+    review.setModel = false;
+    review.run();
+    const std::string weights = " W E I G H T   A N D   R I G H T I N G   M O M E N T";
+    const Lines designed = From(design.report, weights);
+    ASSERT_FALSE(designed.empty()) << "footing " << foot;
+    EXPECT_TRUE(SameLines(From(review.report, weights), designed)) << "footing " << foot;
+    EXPECT_TRUE(review.side.empty());
+  }
 }
 
 // No toe width to try: the stem sections, then the message, and nothing
