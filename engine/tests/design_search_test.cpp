@@ -146,19 +146,18 @@ TEST(DesignSearch, EqualWidthsKeepTheSmallerToe) {
                    "   90.00    ", "   96.00    ", "   102.0    ", "   108.0    ", "   114.0    ",
                    "   120.0    "}));
 
-  EXPECT_TRUE(SameLines(report, {"",
-                                 " C O N V E R G E D   D E S I G N",
-                                 kRule,
-                                 "",
-                                 " WALL BATTER                =    0.000    ",
-                                 " FOOTING THICKNESS          =    18.00    ",
-                                 " TOE WIDTH                  =    6.000    ",
-                                 " FOOTING WIDTH              =    78.00    ",
-                                 " KEY DEPTH                  =    0.000    ",
-                                 "",
-                                 " STEEL AREA AT WALL         =   0.2500    ",
-                                 " STEEL AREA AT FOOTING TOP  =   0.5000    ",
-                                 " STEEL AREA AT FOOTING BOT  =   0.5000    "}));
+  // The report's block is the side file's block of the 6 in toe (the
+  // second of 13 lines each), with that trial's footing steel.
+  ASSERT_EQ(blocks.size(), 11u * 13u);
+  EXPECT_TRUE(SameLines(report, Lines(blocks.begin() + 13, blocks.begin() + 26)));
+  EXPECT_TRUE(SameLines(Lines(report.begin(), report.begin() + 9),
+                        {"", " C O N V E R G E D   D E S I G N", kRule, "",
+                         " WALL BATTER                =    0.000    ",
+                         " FOOTING THICKNESS          =    18.00    ",
+                         " TOE WIDTH                  =    6.000    ",
+                         " FOOTING WIDTH              =    78.00    ",
+                         " KEY DEPTH                  =    0.000    "}));
+  EXPECT_EQ(report[10], " STEEL AREA AT WALL         =   0.2500    ");
 }
 
 // By volume the footing thickness counts too; here every trial keeps 18 in,
@@ -173,18 +172,21 @@ TEST(DesignSearch, ByVolumeComparesWidthTimesThickness) {
   EXPECT_EQ(S.TF, 18.0f);
 }
 
-// The footing starts at least as thick as the stem at its base, and the key
-// depth is the maximum.
-TEST(DesignSearch, FootingNoThinnerThanTheStemBase) {
+// A trial starts with the footing at least as thick as the stem at its base
+// (the footing design may then change it), and the key depth is the
+// maximum. Seen here after the one toe-width step of a search with no toe
+// width to try.
+TEST(DesignSearch, TrialFootingNoThinnerThanTheStemBase) {
   ReferenceDesign(2);
   S.TFMIN = 6.0f;
   S.DKMAX = 3.0f;
+  S.WTMIN = 66.0f;
   S.BW = std::atan(8.0f / 120.0f);  // base 12 + 8 = 20
   SideCapture side;
-  ReportCapture report;
-  ASSERT_TRUE(DesignSearch());
+  EXPECT_FALSE(DesignSearch());
   EXPECT_FLOAT_EQ(S.TF, 20.0f);
   EXPECT_EQ(S.DK, 3.0f);
+  EXPECT_EQ(S.NTRIAL, 0);
 }
 
 // WTMIN > WTMAX: no trial runs, nothing is written, the model stays in
