@@ -40,8 +40,8 @@ bool TrialPasses(bool pile) {
   WeightsAndMoments();
   if (pile) {
     PileLayout();
-    // The stability analysis of a layout that failed its own pile tests
-    // could only fail again; it would change nothing the search keeps.
+    // A layout that failed its pile tests settles the trial: the stability
+    // analysis only ever clears IOK, and nothing else it leaves is kept.
     if (S.IOK == 0) return false;
   }
   ExternalStability();
