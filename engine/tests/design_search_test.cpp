@@ -160,18 +160,6 @@ TEST(DesignSearch, EqualWidthsKeepTheSmallerToe) {
   EXPECT_EQ(report[10], " STEEL AREA AT WALL         =   0.2500    ");
 }
 
-// By volume the footing thickness counts too; here every trial keeps 18 in,
-// so the same 6 in toe wins.
-TEST(DesignSearch, ByVolumeComparesWidthTimesThickness) {
-  ReferenceDesign(1);
-  SideCapture side;
-  ReportCapture report;
-  ASSERT_TRUE(DesignSearch());
-  EXPECT_EQ(S.WT, 6.0f);
-  EXPECT_EQ(S.WF, 78.0f);
-  EXPECT_EQ(S.TF, 18.0f);
-}
-
 // A trial starts with the footing at least as thick as the stem at its base
 // (the footing design may then change it), and the key depth is the
 // maximum. Seen here after the one toe-width step of a search with no toe
