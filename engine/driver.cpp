@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "design_search.h"
 #include "footing.h"
 #include "input_echo.h"
 #include "keldor.h"
@@ -79,7 +80,17 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
   }
   WallDesign();
   if (16.0f * S.STEP <= S.H) StemLoadTable();
-  if (S.IMODE != 1) FinalAnalysis();
+  // Design mode: the search finds, restores and reports the best wall and
+  // leaves the model in review mode for the analysis of that wall.
+  if (S.IMODE == 1 && !DesignSearch()) {
+    if (!S.STOPRUN) {
+      S.report.blank();
+      S.report.line(" THE SOLUTION DID NOT CONVERGE ***");
+    }
+    EndRun();
+    return;
+  }
+  FinalAnalysis();
   EndRun();
 }
 
@@ -105,6 +116,7 @@ void RunInit() {
   S.IPRINT = 1;
   S.ILOC = 1;
   S.STOPRUN = false;
+  S.NTRIAL = 0;
 }
 
 void FinalAnalysis() {

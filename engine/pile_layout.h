@@ -3,7 +3,18 @@
 
 namespace keldor {
 
+// Estimates the rows the lateral load needs and from them the starting heel
+// width WH of a toe width (NROWS rows at the minimum spacing with the edge
+// distance at both edges, but never narrower than the stem base). When the piles have neither batter nor lateral
+// capacity it writes " PILEBAT and PILEV cannot both be zero ***" and sets
+// STOPRUN: the run must end there.
 void StartHeelPile();
+
+// Tries pile layouts for the current footing width, from few and widely
+// spaced piles to many closely spaced ones, and keeps the first that passes
+// every load combination (IOK = 1); otherwise IOK = 0 and the last candidate
+// stays in the rows. NPILES holds the piles per unit length of the layout in
+// the rows.
 void PileLayout();
 
 }  // namespace keldor

@@ -71,6 +71,7 @@ struct EngineState {
   float NPILES = 0;        // piles per unit length of wall
   std::int32_t ILOC = 0;   // trial wedge location: 1 stem, 2 footing
   bool STOPRUN = false;    // the run must end after the message just written
+  std::int32_t NTRIAL = 0; // trial geometries evaluated by the last design search
 
   // ---- Concrete section interface ------------------------------------------
   float VDES = 0, MDES = 0, TMIN = 0, CSEC = 0, TSEC = 0, ASEC = 0;

@@ -1,0 +1,439 @@
+// The design search: the starting heel width of a spread footing, the grid
+// over toe and heel widths, the strictly-smaller comparisons, the restore of
+// the best design and the blocks it writes to the side file and the report.
+#include "design_search.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "keldor.h"
+#include "reference_wall.h"
+#include "report_capture.h"
+#include "state.h"
+
+namespace keldor {
+namespace {
+
+using testing_support::FreshState;
+using testing_support::ReportCapture;
+using testing_support::SameLines;
+using testing_support::SetReferenceWall;
+
+using Lines = std::vector<std::string>;
+
+// Points S.side at a temporary file for the life of the object.
+class SideCapture {
+ public:
+  SideCapture() {
+    char name[] = "/tmp/keldor_side_XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd >= 0) close(fd);
+    path_ = name;
+    S.side.create(path_);
+  }
+  ~SideCapture() {
+    S.side.close();
+    std::remove(path_.c_str());
+  }
+  SideCapture(const SideCapture&) = delete;
+  SideCapture& operator=(const SideCapture&) = delete;
+
+  Lines lines() {
+    S.side.close();
+    return SplitReport(ReadFile(path_));
+  }
+
+ private:
+  std::string path_;
+};
+
+// The values of the lines that start with `label`, in order.
+Lines Values(const Lines& lines, const std::string& label) {
+  Lines values;
+  for (const std::string& line : lines)
+    if (line.rfind(label, 0) == 0) values.push_back(line.substr(label.size()));
+  return values;
+}
+
+// ---- Starting heel width of a spread footing ---------------------------------------
+
+// No footing, soil or friction terms: with RHOS = 1 and H = 120 the divisor
+// is 120, and the estimate is W = -PD / 120 + TWMIN. (An uplift PD makes N
+// positive.)
+void HeelEstimate(float PD) {
+  FreshState();
+  S.STEP = 6.0f;
+  S.RHOS = 1.0f;
+  S.H = 120.0f;
+  S.CS = 0.5f;
+  S.TWMIN = 12.0f;
+  S.PD = PD;
+}
+
+TEST(StartHeelSpread, RoundsUpToTheStepAbove) {
+  HeelEstimate(-1440.0f);  // W = 12 + 12 = 24, already a whole number of steps
+  StartHeelSpread();
+  EXPECT_EQ(S.WH, 30.0f);
+  HeelEstimate(-1560.0f);  // W = 25
+  StartHeelSpread();
+  EXPECT_EQ(S.WH, 30.0f);
+  HeelEstimate(2400.0f);  // W = -8, below the stem base 12: the step above 12
+  StartHeelSpread();
+  EXPECT_EQ(S.WH, 18.0f);
+}
+
+// The reference wall: P0 = 0.15 x 0.069444 x 138^2 = 198.4; with the 18 in
+// footing, no batter and no toe, N = 1.5 x 198.4 / 0.5 - 1.5625 x 0
+// - (0.086806 x 12 x 120 + 0.086806 x 18 x 12) = 451.4 and
+// D = 0.086806 x 18 + 0.069444 x 120 = 9.896, so W = 45.6 + 12 = 57.6 and
+// WH = 9 x 6 + 6 = 60 (hand).
+TEST(StartHeelSpread, ReferenceWall) {
+  FreshState();
+  SetReferenceWall(0.0f, 0.0f);
+  S.TF = 18.0f;
+  S.WT = 0.0f;
+  StartHeelSpread();
+  EXPECT_EQ(S.WH, 60.0f);
+}
+
+// ---- The search on a spread footing --------------------------------------------------
+
+// The reference wall in design mode: toe widths 0 ... 60, heels up to 200,
+// the stem fixed at 12 in without batter.
+void ReferenceDesign(int optimise) {
+  FreshState();
+  SetReferenceWall(0.0f, 0.0f);
+  S.IMODE = 1;
+  S.IOPTIM = optimise;
+  S.TFMIN = 18.0f;
+  S.DKMAX = 0.0f;
+  S.WTMIN = 0.0f;
+  S.WTMAX = 60.0f;
+  S.WHMAX = 200.0f;
+  S.BW = 0.0f;
+  S.ASW = 0.25f;
+}
+
+// Every heel starts at 60. With no toe the kern rule holds the heel to 84;
+// with 6 in of toe, heels of 60 (sliding) and 66 (kern) fail and 72 passes,
+// so WF = 78; with 12 in, 66 passes and WF = 78 again. The equal width found
+// later does not win: the 6 in toe is the design.
+TEST(DesignSearch, EqualWidthsKeepTheSmallerToe) {
+  ReferenceDesign(2);
+  SideCapture side;
+  bool found = false;
+  const Lines report = CaptureReport([&] { found = DesignSearch(); });
+  ASSERT_TRUE(found);
+  EXPECT_EQ(S.WT, 6.0f);
+  EXPECT_EQ(S.WF, 78.0f);
+  EXPECT_EQ(S.IMODE, 2);
+  EXPECT_EQ(S.IPRINT, 1);
+
+  // One block per toe width, in increasing toe width; the last one written
+  // is not the design.
+  const Lines blocks = side.lines();
+  EXPECT_EQ(Values(blocks, " TOE WIDTH                  = "),
+            Lines({"   0.000    ", "   6.000    ", "   12.00    ", "   18.00    ", "   24.00    ",
+                   "   30.00    ", "   36.00    ", "   42.00    ", "   48.00    ", "   54.00    ",
+                   "   60.00    "}));
+  EXPECT_EQ(Values(blocks, " FOOTING WIDTH              = "),
+            Lines({"   84.00    ", "   78.00    ", "   78.00    ", "   84.00    ", "   84.00    ",
+                   "   90.00    ", "   96.00    ", "   102.0    ", "   108.0    ", "   114.0    ",
+                   "   120.0    "}));
+
+  // The report's block is the side file's block of the 6 in toe (the
+  // second of 13 lines each), with that trial's footing steel.
+  ASSERT_EQ(blocks.size(), 11u * 13u);
+  EXPECT_TRUE(SameLines(report, Lines(blocks.begin() + 13, blocks.begin() + 26)));
+  EXPECT_TRUE(SameLines(Lines(report.begin(), report.begin() + 9),
+                        {"", " C O N V E R G E D   D E S I G N", kRule, "",
+                         " WALL BATTER                =    0.000    ",
+                         " FOOTING THICKNESS          =    18.00    ",
+                         " TOE WIDTH                  =    6.000    ",
+                         " FOOTING WIDTH              =    78.00    ",
+                         " KEY DEPTH                  =    0.000    "}));
+  EXPECT_EQ(report[10], " STEEL AREA AT WALL         =   0.2500    ");
+}
+
+// A trial starts with the footing at least as thick as the stem at its base
+// (the footing design may then change it), and the key depth is the
+// maximum. Seen here after the one toe-width step of a search with no toe
+// width to try.
+TEST(DesignSearch, TrialFootingNoThinnerThanTheStemBase) {
+  ReferenceDesign(2);
+  S.TFMIN = 6.0f;
+  S.DKMAX = 3.0f;
+  S.WTMIN = 66.0f;
+  S.BW = std::atan(8.0f / 120.0f);  // base 12 + 8 = 20
+  SideCapture side;
+  EXPECT_FALSE(DesignSearch());
+  EXPECT_FLOAT_EQ(S.TF, 20.0f);
+  EXPECT_EQ(S.DK, 3.0f);
+  EXPECT_EQ(S.NTRIAL, 0);
+}
+
+// WTMIN > WTMAX: no trial runs, nothing is written, the model stays in
+// design mode.
+TEST(DesignSearch, NoToeWidthToTryDoesNotConverge) {
+  ReferenceDesign(1);
+  S.WTMIN = 66.0f;
+  SideCapture side;
+  ReportCapture report;
+  EXPECT_FALSE(DesignSearch());
+  EXPECT_TRUE(report.lines().empty());
+  EXPECT_TRUE(side.lines().empty());
+  EXPECT_EQ(S.IMODE, 1);
+}
+
+// The only trial that passes has the largest widths, WT + WH = WTMAX + WHMAX,
+// which is the initial best width: it is recorded but does not win.
+TEST(DesignSearch, PassingTrialThatDoesNotBeatTheInitialRecord) {
+  ReferenceDesign(2);
+  S.WTMIN = 6.0f;
+  S.WTMAX = 6.0f;
+  S.WHMAX = 72.0f;
+  SideCapture side;
+  ReportCapture report;
+  EXPECT_FALSE(DesignSearch());
+  EXPECT_EQ(Values(side.lines(), " FOOTING WIDTH              = "), Lines({"   78.00    "}));
+  EXPECT_TRUE(report.lines().empty());
+}
+
+// A step that does not move the toe width ends the search instead of
+// running on.
+TEST(DesignSearch, NoStepNoSearch) {
+  ReferenceDesign(1);
+  S.STEP = 0.0f;
+  SideCapture side;
+  EXPECT_FALSE(DesignSearch());
+}
+
+// ---- The search on a pile footing ----------------------------------------------------
+
+// The reference wall on piles 18 in from the edges and 36 in apart.
+void PileDesign(float batterDegrees, float axial, float lateral) {
+  ReferenceDesign(1);
+  S.IFOOT = 2;
+  S.PILEME = 18.0f;
+  S.PILEMS = 36.0f;
+  S.PILEBAT = Radians(batterDegrees);
+  S.PILEP = S.PILEPW = S.PILEPEQ = axial;
+  S.PILEV = S.PILEVW = S.PILEVEQ = lateral;
+}
+
+// Vertical piles, 20000 axial and 8000 lateral (hand, rounded):
+// - toe 48 on 72: W = 337.5 at 21.5 from the toe, HL = 220.4; rows 18 and 54
+//   at 72 carry 12150 + 18 x 4889 / 9 = 21930 > 20000; at (36, 72) 10960
+//   and 2370, lateral 8000 / 36 + 8000 / 72 = 333: passes, 1/24 pile per inch;
+// - toe 54 on 72: W = 287.5 at 16.9; 21330 at (72, 72), tension at
+//   (36, 72) and (36, 36): fails. On 78 (rows 18 and 60): W = 346.9 at
+//   26.9, 12490 + 21 x 4214 / 12.25 = 19710 < 20000, lateral 222.2 > 220.4:
+//   passes at (72, 72), 1/36 pile per inch, and wins over the narrower
+//   footings.
+TEST(DesignSearch, FewerPilesWinOverANarrowerFooting) {
+  PileDesign(0.0f, 20000.0f, 8000.0f);
+  SideCapture side;
+  ReportCapture report;
+  ASSERT_TRUE(DesignSearch());
+  const Lines blocks = side.lines();
+  EXPECT_EQ(Values(blocks, " PILE LAYOUT FOR ")[2], "0.4167E-01 PILES/WIDTH");
+  EXPECT_EQ(Values(blocks, " FOOTING WIDTH              = ")[2], "   72.00    ");
+  EXPECT_EQ(S.WT, 54.0f);
+  EXPECT_EQ(S.WF, 78.0f);
+  EXPECT_FLOAT_EQ(S.NPILES, 1.0f / 36.0f);
+}
+
+// Battered piles with little lateral capacity: the 12 in toe wins with two
+// rows (1/24 pile per inch); later toe widths need footings of 108 in with
+// three rows. The restore brings back the two rows, their loads array and
+// their piles per inch, which the pile layout block prints.
+TEST(DesignSearch, RestoresTheBestPileLayout) {
+  PileDesign(15.0f, 20000.0f, 2000.0f);
+  SideCapture side;
+  bool found = false;
+  const Lines report = CaptureReport([&] { found = DesignSearch(); });
+  ASSERT_TRUE(found);
+  const Lines widths = Values(side.lines(), " FOOTING WIDTH              = ");
+  ASSERT_EQ(widths.size(), 11u);
+  EXPECT_EQ(widths.back(), "   108.0    ");
+  // 1/36 + 1/36 + 1/72: three rows.
+  EXPECT_EQ(Values(side.lines(), " PILE LAYOUT FOR ").back(), "0.6944E-01 PILES/WIDTH");
+
+  EXPECT_EQ(S.WT, 12.0f);
+  EXPECT_EQ(S.WF, 72.0f);
+  EXPECT_EQ(S.NROWS, 2);
+  EXPECT_EQ(S.PILEX.size(), 2);
+  EXPECT_EQ(S.PILEB.size(), 2);
+  EXPECT_EQ(S.PILES.size(), 2);
+  EXPECT_EQ(S.PLOAD.size(), 2);
+  const Lines layout(report.end() - 8, report.end());
+  EXPECT_TRUE(SameLines(layout, {"",
+                                 " PILE LAYOUT FOR 0.4167E-01 PILES/WIDTH",
+                                 "",
+                                 " ROW   DISTANCE    BATTER      SPACING",
+                                 " --------------------------------------",
+                                 "",
+                                 "   1   18.00       15.00       36.00    ",
+                                 "   2   54.00       0.000       72.00    "}));
+}
+
+// Neither batter nor lateral capacity: the message, no trial, and the search
+// tells the driver to stop.
+TEST(DesignSearch, PileStopEndsTheSearch) {
+  PileDesign(0.0f, 20000.0f, 0.0f);
+  SideCapture side;
+  bool found = true;
+  const Lines report = CaptureReport([&] { found = DesignSearch(); });
+  EXPECT_FALSE(found);
+  EXPECT_TRUE(S.STOPRUN);
+  EXPECT_TRUE(SameLines(report, {"", " PILEBAT and PILEV cannot both be zero ***"}));
+  EXPECT_TRUE(side.lines().empty());
+}
+
+// ---- Whole design runs ----------------------------------------------------------------
+
+// The reference wall as a design through the exported operations, on a
+// spread footing or on piles, run by CONDLL in a folder of its own (the side
+// file goes to the current folder).
+struct DesignRun {
+  int32_t foot = 1;
+  float wtmin = 0.0f, wtmax = 60.0f, whmax = 200.0f;
+  float pilebat = 15.0f, pilev = 2000.0f;
+  bool setModel = true;  // false: run the model as the last run left it
+  Lines report, side;
+
+  void run() {
+    if (setModel) setAll();
+    runCondll();
+  }
+
+  void setAll() {
+    const int32_t units = 1, mode = 1, method = 1, soil = 1, optim = 2, nlc = 1, zero_i = 0,
+                  one_i = 1, rows = 0;
+    const float z = 0.0f, one = 1.0f;
+    SETOPT(&units, &mode, &method, &soil, &foot, &optim);
+    const float rhoc = 0.086806f, fc = 4000.0f, fs = 60000.0f, rhos = 0.069444f;
+    SETMAT(&rhoc, &fc, &fs, &rhos, &z, &z);
+    const float ka = 0.33333f, ye = 0.33333f, yeq = 0.5f;
+    SETSP(&ka, &ye, &z, &yeq, &z, &z, &z, &z, &z, &one_i);
+    SETLC(&z, &z, &z, &z, &z, &z, &z, &z, &z, &z, &nlc);
+    const float h = 120.0f;
+    SETSCON(&h, &z, &z, &z, &zero_i, &zero_i);
+    const float twmin = 12.0f, tf = 18.0f;
+    SETWCON(&twmin, &z, &z, &tf, &tf, &z, &z, &wtmax, &z, &whmax, &z, &wtmin);
+    const float half = 0.5f, two = 2.0f, three = 3.0f;
+    SETRCON(&half, &half, &half, &two, &two, &three, &one, &half);
+    if (foot == 1) {
+      const float q = 20.0f, cs = 0.5f, one5 = 1.5f, one2 = 1.2f;
+      SETSF(&q, &q, &q, &cs, &cs, &cs, &two, &one5, &one5, &one5, &one2, &one2);
+    } else {
+      const float dia = 12.0f, me = 18.0f, ms = 36.0f, p = 20000.0f;
+      SETPF(&dia, &me, &ms, &pilebat, &p, &p, &p, &pilev, &pilev, &pilev, &rows);
+    }
+    SETLF(&one, &z, &one, &z, &z, &z);
+  }
+
+  void runCondll() {
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    const std::string dir =
+        testing::TempDir() + "keldor_design_run_" + std::to_string(getpid()) + "/";
+    ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+    const std::string out = dir + "design.out";
+    const std::string outpath = out + std::string(132 - out.size(), ' ');
+    const std::string name(80, ' '), title = "Design run" + std::string(70, ' ');
+    CONDLL(outpath.c_str(), name.c_str(), name.c_str(), title.c_str(), " 1.42");
+    report = SplitReport(ReadFile(out));
+    side = SplitReport(ReadFile(dir + "KELDOR.DAT"));
+    std::remove(out.c_str());
+    std::remove((dir + "KELDOR.DAT").c_str());
+    EXPECT_EQ(chdir(cwd), 0);
+    rmdir(dir.c_str());
+    // The run line holds the date and time.
+    for (std::string& line : report)
+      if (line.rfind(" (Version", 0) == 0) line = " (Version)";
+  }
+};
+
+// The lines from the first one equal to `first` on.
+Lines From(const Lines& lines, const std::string& first) {
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i] == first) return Lines(lines.begin() + static_cast<long>(i), lines.end());
+  return {};
+}
+
+// Whatever the first run left in the process-wide state, the second run of
+// the same input writes the same report and side file.
+TEST(DesignRun, TwoRunsGiveIdenticalReports) {
+  DesignRun first;
+  first.foot = 2;
+  first.run();
+  DesignRun second = first;
+  second.run();
+  EXPECT_TRUE(SameLines(second.report, first.report));
+  EXPECT_TRUE(SameLines(second.side, first.side));
+  EXPECT_FALSE(From(first.report, " C O N V E R G E D   D E S I G N").empty());
+}
+
+// The pile stop ends the report with its message after the stem sections and
+// returns; the library stays usable and the next run is as if it had not
+// happened.
+TEST(DesignRun, RunAfterThePileStopWorksNormally) {
+  DesignRun normal;
+  normal.foot = 2;
+  normal.run();
+
+  DesignRun stop = normal;
+  stop.pilebat = 0.0f;
+  stop.pilev = 0.0f;
+  stop.run();
+  const Lines end(stop.report.end() - 3, stop.report.end());
+  EXPECT_TRUE(SameLines(end, {"       120.      167.     8889.    12.000     0.018", "", " PILEBAT and PILEV cannot both be zero ***"}))
+      << "the message must follow the stem load table";
+  EXPECT_TRUE(stop.side.empty());
+
+  DesignRun again = normal;
+  again.run();
+  EXPECT_TRUE(SameLines(again.report, normal.report));
+  EXPECT_TRUE(SameLines(again.side, normal.side));
+}
+
+// A converged design leaves the model in review mode with the best wall:
+// run again as it stands, it is reviewed, and from the weights on the review
+// is the design run's final analysis line for line.
+TEST(DesignRun, FinalAnalysisIsTheReviewOfTheDesign) {
+  for (int32_t foot : {1, 2}) {
+    DesignRun design;
+    design.foot = foot;
+    design.run();
+    DesignRun review = design;
+    review.setModel = false;
+    review.run();
+    const std::string weights = " W E I G H T   A N D   R I G H T I N G   M O M E N T";
+    const Lines designed = From(design.report, weights);
+    ASSERT_FALSE(designed.empty()) << "footing " << foot;
+    EXPECT_TRUE(SameLines(From(review.report, weights), designed)) << "footing " << foot;
+    EXPECT_TRUE(review.side.empty());
+  }
+}
+
+// No toe width to try: the stem sections, then the message, and nothing
+// after it; the side file is empty.
+TEST(DesignRun, NotConvergedEndsTheReport) {
+  DesignRun run;
+  run.wtmin = 66.0f;
+  run.run();
+  ASSERT_GE(run.report.size(), 2u);
+  EXPECT_EQ(run.report[run.report.size() - 2], "");
+  EXPECT_EQ(run.report.back(), " THE SOLUTION DID NOT CONVERGE ***");
+  EXPECT_TRUE(run.side.empty());
+}
+
+}  // namespace
+}  // namespace keldor
