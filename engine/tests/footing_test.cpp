@@ -24,6 +24,7 @@ namespace {
 
 using testing_support::FreshState;
 using testing_support::Join;
+using testing_support::SameValues;
 using testing_support::SetCombinations;
 using testing_support::SetPileRows;
 using testing_support::SetReferenceWall;
@@ -171,8 +172,7 @@ TEST(FootingDesign, IrregularBackfillUsesTheWedgesAtTheFooting) {
   // Heel: Vdown = 475.0 alone. x = (52050 - 23400) / 825 = 34.73, e = 13.27,
   // qtoe = 8.594 + 6 x 825 x 13.27 / 9216 = 15.72, qheel = 1.467; q2 = 8.594;
   // V = 475.0 - 1.467 x 48 - 7.127 x 24 = 233.6.
-  ASSERT_EQ(MemberLoads(lines).size(), 2u);
-  EXPECT_EQ(MemberLoads(lines)[1].substr(0, 10), " 233.6    ");
+  EXPECT_EQ(MemberLoads(lines).back().substr(0, 11), " 233.6    |");
 }
 
 // ---- Design: two passes -------------------------------------------------------------
@@ -195,21 +195,17 @@ void DesignWall() {
 TEST(FootingDesign, DesignFixesTheThicknessThenTheSteel) {
   DesignWall();
   EXPECT_TRUE(CaptureReport(FootingDesign).empty());  // design trials write nothing
+  // WDEAD: the weights of the 18 in footing.
+  EXPECT_TRUE(SameValues({S.TF, S.TMIN, S.ASFTOP, S.ASFBOT, S.WDEAD},
+                         {18.0f, 18.0f, 0.0843313262f, 0.0649629384f, 2129.95361f}));
   EXPECT_EQ(S.IOK, 1);
-  EXPECT_EQ(S.TF, 18.0f);
-  EXPECT_EQ(S.TMIN, 18.0f);
-  EXPECT_EQ(S.ASFTOP, 0.0843313262f);
-  EXPECT_EQ(S.ASFBOT, 0.0649629384f);
-  EXPECT_EQ(S.WDEAD, 2129.95361f);  // the weights of the 18 in footing
 
   // The second pass alone, as a design started at 18 in: the same steel.
   const float top = S.ASFTOP, bottom = S.ASFBOT;
   S.TFMIN = 18.0f;
   S.ASFTOP = S.ASFBOT = 5.0f;
   FootingDesign();
-  EXPECT_EQ(S.TF, 18.0f);
-  EXPECT_EQ(S.ASFTOP, top);
-  EXPECT_EQ(S.ASFBOT, bottom);
+  EXPECT_TRUE(SameValues({S.TF, S.ASFTOP, S.ASFBOT}, {18.0f, top, bottom}));
 
   S.FS = 0.0f;  // no steel strength: no section can be designed
   FootingDesign();
@@ -228,9 +224,7 @@ TEST(FootingDesign, DesignMayEndThinnerThanItStarted) {
   SetCombinations({{1.4f, 0, 1.7f, 1.7f, 0, 0}});
   WeightsAndMoments();
   FootingDesign();
-  EXPECT_EQ(S.TF, 9.0f);
-  EXPECT_EQ(S.ASFTOP, 0.0283207167f);
-  EXPECT_EQ(S.ASFBOT, 0.0280916989f);
+  EXPECT_TRUE(SameValues({S.TF, S.ASFTOP, S.ASFBOT}, {9.0f, 0.0283207167f, 0.0280916989f}));
   EXPECT_EQ(S.IOK, 1);
 
   S.TFMIN = 12.0f;  // above what the sections need

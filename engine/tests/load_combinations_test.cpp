@@ -15,6 +15,7 @@ namespace keldor {
 namespace {
 
 using testing_support::FreshState;
+using testing_support::SameValues;
 using testing_support::From;
 using testing_support::SetCombinations;
 using testing_support::SetReferenceWall;
@@ -36,12 +37,7 @@ LateralLoads RoundLateralLoads(bool irregular) {
 }
 
 void ExpectResultants(const Resultants& r, float HL, float MO, float V, float VT, float MR) {
-  const auto near = [](float expected) { return 1e-6f * std::fabs(expected) + 1e-4f; };
-  EXPECT_NEAR(r.HL, HL, near(HL));
-  EXPECT_NEAR(r.MO, MO, near(MO));
-  EXPECT_NEAR(r.V, V, near(V));
-  EXPECT_NEAR(r.VT, VT, near(VT));
-  EXPECT_NEAR(r.MR, MR, near(MR));
+  EXPECT_TRUE(SameValues({r.HL, r.MO, r.V, r.VT, r.MR}, {HL, MO, V, VT, MR}, 1e-6f));
 }
 
 // Hand values: HP = 120 + 18 = 138; PE = .5 x .3 x .07 x 138^2 = 199.962,
@@ -56,16 +52,11 @@ TEST(LateralComponents, ConstantSlopeFromTheCoefficients) {
   S.VW = 5.0f, S.MW = 100.0f, S.VEQ = 3.0f, S.MEQ = 50.0f;
   const LateralLoads l = LateralComponents();
   EXPECT_FALSE(l.irregular);
-  EXPECT_NEAR(l.PE, 199.962f, 0.001f);
-  EXPECT_NEAR(l.ME, 11037.90f, 0.01f);
-  EXPECT_NEAR(l.PSL, 82.8f, 1e-4f);
-  EXPECT_NEAR(l.MSL, 5713.2f, 0.001f);
-  EXPECT_EQ(l.VWL, 5.0f);
-  EXPECT_EQ(l.MWL, 790.0f);
-  EXPECT_NEAR(S.PEQH, 66.654f, 1e-4f);  // stored for the callers
-  EXPECT_EQ(l.PEQH, S.PEQH);
-  EXPECT_NEAR(l.VEQL, 69.654f, 1e-4f);
-  EXPECT_NEAR(l.MEQL, 5982.95f, 0.01f);
+  EXPECT_TRUE(SameValues({l.PE, l.ME, l.PSL, l.MSL, l.VWL, l.MWL, l.PEQH, l.VEQL, l.MEQL},
+                         {199.962f, 11037.90f, 82.8f, 5713.2f, 5.0f, 790.0f, 66.654f, 69.654f,
+                          5982.95f},
+                         2e-6f));
+  EXPECT_EQ(l.PEQH, S.PEQH);  // stored for the callers
 
   // The backfill rises from the top of the back face: the loaded height at
   // the heel end is 138 + 48 tan(BETA).
@@ -140,10 +131,8 @@ TEST(CombinationRules, SeismicSetValues) {
   S.KP = 3.0f, S.KPEQ = 2.0f;
   S.RHOS = 0.07f, S.DK = 6.0f, S.TF = 18.0f, S.HT = 12.0f;
   const LoadSetValues q = ValuesOf(LoadSet::kSeismic);
-  const float expected[] = {1.2f, 1.1f, 30.0f, 0.4f, 1600.0f, 160.0f};
-  const float actual[] = {q.SFOT, q.SFSL, q.Q, q.CS, q.PILEP, q.PILEV};
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(actual[k], expected[k]) << k;
-  EXPECT_NEAR(q.PP, 90.72f, 1e-3f);
+  EXPECT_TRUE(SameValues({q.SFOT, q.SFSL, q.Q, q.CS, q.PILEP, q.PILEV, q.PP},
+                         {1.2f, 1.1f, 30.0f, 0.4f, 1600.0f, 160.0f, 90.72f}, 1e-5f));
   EXPECT_NEAR(ValuesOf(LoadSet::kWind).PP, 136.08f, 1e-3f);
 }
 
@@ -157,9 +146,7 @@ TEST(PileLoadCombinations, ReferenceWallBlocksAndArrays) {
   S.IPRINT = 0;
   WeightsAndMoments();
   S.IPRINT = 1;
-  const Lines lines = CaptureReport(PileLoadCombinations);
-  EXPECT_EQ(lines.size(), 14u);
-  EXPECT_EQ(From(lines, " LOAD COMBINATION   2:", 6),
+  EXPECT_EQ(From(CaptureReport(PileLoadCombinations), " LOAD COMBINATION   2:", 6),
             (Lines{" LOAD COMBINATION   2:", "", "   Lateral force      =  300.3    ",
                    "   Overturning moment = 0.1565E+05", "   Total weight       =  758.3    ",
                    "   Righting moment    = 0.4725E+05"}));

@@ -16,6 +16,7 @@ namespace {
 
 using testing_support::FreshState;
 using testing_support::PileRow;
+using testing_support::SameValues;
 using testing_support::SetPileRows;
 
 struct Outcome {
@@ -43,15 +44,12 @@ const std::vector<PileRow> kTwoRows = {{12.0f, 0.0f, 48.0f}, {96.0f, 0.0f, 48.0f
 TEST(PileGroup, TwoRowsWorkedCase) {
   const Outcome o = Distribute(kTwoRows, 100.0f, 1000.0f, 6000.0f, 1200.0f);
   EXPECT_TRUE(o.carried);
-  EXPECT_NEAR(S.NPILES, 1.0f / 24.0f, 1e-7f);
-  EXPECT_NEAR(S.PLOAD(1), 2628.571f, 0.01f);
-  EXPECT_NEAR(S.PLOAD(2), 2171.429f, 0.01f);
-  EXPECT_EQ(o.Pmax, S.PLOAD(1));
-  EXPECT_EQ(o.Pmin, S.PLOAD(2));
-  EXPECT_NEAR(o.Hall, 2.0f * 1200.0f / 48.0f, 1e-4f);  // vertical piles: Vp per pile only
+  // Vertical piles: the lateral capacity is Vp per pile only.
+  EXPECT_TRUE(SameValues({S.NPILES, S.PLOAD(1), S.PLOAD(2), o.Hall},
+                         {1.0f / 24.0f, 2628.571f, 2171.429f, 2.0f * 1200.0f / 48.0f}, 2e-6f));
+  EXPECT_TRUE(SameValues({o.Pmax, o.Pmin}, {S.PLOAD(1), S.PLOAD(2)}));
   const Outcome centred = Distribute(kTwoRows, 100.0f, 0.0f, 5400.0f, 0.0f);
-  EXPECT_NEAR(centred.Pmax, 2400.0f, 0.01f);
-  EXPECT_NEAR(centred.Pmin, 2400.0f, 0.01f);
+  EXPECT_TRUE(SameValues({centred.Pmax, centred.Pmin}, {2400.0f, 2400.0f}, 2e-6f));
 }
 
 // A battered row carries its vertical share along the pile, 1 / cos(batter)
@@ -62,9 +60,10 @@ TEST(PileGroup, BatteredRowAddsItsHorizontalComponent) {
   for (const float vp : {0.0f, 960.0f}) {
     const Outcome o = Distribute({{12.0f, 14.0f, 48.0f}, {96.0f, 0.0f, 48.0f}}, 100.0f, 0.0f,
                                  5400.0f, vp);
-    EXPECT_NEAR(S.PLOAD(1), 2400.0f / std::cos(batter), 0.01f);
-    EXPECT_NEAR(S.PLOAD(2), 2400.0f, 0.01f);
-    EXPECT_NEAR(o.Hall, 50.0f * std::tan(batter) + 2.0f * vp / 48.0f, 1e-3f);  // 12.47 + Vp
+    // The battered row's horizontal share is 12.47 lb/in.
+    EXPECT_TRUE(SameValues({S.PLOAD(1), S.PLOAD(2), o.Hall},
+                           {2400.0f / std::cos(batter), 2400.0f, 50.0f * std::tan(batter) + vp / 24.0f},
+                           4e-6f));
   }
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -101,6 +102,19 @@ inline Lines From(const Lines& lines, const std::string& first, std::size_t n) {
 inline Lines Join(Lines a, const Lines& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
+}
+
+// Compares values pairwise, exactly or to a tolerance relative to each
+// expected value, and names the first that differs.
+inline ::testing::AssertionResult SameValues(const std::vector<float>& actual,
+                                             const std::vector<float>& expected,
+                                             float relative = 0.0f) {
+  if (actual.size() != expected.size()) return ::testing::AssertionFailure() << "size differs";
+  for (std::size_t k = 0; k < actual.size(); ++k)
+    if (!(std::fabs(actual[k] - expected[k]) <= relative * std::fabs(expected[k])))
+      return ::testing::AssertionFailure() << "value " << k + 1 << " is " << actual[k]
+                                           << ", expected " << expected[k];
+  return ::testing::AssertionSuccess();
 }
 
 inline bool Contains(const Lines& lines, const std::string& line) {
