@@ -2,11 +2,12 @@
 // example, the thickness rounding, the stress-block factor, the minimum-steel
 // rule, the 1 % allowance and the failure branches, by ultimate strength and
 // by working stress. Expected values are hand calculations, noted per case.
+#include "concrete_section.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "concrete_section.h"
 #include "driver.h"
 #include "report_capture.h"
 #include "state.h"
@@ -78,10 +79,10 @@ TEST(SectionDesign, ThicknessRoundsUpAlwaysAndKeepsTheMinimum) {
     Materials m;
     float v, tmin, c, tsec;
   } cases[] = {
-      {{1, 1, 3600.0f, 60000.0f, 0.5f}, 948.6f, 10.0f, 2.0f, 12.0f},  // needs 11.3 in
-      {{1, 1, 3600.0f, 60000.0f, 0.5f}, 1020.0f, 10.0f, 2.0f, 13.0f},  // needs 12.0 in exactly
-      {{1, 1, 3600.0f, 60000.0f, 0.5f}, 948.6f, 11.75f, 2.0f, 11.75f},  // below the minimum
-      {{2, 1, 36.0f, 420.0f, 0.5f}, 204.85f, 200.0f, 50.0f, 300.0f},   // needs 291 mm
+      {{1, 1, 3600.0f, 60000.0f, 0.5f}, 948.6f, 10.0f, 2.0f, 12.0f},     // needs 11.3 in
+      {{1, 1, 3600.0f, 60000.0f, 0.5f}, 1020.0f, 10.0f, 2.0f, 13.0f},    // needs 12.0 in exactly
+      {{1, 1, 3600.0f, 60000.0f, 0.5f}, 948.6f, 11.75f, 2.0f, 11.75f},   // below the minimum
+      {{2, 1, 36.0f, 420.0f, 0.5f}, 204.85f, 200.0f, 50.0f, 300.0f},     // needs 291 mm
       {{2, 1, 36.0f, 420.0f, 0.5f}, 212.50002f, 200.0f, 50.0f, 310.0f},  // 300 mm in float
   };
   for (const auto& c : cases) {
@@ -129,9 +130,9 @@ TEST(SectionDesign, MinimumSteelRaisesTheMomentAtMostByAThird) {
   const struct {
     float mu, designed;
   } cases[] = {
-      {1000.0f, 4000.0f / 3.0f},   // far below: 4/3 Mu
-      {12000.0f, 13661.039f},      // 1.2 Mcr <= 4/3 Mu
-      {14000.0f, 14000.0f},        // above 1.2 Mcr: kept
+      {1000.0f, 4000.0f / 3.0f},  // far below: 4/3 Mu
+      {12000.0f, 13661.039f},     // 1.2 Mcr <= 4/3 Mu
+      {14000.0f, 14000.0f},       // above 1.2 Mcr: kept
   };
   for (const auto& c : cases) {
     Section(kUltimate, -50.0f, -c.mu, 12.0f, 2.0f);

@@ -254,7 +254,8 @@ TEST(FootingDesign, NoVerticalLoadMeansNoDesign) {
   S.WDEAD = 0.0f;
   const Lines lines = CaptureReport(FootingDesign);
   EXPECT_EQ(Lines(lines.end() - 4, lines.end()),
-            (Lines{"", "     NO VERTICAL LOAD ON FOOTING ***", "", "     NO FOOTING DESIGN POSSIBLE ***"}));
+            (Lines{"", "     NO VERTICAL LOAD ON FOOTING ***", "",
+                   "     NO FOOTING DESIGN POSSIBLE ***"}));
   EXPECT_EQ(S.IOK, 0);
 }
 

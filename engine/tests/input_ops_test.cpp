@@ -3,7 +3,6 @@
 // exercised by every golden file.
 #include <gtest/gtest.h>
 
-
 #include "driver.h"
 #include "format.h"
 #include "keldor.h"
@@ -49,12 +48,13 @@ TEST(SetOperations, ZeroOrNegativeCountsGiveEmptyArrays) {
 }
 
 TEST(SetOperations, LoadFactorsAndWorkingArraysFollowTheCount) {
-  SetCombinations({{1.4f, 1.4f, 1.4f, 1.4f, 1.4f, 1.4f}, {1.2f, 0, 0, 0, 0, 0}, {0.9f, 0, 0, 0, 0, 0}});
+  SetCombinations(
+      {{1.4f, 1.4f, 1.4f, 1.4f, 1.4f, 1.4f}, {1.2f, 0, 0, 0, 0, 0}, {0.9f, 0, 0, 0, 0, 0}});
   EXPECT_EQ(S.FD(3), 0.9f);
   EXPECT_EQ(S.MOCOMB.size(), 3);
   SetCombinations({{2.0f, 0, 0, 0, 0, 0}});  // a second, shorter set replaces everything
-  for (const RealArray* a : {&S.FD, &S.FL, &S.FE, &S.FSUR, &S.FW, &S.FEQ, &S.HCOMB, &S.VCOMB,
-                             &S.MRCOMB, &S.MOCOMB})
+  for (const RealArray* a :
+       {&S.FD, &S.FL, &S.FE, &S.FSUR, &S.FW, &S.FEQ, &S.HCOMB, &S.VCOMB, &S.MRCOMB, &S.MOCOMB})
     EXPECT_EQ(a->size(), 1);
   EXPECT_EQ(S.FD(1), 2.0f);
   EXPECT_EQ(S.FD(2), 0.0f);  // beyond the array: read as absent, never past it
@@ -86,7 +86,7 @@ TEST(CountCheck, ACountLongerThanItsArraysIsShortenedAndReported) {
   const float z = 0.0f;
   int32_t nlc = 4;
   SETLC(&z, &z, &z, &z, &z, &z, &z, &z, &z, &z, &nlc);  // no SETLF after it
-  SetPileCount(3);                                       // no SETPI after it
+  SetPileCount(3);                                      // no SETPI after it
   S.NSEG = 1;
   EXPECT_EQ(CheckCounts(),
             (std::vector<std::string>{

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+
 #include "keldor.h"
 #include "reference_wall.h"
 #include "report_capture.h"
@@ -15,8 +16,8 @@ namespace keldor {
 namespace {
 
 using testing_support::FreshState;
-using testing_support::SameValues;
 using testing_support::From;
+using testing_support::SameValues;
 using testing_support::SetCombinations;
 using testing_support::SetReferenceWall;
 
@@ -52,10 +53,9 @@ TEST(LateralComponents, ConstantSlopeFromTheCoefficients) {
   S.VW = 5.0f, S.MW = 100.0f, S.VEQ = 3.0f, S.MEQ = 50.0f;
   const LateralLoads l = LateralComponents();
   EXPECT_FALSE(l.irregular);
-  EXPECT_TRUE(SameValues({l.PE, l.ME, l.PSL, l.MSL, l.VWL, l.MWL, l.PEQH, l.VEQL, l.MEQL},
-                         {199.962f, 11037.90f, 82.8f, 5713.2f, 5.0f, 790.0f, 66.654f, 69.654f,
-                          5982.95f},
-                         2e-6f));
+  EXPECT_TRUE(SameValues(
+      {l.PE, l.ME, l.PSL, l.MSL, l.VWL, l.MWL, l.PEQH, l.VEQL, l.MEQL},
+      {199.962f, 11037.90f, 82.8f, 5713.2f, 5.0f, 790.0f, 66.654f, 69.654f, 5982.95f}, 2e-6f));
   EXPECT_EQ(l.PEQH, S.PEQH);  // stored for the callers
 
   // The backfill rises from the top of the back face: the loaded height at
@@ -72,13 +72,13 @@ TEST(CombinationResultants, SwitchRulesAddTheLoadsByHand) {
   FreshState();
   SetRoundWeights();
   SetCombinations({
-      {1, 1, 0, 0, 0, 0},          // 1: dead and live only
-      {1, 0, 1, 0, 0, 0},          // 2: earth, c = SS
-      {1, 0, 1, 1, 0, 0},          // 3: earth and uniform surcharge
-      {1, 0, 1, 0, 1, 1},          // 4: wind and seismic: c = SSW
-      {1, 0, 0, 0, 0, 1},          // 5: seismic without earth
-      {0, 0, 0, 0, 0, 0},          // 6: nothing on
-      {1, 0, -1, 0, 0, 0},         // 7: a negative factor switches nothing on
+      {1, 1, 0, 0, 0, 0},           // 1: dead and live only
+      {1, 0, 1, 0, 0, 0},           // 2: earth, c = SS
+      {1, 0, 1, 1, 0, 0},           // 3: earth and uniform surcharge
+      {1, 0, 1, 0, 1, 1},           // 4: wind and seismic: c = SSW
+      {1, 0, 0, 0, 0, 1},           // 5: seismic without earth
+      {0, 0, 0, 0, 0, 0},           // 6: nothing on
+      {1, 0, -1, 0, 0, 0},          // 7: a negative factor switches nothing on
       {0.5f, 0, 2.5f, 0, 0.1f, 3},  // 8: as 4; a factor's size does not scale its load
   });
   const LateralLoads l = RoundLateralLoads(false);

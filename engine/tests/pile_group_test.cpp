@@ -30,7 +30,8 @@ Outcome Distribute(const std::vector<PileRow>& rows, float W, float Mo, float RM
   S.IMODE = 1;
   SetPileRows(rows);
   Outcome o{};
-  const Lines lines = CaptureReport([&] { o.carried = PileGroup(W, Mo, RM, Vp, o.Hall, o.Pmax, o.Pmin); });
+  const Lines lines =
+      CaptureReport([&] { o.carried = PileGroup(W, Mo, RM, Vp, o.Hall, o.Pmax, o.Pmin); });
   EXPECT_TRUE(lines.empty()) << "a design trial writes nothing, not even a failure";
   return o;
 }
@@ -58,12 +59,12 @@ TEST(PileGroup, TwoRowsWorkedCase) {
 TEST(PileGroup, BatteredRowAddsItsHorizontalComponent) {
   const float batter = Radians(14.0f);
   for (const float vp : {0.0f, 960.0f}) {
-    const Outcome o = Distribute({{12.0f, 14.0f, 48.0f}, {96.0f, 0.0f, 48.0f}}, 100.0f, 0.0f,
-                                 5400.0f, vp);
+    const Outcome o =
+        Distribute({{12.0f, 14.0f, 48.0f}, {96.0f, 0.0f, 48.0f}}, 100.0f, 0.0f, 5400.0f, vp);
     // The battered row's horizontal share is 12.47 lb/in.
-    EXPECT_TRUE(SameValues({S.PLOAD(1), S.PLOAD(2), o.Hall},
-                           {2400.0f / std::cos(batter), 2400.0f, 50.0f * std::tan(batter) + vp / 24.0f},
-                           4e-6f));
+    EXPECT_TRUE(SameValues(
+        {S.PLOAD(1), S.PLOAD(2), o.Hall},
+        {2400.0f / std::cos(batter), 2400.0f, 50.0f * std::tan(batter) + vp / 24.0f}, 4e-6f));
   }
 }
 
@@ -82,10 +83,8 @@ TEST(PileGroup, GroupsWithoutMomentOfInertia) {
     bool carried;
     float Pmax;
   } cases[] = {
-      {one, 100.0f, 0.0f, 4000.0f, false, 4800.0f},
-      {same, 100.0f, 0.0f, 3000.0f, false, share},
-      {same, 100.0f, 0.0f, 530.0f, true, share},
-      {kTwoRows, 0.0f, 500.0f, 0.0f, false, 0.0f},
+      {one, 100.0f, 0.0f, 4000.0f, false, 4800.0f}, {same, 100.0f, 0.0f, 3000.0f, false, share},
+      {same, 100.0f, 0.0f, 530.0f, true, share},    {kTwoRows, 0.0f, 500.0f, 0.0f, false, 0.0f},
       {kTwoRows, 0.0f, 0.0f, 0.0f, true, 0.0f},  // nothing on the group: nothing fails
   };
   for (const auto& c : cases) {
@@ -99,7 +98,8 @@ TEST(PileGroup, GroupsWithoutMomentOfInertia) {
 // No row with a positive spacing has no piles: nothing is carried, and the
 // zero spacing gives no infinity. The review says why.
 TEST(PileGroup, NoRowsOrNoSpacingCarryNothing) {
-  const Outcome o = Distribute({{12.0f, 0.0f, 48.0f}, {96.0f, 0.0f, 0.0f}}, 100.0f, 0.0f, 5000.0f, 0.0f);
+  const Outcome o =
+      Distribute({{12.0f, 0.0f, 48.0f}, {96.0f, 0.0f, 0.0f}}, 100.0f, 0.0f, 5000.0f, 0.0f);
   EXPECT_FALSE(o.carried);
   EXPECT_EQ(S.NPILES, 0.0f);
   EXPECT_EQ(o.Hall, 0.0f);

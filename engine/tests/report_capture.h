@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -84,12 +83,12 @@ inline ::testing::AssertionResult SameLines(const Lines& actual, const Lines& ex
   const std::size_t n = std::min(actual.size(), expected.size());
   for (std::size_t k = 0; k < n; ++k)
     if (actual[k] != expected[k])
-      return ::testing::AssertionFailure() << "line " << k + 1 << " differs:\n  actual:   \""
-                                           << actual[k] << "\"\n  expected: \"" << expected[k]
-                                           << "\"";
+      return ::testing::AssertionFailure()
+             << "line " << k + 1 << " differs:\n  actual:   \"" << actual[k] << "\"\n  expected: \""
+             << expected[k] << "\"";
   if (actual.size() == expected.size()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << actual.size() << " lines written, " << expected.size()
-                                       << " expected";
+  return ::testing::AssertionFailure()
+         << actual.size() << " lines written, " << expected.size() << " expected";
 }
 
 // n lines from the first one equal to `first` (fewer at the end).
@@ -112,8 +111,8 @@ inline ::testing::AssertionResult SameValues(const std::vector<float>& actual,
   if (actual.size() != expected.size()) return ::testing::AssertionFailure() << "size differs";
   for (std::size_t k = 0; k < actual.size(); ++k)
     if (!(std::fabs(actual[k] - expected[k]) <= relative * std::fabs(expected[k])))
-      return ::testing::AssertionFailure() << "value " << k + 1 << " is " << actual[k]
-                                           << ", expected " << expected[k];
+      return ::testing::AssertionFailure()
+             << "value " << k + 1 << " is " << actual[k] << ", expected " << expected[k];
   return ::testing::AssertionSuccess();
 }
 

@@ -52,7 +52,8 @@ TEST(SoilPressure, EveryShapeAndItsBoundaries) {
     S.IMODE = 1;  // a design trial
     S.IPRINT = 0;
     float mo = c.MO, mr = c.MR, v = c.V, e = 9, toe = 9, heel = 9;
-    const Lines lines = CaptureReport([&] { EXPECT_EQ(SoilPressure(mo, mr, v, e, toe, heel), c.defined); });
+    const Lines lines =
+        CaptureReport([&] { EXPECT_EQ(SoilPressure(mo, mr, v, e, toe, heel), c.defined); });
     EXPECT_TRUE(lines.empty());  // silent in a design trial, whatever the outcome
     EXPECT_NEAR(e, c.e, 1e-4f) << "MR - MO " << c.MR - c.MO << ", V " << c.V;
     EXPECT_NEAR(toe, c.toe, 1e-4f) << "MR - MO " << c.MR - c.MO << ", V " << c.V;
@@ -168,8 +169,9 @@ TEST(ExternalStability, PileDesignTrialStoresTheResultants) {
   EXPECT_TRUE(CaptureReport(ExternalStability).empty());
   EXPECT_EQ(S.IOK, 0);
   // The second combination is never reached.
-  EXPECT_TRUE(testing_support::SameValues({S.HCOMB(1), S.VCOMB(1), S.MRCOMB(1), S.MOCOMB(1), S.HCOMB(2)},
-                                          {30.0f, 100.0f, 5400.0f, 0.0f, 0.0f}));
+  EXPECT_TRUE(
+      testing_support::SameValues({S.HCOMB(1), S.VCOMB(1), S.MRCOMB(1), S.MOCOMB(1), S.HCOMB(2)},
+                                  {30.0f, 100.0f, 5400.0f, 0.0f, 0.0f}));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 // and design, SI and English, distribution errors, with and without a table).
 //
 // Expected values are hand calculations, noted per case.
+#include "stem.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +15,6 @@
 #include "reference_wall.h"
 #include "report_capture.h"
 #include "state.h"
-#include "stem.h"
 
 namespace keldor {
 namespace {
@@ -24,9 +25,12 @@ using testing_support::SameValues;
 using testing_support::SetCombinations;
 
 const Lines kDistributionError = {"", " *** LOAD DISTRIBUTION ERROR ***", ""};
-const Lines kTableHead = {"", " W A L L   L O A D   D I S T R I B U T I O N",
-                          " =====================================================", "",
-                          "      DEPTH     SHEAR    MOMENT     THICK   AS REQD", ""};
+const Lines kTableHead = {"",
+                          " W A L L   L O A D   D I S T R I B U T I O N",
+                          " =====================================================",
+                          "",
+                          "      DEPTH     SHEAR    MOMENT     THICK   AS REQD",
+                          ""};
 
 // English design, 12 ft stem, 120 pcf soil, 250 psf surcharge, wind and
 // seismic loads at the top; 1.7 (E + SC), 1.3 (E + W) and E + EQ.
@@ -77,10 +81,10 @@ TEST(DistributeEarthForce, WorkedCasesOfAHundredOverAHundred) {
       {0.4f, 100.0f, 100.0f, 4000.0f},
       {0.6f, 50.0f, 65.0f, 1750.0f},  // c = 0.6, b = 0.4
       {0.6f, 100.0f, 100.0f, 6000.0f},
-      {0.33f, 100.0f, 100.0f, 100.0f * 100.0f / 3.0f},  // pure triangle: H/3 whatever r
-      {0.5f, 50.0f, 50.0f, 1250.0f},                     // uniform
+      {0.33f, 100.0f, 100.0f, 100.0f * 100.0f / 3.0f},         // pure triangle: H/3 whatever r
+      {0.5f, 50.0f, 50.0f, 1250.0f},                           // uniform
       {0.66f, 100.0f, 100.0f, 2.0f * 100.0f * 100.0f / 3.0f},  // inverted triangle
-      {0.45f, 100.0f, 100.0f, 4500.0f},  // mixed ranges: P r H at the base
+      {0.45f, 100.0f, 100.0f, 4500.0f},                        // mixed ranges: P r H at the base
       {0.55f, 100.0f, 100.0f, 5500.0f},
   };
   for (const Shape& c : cases) {

@@ -23,7 +23,7 @@ namespace {
 using testing_support::SameValues;
 
 using Segments = std::vector<std::pair<float, float>>;  // length, angle in degrees
-using Surcharge = std::array<float, 5>;                  // SURL, XSBEG, YSBEG, XSEND, YSEND
+using Surcharge = std::array<float, 5>;                 // SURL, XSBEG, YSBEG, XSEND, YSEND
 
 const char* const kGroundShort = "   GROUND PROFILE DOES NOT REACH THE FAILURE PLANE ***";
 
@@ -103,8 +103,7 @@ Critical CriticalPlane(double h, double gamma, double phi, double delta, double 
 double CoulombKa(double phi, double delta, double beta) {
   const double root =
       std::sqrt(std::sin(phi + delta) * std::sin(phi - beta) / (std::cos(delta) * std::cos(beta)));
-  return std::cos(phi) * std::cos(phi) /
-         (std::cos(delta) * (1.0 + root) * (1.0 + root));
+  return std::cos(phi) * std::cos(phi) / (std::cos(delta) * (1.0 + root) * (1.0 + root));
 }
 
 // Mononobe-Okabe, vertical back: the seismic thrust coefficient on (1 - kv).
@@ -131,8 +130,8 @@ TEST(ClosedForm, CoulombCoefficientMatchesThePublishedValues) {
 // The trials lie 0.01 rad apart, so the best of them is no farther than 0.005
 // rad from the critical plane and loses at most the force given up there.
 // Float arithmetic and pi taken as 3.1416 add far less than 1e-4 of it.
-double StepLoss(double h, double gamma, double phi, double delta, double beta,
-                double psi = 0.0, double kv = 0.0) {
+double StepLoss(double h, double gamma, double phi, double delta, double beta, double psi = 0.0,
+                double kv = 0.0) {
   const Critical c = CriticalPlane(h, gamma, phi, delta, beta, psi, kv);
   const double lower = std::min(WedgeForce(c.theta - 0.005, h, gamma, phi, delta, beta, psi, kv),
                                 WedgeForce(c.theta + 0.005, h, gamma, phi, delta, beta, psi, kv));
@@ -144,7 +143,8 @@ struct CoulombCase {
   float phi, beta, ss;
 };
 
-class CoulombAgreement : public TrialWedgeTest, public ::testing::WithParamInterface<CoulombCase> {};
+class CoulombAgreement : public TrialWedgeTest,
+                         public ::testing::WithParamInterface<CoulombCase> {};
 
 // Without wall friction on level ground this is Rankine: the plane at 45
 // degrees + phi / 2 and 0.5 tan^2(45 - phi / 2) gamma h^2.
@@ -213,7 +213,8 @@ TEST_F(TrialWedgeTest, WorkedCase) {
   TrialWedge();
   const CriticalWedge& w = LastCriticalWedges().earth;
   EXPECT_FLOAT_EQ(w.theta, 1.0508f);  // 0.01 taken off 1.5708 fifty-two times
-  EXPECT_TRUE(SameValues({w.weight, S.PEH, w.xcg, S.YAPPE}, {378.6f, 220.4f, 122.47f, 45.88f}, 2e-4f));
+  EXPECT_TRUE(
+      SameValues({w.weight, S.PEH, w.xcg, S.YAPPE}, {378.6f, 220.4f, 122.47f, 45.88f}, 2e-4f));
   EXPECT_EQ(S.PEQH, 0.0f);  // no acceleration, no seismic force
   EXPECT_EQ(S.PESH, S.PEH);
   // Every trial gives the seismic case the same zero force: among equal
@@ -238,9 +239,9 @@ TEST_F(TrialWedgeTest, SurchargeAndSeismicCaseComputedIndependently) {
                          {55.62f, 916.1f, 98.99f}, 1e-4f));
   // The callers get the horizontal components and the limited heights.
   const float c04 = 1.0f / std::sqrt(1.16f), c02 = 1.0f / std::sqrt(1.04f);  // cos(atan(x))
-  EXPECT_TRUE(SameValues({S.PEH, S.PESH, S.PEQH, S.YAPPES, S.YAPPEQ, S.HBACK},
-                         {226.4605f * c04, 371.4727f * c04, 302.3128f * c02, 53.13f, 73.2319f, 146.4637f},
-                         1e-4f));
+  EXPECT_TRUE(SameValues(
+      {S.PEH, S.PESH, S.PEQH, S.YAPPES, S.YAPPEQ, S.HBACK},
+      {226.4605f * c04, 371.4727f * c04, 302.3128f * c02, 53.13f, 73.2319f, 146.4637f}, 1e-4f));
 }
 
 // ---- Surcharge shares ----------------------------------------------------------
@@ -378,7 +379,8 @@ TEST_F(TrialWedgeTest, StripPastTheIntersectionIsReportedEvenWhenSilent) {
   ASSERT_FALSE(report.empty());
   EXPECT_EQ(report.size() % 2, 0u);
   for (std::size_t i = 0; i < report.size(); i += 2)
-    EXPECT_EQ(report[i] + report[i + 1], "   ERROR IN CALCULATING WEIGHT OF SOIL IN TRIAL WEDGE ***");
+    EXPECT_EQ(report[i] + report[i + 1],
+              "   ERROR IN CALCULATING WEIGHT OF SOIL IN TRIAL WEDGE ***");
   EXPECT_NEAR(S.PEH, 220.4f, 0.05f);  // the strips still count; the result stands
 }
 
