@@ -23,7 +23,6 @@ namespace keldor {
 namespace {
 
 using testing_support::FreshState;
-using testing_support::Join;
 using testing_support::SameValues;
 using testing_support::SetCombinations;
 using testing_support::SetPileRows;
@@ -43,7 +42,7 @@ Lines MemberLoads(const Lines& report) {
   return loads;
 }
 
-// The 5 lines of the combination block after its heading: lateral force,
+// The 4 lines of the combination block after its heading: lateral force,
 // overturning moment, weight and righting moment.
 Lines Resultants(const Lines& report) { return Lines(report.begin() + 6, report.begin() + 10); }
 

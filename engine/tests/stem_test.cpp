@@ -19,7 +19,6 @@
 namespace keldor {
 namespace {
 
-using testing_support::Contains;
 using testing_support::FreshState;
 using testing_support::SameValues;
 using testing_support::SetCombinations;
