@@ -3,10 +3,11 @@
 // batter, footing 18 in thick and 8 ft wide with a 3 ft toe, level backfill,
 // soil 120 pcf, concrete 150 pcf (both per cubic inch), Ka = 1/3, base
 // friction 0.5, no passive resistance or cohesion, one combination D + E
-// (+ SC when a surcharge is given).
+// (+ SC when a surcharge is given). Also: load combinations and pile rows.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "driver.h"
 #include "keldor.h"
@@ -40,6 +41,42 @@ inline void SetReferenceWall(float sur, float fsur) {
   SETLF(&one, &z, &one, &fsur, &z, &z);
   RunInit();
   S.IOK = 1;
+}
+
+// The factors of one load combination.
+struct Factors {
+  float D, L, E, SC, W, EQ;
+};
+
+// Sets the combinations through the set operations, keeping the loads at the
+// top of the wall that S holds.
+inline void SetCombinations(const std::vector<Factors>& rows) {
+  const int32_t nlc = static_cast<int32_t>(rows.size());
+  SETLC(&S.PD, &S.PDX, &S.PL, &S.PLX, &S.VW, &S.MW, &S.AH, &S.AV, &S.VEQ, &S.MEQ, &nlc);
+  std::vector<float> f[6];
+  for (const Factors& r : rows) {
+    const float v[] = {r.D, r.L, r.E, r.SC, r.W, r.EQ};
+    for (int k = 0; k < 6; ++k) f[k].push_back(v[k]);
+  }
+  if (!rows.empty())
+    SETLF(f[0].data(), f[1].data(), f[2].data(), f[3].data(), f[4].data(), f[5].data());
+}
+
+// Pile rows as the layout routines leave them: distance from the toe, batter
+// in degrees, spacing along the wall.
+struct PileRow {
+  float x, batterDegrees, spacing;
+};
+
+inline void SetPileRows(const std::vector<PileRow>& rows) {
+  S.NROWS = static_cast<int>(rows.size());
+  for (RealArray* a : {&S.PILEX, &S.PILEB, &S.PILES, &S.PLOAD}) a->resize(S.NROWS);
+  for (int j = 1; j <= S.NROWS; ++j) {
+    const PileRow& r = rows[static_cast<std::size_t>(j - 1)];
+    S.PILEX(j) = r.x;
+    S.PILEB(j) = Radians(r.batterDegrees);
+    S.PILES(j) = r.spacing;
+  }
 }
 
 }  // namespace testing_support
