@@ -2,13 +2,9 @@
 // the checks, the messages and status texts, the window during the run, the
 // report on disk (compared whole with the golden report) and the runs
 // refused before the engine is called.
-#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 #include <memory>
 
-#include "main_window.h"
 #include "record_fields.h"
 #include "recording_ui.h"
 #include "run_engine.h"
@@ -30,11 +26,8 @@ class RunTest : public QObject {
  private:
   std::unique_ptr<keldor_test::TempFolder> dir_;
   std::unique_ptr<keldor_test::InFolder> in_;  // the engine's side file goes here
-  std::unique_ptr<fe::InputRecord> r_;
-  std::unique_ptr<RecordingUi> ui_;
-  std::unique_ptr<gui::frmMain> w_;
+  std::unique_ptr<Screen> s_;
 
-  void trigger(const char* action) { Child<QAction>(w_.get(), action)->trigger(); }
   std::string path(const QString& name) const { return *dir_ / name.toStdString(); }
   std::string read(const QString& name) const { return keldor_test::ReadFile(path(name)); }
 
@@ -48,27 +41,24 @@ class RunTest : public QObject {
                                  ? keldor_test::Replaced(keldor_test::ReadFile(kGolden + "startup-example.in"),
                                                          "120,0,0", "0,0,0")
                                  : keldor_test::ReadFile(kGolden + input.toStdString()));
-      ui_->files << QString::fromStdString(path(input));
-      trigger("mnuLoadInput");
+      s_->ui.files << QString::fromStdString(path(input));
+      s_->trigger("mnuLoadInput");
     }
     if (!report.isEmpty()) {
-      ui_->files << QString::fromStdString(path(report));
-      trigger("mnuOutput");
+      s_->ui.files << QString::fromStdString(path(report));
+      s_->trigger("mnuOutput");
     }
-    ui_->events.clear();
+    s_->ui.events.clear();
   }
 
  private slots:
   void init() {
     dir_ = std::make_unique<keldor_test::TempFolder>();
     in_ = std::make_unique<keldor_test::InFolder>(dir_->path());
-    r_ = std::make_unique<fe::InputRecord>();
-    ui_ = std::make_unique<RecordingUi>();
-    w_ = std::make_unique<gui::frmMain>(*r_, *ui_);
-    w_->show();
+    s_ = std::make_unique<Screen>();
   }
   void cleanup() {
-    w_.reset();
+    s_.reset();
     in_.reset();
     dir_.reset();
   }
@@ -113,18 +103,18 @@ class RunTest : public QObject {
     QFETCH(QStringList, messages);
     QFETCH(QString, panel);
     chooseFiles(input, report);
-    if (!library.isEmpty()) w_->setEngineLibraryPath(path(library));
+    if (!library.isEmpty()) s_->w.setEngineLibraryPath(path(library));
     const std::string inputText = read(input);
-    fe::InputRecord before = *r_;
-    trigger("mnuRunKeldor");
+    fe::InputRecord before = s_->r;
+    s_->trigger("mnuRunKeldor");
     QStringList expected;
     for (const QString& m : messages)
       expected << "beep" << "ok: " + QString(m).replace("@", QString::fromStdString(dir_->path()));
-    QCOMPARE(ui_->events, expected);
-    QCOMPARE(w_->panelText(2), panel);
-    QVERIFY(w_->isEnabled());
-    before.InputValid = r_->InputValid;
-    QVERIFY2(*r_ == before, fe::Describe(*r_).c_str());
+    QCOMPARE(s_->ui.events, expected);
+    QCOMPARE(s_->w.panelText(2), panel);
+    QVERIFY(s_->w.isEnabled());
+    before.InputValid = s_->r.InputValid;
+    QVERIFY2(s_->r == before, fe::Describe(s_->r).c_str());
     QCOMPARE(read(input), inputText);
     QVERIFY(report.isEmpty() || report == input || !keldor_test::Exists(path(report)));
     QVERIFY(!keldor_test::Exists(path("KELDOR.DAT")));
@@ -134,21 +124,21 @@ class RunTest : public QObject {
     chooseFiles("design-spread-english.in", "design-spread-english.out");
     bool enabledDuringRun = true, busyCursor = false;
     QString panelDuringRun;
-    w_->setEngineRunner([&](const fe::EngineLibrary& e, fe::InputRecord& r) {
-      enabledDuringRun = w_->isEnabled();
-      panelDuringRun = w_->panelText(2);
+    s_->w.setEngineRunner([&](const fe::EngineLibrary& e, fe::InputRecord& r) {
+      enabledDuringRun = s_->w.isEnabled();
+      panelDuringRun = s_->w.panelText(2);
       busyCursor = QApplication::overrideCursor() != nullptr &&
                    QApplication::overrideCursor()->shape() == Qt::WaitCursor;
       fe::RunEngine(e, r);
     });
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events, QStringList({"beep", "ok: Program execution complete"}));
+    s_->trigger("mnuRunKeldor");
+    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Program execution complete"}));
     QVERIFY(!enabledDuringRun);
     QCOMPARE(panelDuringRun, QString("Running program...please wait"));
     QVERIFY(busyCursor);
-    QVERIFY(w_->isEnabled());
+    QVERIFY(s_->w.isEnabled());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(w_->panelText(2), "Output written to " + Padded("design-spread-english.out"));
+    QCOMPARE(s_->w.panelText(2), "Output written to " + Padded("design-spread-english.out"));
     // The report is the one the batch command gives for the same input.
     const std::string report = read("design-spread-english.out");
     QCOMPARE(keldor_test::MaskRunLine(report),
@@ -156,22 +146,22 @@ class RunTest : public QObject {
     QVERIFY(keldor_test::Exists(path("KELDOR.DAT")));
 
     // View > Output File shows the report just written, line for line.
-    trigger("mnuVoutput");
-    gui::TextViewer* v = w_->viewer(gui::ViewedFile::Output);
+    s_->trigger("mnuVoutput");
+    gui::TextViewer* v = s_->w.viewer(gui::ViewedFile::Output);
     QVERIFY(v != nullptr && v->isVisible());
     QCOMPARE(v->text(), QString::fromStdString(report).replace("\r\n", "\n"));
     QVERIFY(QFontInfo(v->findChild<QWidget*>("txtView")->font()).fixedPitch());
-    trigger("mnuVkeldordat");
-    QVERIFY(w_->viewer(gui::ViewedFile::SideFile)->isVisible());
+    s_->trigger("mnuVkeldordat");
+    QVERIFY(s_->w.viewer(gui::ViewedFile::SideFile)->isVisible());
   }
 
   void aTitleTypedAfterSavingIsRunButNotSaved() {
     chooseFiles("review-pile-english.in", "review.out");
     const std::string saved = read("review-pile-english.in");
-    trigger("mnuDOutT");
-    TypeInto(Child<QLineEdit>(w_->titleWindow(), "txtTitle"), "Abutment A2 as built");
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events.last(), QString("ok: Program execution complete"));
+    s_->trigger("mnuDOutT");
+    TypeInto(Child<QLineEdit>(s_->w.titleWindow(), "txtTitle"), "Abutment A2 as built");
+    s_->trigger("mnuRunKeldor");
+    QCOMPARE(s_->ui.events.last(), QString("ok: Program execution complete"));
     QVERIFY(read("review.out").rfind(" Abutment A2 as built", 0) == 0);
     QCOMPARE(read("review-pile-english.in"), saved);
   }
