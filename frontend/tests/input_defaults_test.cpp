@@ -82,15 +82,12 @@ TEST(SectionResets, ResetAllKeepsUnitsFileNamesTitleAndArrays) {
 TEST(SectionResets, OtherUnitsKeepUnitDependentValues) {
   InputRecord r = StartUp(1);
   r.IUNITS = 3;
-  r.FC = r.TWMIN = r.DKMAX = r.Q = 7.0f;
-  r.BWMIN = 4.0f;
+  r.FC = r.TWMIN = r.DKMAX = r.BWMIN = r.Q = 7.0f;
   r.KP = r.WT = r.CS = 9.0f;
   ResetAll(r);
-  for (float kept : {r.FC, r.TWMIN, r.DKMAX, r.Q}) EXPECT_EQ(kept, 7.0f);
-  EXPECT_EQ(r.BW, 4.0f);  // the review values still copy the limits
-  EXPECT_EQ(r.WT, 0.0f);
-  EXPECT_EQ(r.KP, 1.66f);
-  EXPECT_EQ(r.CS, 0.64f);
+  // The review values still copy the limits; the others take their defaults.
+  for (float kept : {r.FC, r.TWMIN, r.DKMAX, r.BW, r.Q}) EXPECT_EQ(kept, 7.0f);
+  EXPECT_EQ(std::vector<float>({r.KP, r.WT, r.CS}), std::vector<float>({1.66f, 0.0f, 0.64f}));
 }
 
 }  // namespace

@@ -164,24 +164,6 @@ TEST(LoadInputFile, TitleThatReadsAsANumberIsStillTheTitle) {
   EXPECT_EQ(r.SFSLEQ, 1.2f);
 }
 
-TEST(LoadInputFile, DesignPileFileHasNoRowsAndIrregularFileMayHaveNoSurcharges) {
-  InputRecord saved = Distinct(1, 1, 2, 2);
-  saved.NSUR = 0;
-  const std::string text = Text(saved);
-  // A design file for piles ends with the lateral pile loads.
-  const std::string lateral = FileNumber(saved.PILEV) + "," + FileNumber(saved.PILEVW) + "," +
-                              FileNumber(saved.PILEVEQ) + "\r\n";
-  EXPECT_EQ(text.substr(text.size() - lateral.size()), lateral);
-  InputRecord before = StartUp();
-  before.NROWS = 4;
-  before.SURL = {0.0f, 9.0f};
-  const InputRecord r = Loaded(text, before);
-  EXPECT_EQ(r.NROWS, 0);
-  EXPECT_EQ(r.NSUR, 0);
-  EXPECT_EQ(r.SURL, (RecordArray{0.0f, 9.0f}));  // no surcharge lines were read
-  EXPECT_EQ(r.PILEVEQ, saved.PILEVEQ);
-}
-
 // Hand-edited files: LF line ends, no last line end, blanks around fields,
 // empty lines, CR line ends, and values that continue on the next line.
 TEST(LoadInputFile, AcceptsLooseLineEndsAndLayout) {

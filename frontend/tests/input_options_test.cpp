@@ -1,5 +1,6 @@
-// The option buttons, the paired boxes, the count boxes and the units
-// question.
+// The option buttons, the count boxes and the units question. (The window
+// tests drive the paired boxes, the answer No and the refresh through the
+// window.)
 #include "input_options.h"
 
 #include <gtest/gtest.h>
@@ -76,34 +77,6 @@ TEST_F(OptionRules, FoundationsBringBackTheirDefaultsOnlyWithoutACapacity) {
   EXPECT_EQ(window.calls, Calls(5, "refresh"));
 }
 
-// Selecting a button while the window refreshes sets the field only, and
-// ends the refreshing.
-TEST_F(OptionRules, DuringARefreshOnlyTheFieldIsSetAndRefreshingEnds) {
-  r.WT = r.PILEP = 0.0f;
-  InputRecord expected = r;
-  expected.IMODE = expected.IFOOT = expected.IUNITS = 2;
-  r.Refreshing = true;
-  ChooseAnalysisMode(r, 2, window);
-  r.Refreshing = true;
-  ChooseFoundation(r, 2, window);
-  r.Refreshing = true;
-  EXPECT_FALSE(ChooseUnits(r, 2));  // no question during a refresh
-  EXPECT_EQ(r, expected);
-  EXPECT_TRUE(window.calls.empty());
-}
-
-TEST_F(OptionRules, AnsweringNoChangesOnlyUnitsAndTooltips) {
-  EXPECT_EQ(UnitsQuestion(1),
-            "Would you like to change to English default parameters?\r"
-            "This will overwrite any parameters you have specified.");
-  InputRecord expected = r;
-  expected.IUNITS = 2;
-  ASSERT_TRUE(ChooseUnits(r, 2));
-  AnswerUnitsQuestion(r, false, window);
-  EXPECT_EQ(r, expected);
-  EXPECT_EQ(window.calls, (Calls{"tooltips"}));
-}
-
 // Yes: the new units' defaults everywhere but in the options and the soil
 // parameters; counts go to 0, the title stays.
 TEST_F(OptionRules, AnsweringYesLoadsTheDefaultsButKeepsOptionsAndSoilParameters) {
@@ -120,22 +93,6 @@ TEST_F(OptionRules, AnsweringYesLoadsTheDefaultsButKeepsOptionsAndSoilParameters
   AnswerUnitsQuestion(r, true, window);
   EXPECT_EQ(r, expected) << Describe(r);
   EXPECT_EQ(window.calls, (Calls{"tooltips", "refresh"}));
-}
-
-TEST_F(OptionRules, PairedBoxesStoreIntoBothMembersOrTheSelectedOne) {
-  EXPECT_TRUE(StoreKeyDepth(r, "6"));
-  EXPECT_EQ(r.DKMAX, 6.0f);
-  EXPECT_EQ(r.DK, 6.0f);
-  EXPECT_TRUE(StoreToeWidth(r, "9", ModeButton::None));  // neither button: nowhere
-  EXPECT_TRUE(StoreHeelWidth(r, "9", ModeButton::None));
-  // A number too large for a float keeps the field.
-  EXPECT_FALSE(StoreNumber(r.FC, "1e40"));
-  EXPECT_FALSE(StoreWallBatter(r, "1e40"));
-  EXPECT_FALSE(StoreToeWidth(r, "1e40", ModeButton::Design));
-  InputRecord expected;
-  InitialiseInput(expected, 1);
-  expected.DKMAX = expected.DK = 6.0f;
-  EXPECT_EQ(r, expected);
 }
 
 // A count re-creates its group's arrays, elements 0..count, all zero; it is

@@ -1,5 +1,5 @@
-// The record as a whole: field lookup by name and exact comparison, on which
-// every "the record is unchanged" check of the other tests rests.
+// Exact comparison of whole records, on which every "the record is
+// unchanged" check of the other tests rests.
 #include "record_fields.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +8,6 @@
 
 namespace fe {
 namespace {
-
-TEST(FloatField, FindsOnlyFloatFieldsByTheirExactName) {
-  InputRecord r;
-  EXPECT_EQ(FloatField(r, "PILEVEQ"), &r.PILEVEQ);
-  for (const char* other : {"NLC", "FD", "rhoc"}) EXPECT_EQ(FloatField(r, other), nullptr) << other;
-}
 
 TEST(RecordEquality, ComparesEveryFieldExactly) {
   const InputRecord a;
