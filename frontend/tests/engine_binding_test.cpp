@@ -1,7 +1,7 @@
 // The real engine bound by file name at run time, as the program binds it,
 // and driven only through its exports: the binding kept between runs,
-// repeated runs in one process, the default report name, files the engine
-// cannot create, and the count check.
+// repeated runs in one process, the default report name and files the
+// engine cannot create.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -66,20 +66,6 @@ TEST_F(EngineBinding, FilesTheEngineCannotCreate) {
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
   std::filesystem::create_directory(dir_ / "KELDOR.DAT");
   EXPECT_EQ(run("wall.out"), "\r\n ERROR OPENING KELDOR.DAT ***\r\n");
-}
-
-// A count set after its arrays (SETLC after SETLF) must never make the engine
-// read past the arrays; the report names the entries it ignored.
-TEST_F(EngineBinding, CountLongerThanItsArraysIsReportedNotOverrun) {
-  run("wall.out");
-  const float z = 0.0f;
-  const std::int32_t five = 5;
-  engine_->SETLC(&z, &z, &z, &z, &z, &z, &z, &z, &z, &z, &five);
-  engine_->CONDLL(r_.OUTPATH.data(), r_.INFILE.data(), r_.OUTFILE.data(), r_.TITLE.data(),
-                  r_.VERSION.data());
-  EXPECT_NE(ReadFile(dir_ / "wall.out")
-                .find("\r\n\r\n ONLY 1 OF 5 LOAD COMBINATIONS WERE SET; THE OTHERS ARE IGNORED ***\r\n"),
-            std::string::npos);
 }
 
 }  // namespace

@@ -31,16 +31,11 @@ class RunTest : public QObject {
   std::string path(const QString& name) const { return *dir_ / name.toStdString(); }
   std::string read(const QString& name) const { return keldor_test::ReadFile(path(name)); }
 
-  // Loads a golden input (copied into the folder; "bad.in" is the start-up
-  // example without a design height) through File > Load Input, and chooses
-  // the report through File > Save > Output As.
+  // Loads a golden input, copied into the folder, through File > Load Input,
+  // and chooses the report through File > Save > Output As.
   void chooseFiles(const QString& input, const QString& report) {
     if (!input.isEmpty()) {
-      keldor_test::WriteFile(path(input),
-                             input == "bad.in"
-                                 ? keldor_test::Replaced(keldor_test::ReadFile(kGolden + "startup-example.in"),
-                                                         "120,0,0", "0,0,0")
-                                 : keldor_test::ReadFile(kGolden + input.toStdString()));
+      keldor_test::WriteFile(path(input), keldor_test::ReadFile(kGolden + input.toStdString()));
       s_->ui.files << QString::fromStdString(path(input));
       s_->trigger("mnuLoadInput");
     }
@@ -77,8 +72,11 @@ class RunTest : public QObject {
                                           << "No output file specified";
     QTest::newRow("no output file") << in << "" << "" << QStringList{"Please specify output file"}
                                     << "No output file specified";
-    QTest::newRow("invalid record")  // the panel keeps the check's text
-        << "bad.in" << "wall.out" << "" << QStringList{"Design height must be greater than zero"}
+    // The start-up record with an input file named; the panel keeps the
+    // check's text.
+    QTest::newRow("invalid record")
+        << "" << "wall.out" << ""
+        << QStringList{"No load combinations were specified", "Design height must be greater than zero"}
         << "Checking input...please wait";
     // Without the library the program goes on, so that no input is lost.
     QTest::newRow("missing library")
@@ -104,6 +102,7 @@ class RunTest : public QObject {
     QFETCH(QString, panel);
     chooseFiles(input, report);
     if (!library.isEmpty()) s_->w.setEngineLibraryPath(path(library));
+    if (input.isEmpty() && !report.isEmpty()) s_->r.INPATH = path("wall.in");
     const std::string inputText = read(input);
     fe::InputRecord before = s_->r;
     s_->trigger("mnuRunKeldor");

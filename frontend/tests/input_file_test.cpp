@@ -209,16 +209,16 @@ TEST(LoadInputFile, FailureLeavesTheRecordAndFileNamesUnchanged) {
   fails(std::string(100000, 'x'), "line 1 is too long for an input file");
   fails(std::string("\0\0\0\xff\xfe", 5) + "\r\n\"");
   fails("\"unterminated title\r\n1,1");
-  // Every proper prefix ending at a line end lacks fields.
+  // Every proper prefix ending at a line end lacks fields; one ending inside
+  // a line may load or fail, but never crash.
   const std::string text = Text(Distinct(1, 2, 2, 2));
-  for (std::size_t end = text.find('\n'); end + 1 < text.size(); end = text.find('\n', end + 1))
-    fails(text.substr(0, end + 1));
-  EXPECT_EQ(r, before);
-  for (std::size_t cut = 0; cut < text.size(); cut += 7) {
+  for (std::size_t cut = 0; cut + 1 < text.size(); ++cut) {
+    if (text[cut] == '\n') fails(text.substr(0, cut + 1));
     WriteFile(dir / "cut.in", text.substr(0, cut));
     InputRecord any = StartUp();
-    LoadInputFile(any, dir / "cut.in", &error);  // may load or fail, never crash
+    LoadInputFile(any, dir / "cut.in", &error);
   }
+  EXPECT_EQ(r, before);
 }
 
 TEST(SaveInputFile, AFailedSaveLeavesTheExistingFileAndTheRecord) {

@@ -61,21 +61,14 @@ TEST(ValidateInput, StartUpRecordLacksOnlyCombinationsAndHeight) {
 // stops at the first failure.
 TEST(ValidateInput, SpreadFootingRulesInOrder) {
   InputRecord r = Valid();
-  r.RHOC = r.FC = r.FS = r.RHOS = 0.0f;
-  r.ISOIL = 2;
+  r.RHOC = r.FC = r.FS = r.RHOS = r.H = r.TWMIN = r.TF = r.WF = r.CFBOT = r.RATIO = 0.0f;
+  r.Q = r.CS = r.SFOT = r.SFSL = 0.0f;
   r.PHI = -1.0f;
-  r.NLC = 0;
-  r.H = 0.0f;
-  r.NSEG = 0;
+  r.ISOIL = r.IMODE = 2;
+  r.NLC = r.NSEG = 0;
   r.NSUR = 1;
   r.SURL = {0.0f, 0.0f};
-  r.TWMIN = 0.0f;
-  r.IMODE = 2;
-  r.TF = r.WF = 0.0f;
   r.ASW = 1.0f;  // one steel area missing is enough
-  r.CFBOT = 0.0f;
-  r.RATIO = 0.0f;
-  r.Q = r.CS = r.SFOT = r.SFSL = 0.0f;
   EXPECT_EQ(Validate(r), (Texts{
                              "Concrete density must be greater than zero",
                              "Concrete strength must be greater than zero",
