@@ -180,14 +180,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(s_->r.FL.size(), std::size_t(4));
   }
 
+  // Nor does it write the slope boxes of an irregular backfill.
   void aRefreshNeverClearsAnArray() {
     TypeInto(s_->box("txtNLC"), "2");
+    TypeInto(s_->box("txtBETA"), "18.4");
     s_->r.FD = {0.0f, 1.4f, 0.9f};
-    s_->click("optReview");  // refreshes, writing every count box
+    s_->click("optIrreg");  // refreshes, writing every count box
+    s_->r.BETA = 0;
     s_->trigger("mnuResetMaterial");
     QCOMPARE(s_->r.NLC, 2);
     QCOMPARE(s_->r.FD, fe::RecordArray({0.0f, 1.4f, 0.9f}));
     QVERIFY(!s_->r.Refreshing);
+    QCOMPARE(s_->box("txtBETA")->text(), QString("18.4"));
   }
 
   void resetMenusRestoreTheirSectionAndTheBoxes() {
