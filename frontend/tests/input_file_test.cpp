@@ -21,6 +21,7 @@ using keldor_test::ReadFile;
 using keldor_test::Replaced;
 using keldor_test::TempFolder;
 using keldor_test::WriteFile;
+using Floats = std::vector<float>;
 
 const std::string kExample = ReadFile(KELDOR_SOURCE_DIR "/tests/golden/startup-example.in");
 
@@ -111,25 +112,18 @@ TEST(LoadInputFile, AbsentSectionsHoldTheDefaultsOfTheUnitsInForce) {
   before.PILEDIA = 99.0f;
   const InputRecord r = Loaded(Replaced(kExample, "1,1,1,1,1,1", "2,1,1,1,1,1"), before);
   EXPECT_EQ(r.IUNITS, 2);
-  EXPECT_EQ(r.PILEDIA, 12.0f);
-  EXPECT_EQ(r.PILEP, 90000.0f);
+  EXPECT_EQ(Floats({r.PILEDIA, r.PILEP}), Floats({12.0f, 90000.0f}));
 }
 
 TEST(LoadInputFile, EachModeDerivesTheOtherMemberOfItsPairs) {
   InputRecord before = StartUp();
   before.WT = 40.0f;
   InputRecord r = Loaded(kExample, before);  // design
-  EXPECT_EQ(r.BW, 2.4f);
-  EXPECT_EQ(r.TF, 15.0f);
-  EXPECT_EQ(r.WT, 0.0f);
-  EXPECT_EQ(r.WF, 0.0f);
+  EXPECT_EQ(Floats({r.BW, r.TF, r.WT, r.WF}), Floats({2.4f, 15.0f, 0.0f, 0.0f}));
   r = Loaded(Replaced(Replaced(kExample, "1,1,1,1,1,1", "1,2,1,1,1,1"), "12,2.4,15,0,500,500,0",
                       "12,2.4,15,6,30,100\r\n.05,.05,.05"));
-  EXPECT_EQ(r.WTMAX, 30.0f);
-  EXPECT_EQ(r.WTMIN, 30.0f);
-  EXPECT_EQ(r.WHMAX, 70.0f);  // the heel is what the footing leaves beyond the toe
-  EXPECT_EQ(r.DKMAX, 6.0f);
-  EXPECT_EQ(r.ASFBOT, 0.05f);
+  // The heel limit is what the footing leaves beyond the toe.
+  EXPECT_EQ(Floats({r.WTMAX, r.WTMIN, r.WHMAX, r.DKMAX, r.ASFBOT}), Floats({30, 30, 70, 6, 0.05f}));
 }
 
 TEST(LoadInputFile, ReadsFilesWithoutTitleAndWithFiveOptions) {
@@ -144,10 +138,7 @@ TEST(LoadInputFile, ReadsFilesWithoutTitleAndWithFiveOptions) {
                                             "2.36E-05"), ",500,0\r", ",400\r");
   const InputRecord r = Loaded(old, before);
   EXPECT_EQ(r.IOPTIM, 1);
-  EXPECT_EQ(r.WTMIN, 0.0f);
-  EXPECT_EQ(r.RHOC, 2.36E-05f);
-  EXPECT_EQ(r.WHMAX, 400.0f);
-  EXPECT_EQ(r.SFSLEQ, 1.2f);
+  EXPECT_EQ(Floats({r.WTMIN, r.RHOC, r.WHMAX, r.SFSLEQ}), Floats({0.0f, 2.36E-05f, 400.0f, 1.2f}));
   EXPECT_EQ(r.TITLE.trimmedRight(), "Kept");
 }
 
