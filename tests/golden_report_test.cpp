@@ -34,7 +34,8 @@ std::vector<std::string> Lines(const std::string& text) {
 // A line as it stands, its line end and trailing blanks made visible.
 std::string Show(const std::string& line) {
   std::string s;
-  for (char c : line) s += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
+  for (char c : line)
+    s += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
   return "\"" + s + "\"";
 }
 

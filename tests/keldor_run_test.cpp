@@ -123,8 +123,8 @@ TEST(KeldorRun, AMissingEngineLibraryIsNamed) {
   std::filesystem::copy_file(ProgramFolder() + "/keldor-run", dir / "keldor-run");
   const Outcome o = RunProgram(dir / "keldor-run", {"-o", "w.out", kExample}, dir.path());
   EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err.rfind("Keldor: Cannot load the analysis library libkeldor.so: " + (dir / "libkeldor.so"), 0), 0u)
-      << o.err;
+  const std::string why = "Keldor: Cannot load the analysis library libkeldor.so: " + (dir / "libkeldor.so");
+  EXPECT_EQ(o.err.rfind(why, 0), 0u) << o.err;
   EXPECT_FALSE(Exists(dir / "w.out"));
 }
 

@@ -48,8 +48,10 @@ class MainWindowTest : public QObject {
     QVERIFY(s_->ui.events.isEmpty());  // no units question at start-up
     QCOMPARE(s_->w.panelText(1) + "|" + s_->w.panelText(2),
              QString("No input file specified|No output file specified"));
-    QCOMPARE(s_->box("txtFC")->text() + s_->box("txtRHOC")->text() + s_->box("txtNLC")->text(), QString(" 4000 .0868 0"));
-    for (const char* o : {"optEnglish", "optDesign", "optUS", "optConst", "optSpread", "optVOLUME", "optSLNo"})
+    QCOMPARE(s_->box("txtFC")->text() + s_->box("txtRHOC")->text() + s_->box("txtNLC")->text(),
+             QString(" 4000 .0868 0"));
+    for (const char* o :
+         {"optEnglish", "optDesign", "optUS", "optConst", "optSpread", "optVOLUME", "optSLNo"})
       QVERIFY2(Child<QRadioButton>(s_->tabs(), o)->isChecked(), o);
     // No Close command in the title bar, and closing from outside is refused.
     QVERIFY(!(s_->w.windowFlags() & Qt::WindowCloseButtonHint));
@@ -161,7 +163,8 @@ class MainWindowTest : public QObject {
     QVERIFY2(s_->r == expected, fe::Describe(s_->r).c_str());
     QCOMPARE(boxTexts(), before);
     QCOMPARE(s_->box("txtPDX")->toolTip(), QString("Enter distance in inches"));
-    QCOMPARE(editorBox(CountGroup::PileRows, "txtPILEX")->toolTip(), QString("Enter distance to toe in inches"));
+    QCOMPARE(editorBox(CountGroup::PileRows, "txtPILEX")->toolTip(),
+             QString("Enter distance to toe in inches"));
   }
 
   void countBoxesRecreateTheirArraysOrRefuseAndShowTheCountKept() {
@@ -277,7 +280,8 @@ class MainWindowTest : public QObject {
     Press(t, "Command1");
     QVERIFY(t->isHidden());
     s_->trigger("mnuAbout");
-    QCOMPARE(Child<QGroupBox>(s_->w.aboutWindow(), "fraAbout")->title(), QString("Program KELDOR Version 1.42"));
+    QCOMPARE(Child<QGroupBox>(s_->w.aboutWindow(), "fraAbout")->title(),
+             QString("Program KELDOR Version 1.42"));
     s_->trigger("mnuContents");
     QVERIFY(s_->w.helpWindow()->browser()->toPlainText().contains("Reading the report"));
   }
@@ -355,7 +359,8 @@ class MainWindowTest : public QObject {
     s_->trigger("mnuVinput");
     QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Please specify input file name", "beep",
                                        "ok: Please specify output file name",
-                                       "info: Unable to view input file\n\n/nonexistent/gone.in: no such file"}));
+                                       "info: Unable to view input file\n\n/nonexistent/gone.in: "
+                                       "no such file"}));
     QVERIFY(s_->w.viewer(gui::ViewedFile::Input)->isHidden());
   }
 };

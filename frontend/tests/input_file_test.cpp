@@ -182,7 +182,9 @@ TEST(LoadInputFile, FailureLeavesTheRecordAndFileNamesUnchanged) {
       EXPECT_EQ(error, "Cannot load file " + (dir / "bad.in") + ": " + why);
     }
   };
-  const auto with = [](const std::string& from, const std::string& to) { return Replaced(kExample, from, to); };
+  const auto with = [](const std::string& from, const std::string& to) {
+    return Replaced(kExample, from, to);
+  };
   EXPECT_FALSE(LoadInputFile(r, dir / "missing.in", &error));
   EXPECT_EQ(error, "Cannot open file " + (dir / "missing.in") + ": No such file or directory");
   EXPECT_FALSE(LoadInputFile(r, dir.path(), &error));

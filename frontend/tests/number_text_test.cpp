@@ -43,7 +43,8 @@ TEST(ReadFloat, TakesTheLeadingNumberAndIgnoresTheRest) {
     EXPECT_FALSE(std::signbit(v) && v == 0.0f) << "shown as \" 0\", never \"-0\": " << c.text;
   }
   // Too large for a float: refused, and the field keeps its value.
-  for (const char* text : {"1e39", "-3.5e38", "1e999999999999", "99999999999999999999999999999999999999999"}) {
+  for (const char* text :
+       {"1e39", "-3.5e38", "1e999999999999", "99999999999999999999999999999999999999999"}) {
     float v = 7.0f;
     EXPECT_FALSE(ReadFloat(text, &v)) << text;
     EXPECT_EQ(v, 7.0f) << text;
