@@ -77,18 +77,5 @@ TEST(SectionResets, ResetAllKeepsUnitsFileNamesTitleAndArrays) {
   EXPECT_EQ(r, expected);
 }
 
-// A record whose units are neither English nor SI (a hand-made file) keeps
-// every value that depends on the units; the others are still reset.
-TEST(SectionResets, OtherUnitsKeepUnitDependentValues) {
-  InputRecord r = StartUp(1);
-  r.IUNITS = 3;
-  r.FC = r.TWMIN = r.DKMAX = r.BWMIN = r.Q = 7.0f;
-  r.KP = r.WT = r.CS = 9.0f;
-  ResetAll(r);
-  // The review values still copy the limits; the others take their defaults.
-  for (float kept : {r.FC, r.TWMIN, r.DKMAX, r.BW, r.Q}) EXPECT_EQ(kept, 7.0f);
-  EXPECT_EQ(std::vector<float>({r.KP, r.WT, r.CS}), std::vector<float>({1.66f, 0.0f, 0.64f}));
-}
-
 }  // namespace
 }  // namespace fe
