@@ -1,7 +1,6 @@
 // keldor-run as a user runs it: what it prints, the report it writes, and its
 // exit status on every kind of failure.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -12,40 +11,22 @@ namespace keldor_test {
 namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
+const std::string kUsage = "Usage: keldor-run [-o REPORT] INPUT.in\n";
+const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
 Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
   return RunProgram(ProgramFolder() + "/keldor-run", args, cwd);
 }
-
-const char* const kUsage = "Usage: keldor-run [-o REPORT] INPUT.in\n";
 
 TEST(KeldorRun, HelpAndVersion) {
   TempFolder cwd;
   Outcome o = KeldorRun({"--help"}, cwd.path());
   EXPECT_EQ(o.status, 0);
   EXPECT_EQ(o.out.rfind(kUsage, 0), 0u) << o.out;
-  EXPECT_NE(o.out.find("KELDOR.DAT"), std::string::npos);
-  EXPECT_NE(o.out.find("Exit status"), std::string::npos);
   o = KeldorRun({"--version"}, cwd.path());
   EXPECT_EQ(o.status, 0);
   EXPECT_EQ(o.out, "keldor-run 1.42\n");
-  EXPECT_FALSE(Exists(cwd / "KELDOR.DAT"));
-}
-
-TEST(KeldorRun, WrongCommandLinesExitWithTwo) {
-  TempFolder cwd;
-  const std::string tail = std::string(kUsage) + "Try 'keldor-run --help' for more information.\n";
-  Outcome o = KeldorRun({}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "Keldor: No input file was given.\n" + tail);
-  o = KeldorRun({"-x", kExample}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "Keldor: Unknown option -x.\n" + tail);
-  o = KeldorRun({kExample, "-o"}, cwd.path());
-  EXPECT_EQ(o.err, "Keldor: Option -o needs a report file name.\n" + tail);
-  o = KeldorRun({kExample, kExample}, cwd.path());
-  EXPECT_EQ(o.err, "Keldor: Only one input file can be run at a time.\n" + tail);
-  EXPECT_EQ(o.out, "");
+  EXPECT_TRUE(std::filesystem::is_empty(cwd.path()));
 }
 
 // The default report is the input's name with .out beside the input; the
@@ -68,75 +49,72 @@ TEST(KeldorRun, WritesTheReportBesideTheInputByDefault) {
   EXPECT_FALSE(Exists(dir / "walls/KELDOR.DAT"));
 }
 
-TEST(KeldorRun, AnInputThatCannotBeLoadedExitsWithTwo) {
-  TempFolder cwd;
-  const Outcome o = KeldorRun({cwd / "none.in"}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "Keldor: Cannot open file " + (cwd / "none.in") + ": No such file or directory\n");
-  EXPECT_EQ(o.out, "");
-  EXPECT_FALSE(Exists(cwd / "KELDOR.DAT"));
+// Every refused run, each in a fresh folder holding the example, an invalid
+// input (no design height, no cover at the wall), a report that must stay as
+// it was and a folder named like a report. "@" in an argument or a message
+// stands for that folder. Nothing is printed on standard output, no side
+// file is written and no file changes.
+struct Refusal {
+  const char* why;
+  std::vector<std::string> args;
+  int status;
+  std::string err;
+};
+
+const Refusal kRefusals[] = {
+    {"no input", {}, 2, "Keldor: No input file was given.\n" + kTryHelp},
+    {"unknown option", {"-x", "w.in"}, 2, "Keldor: Unknown option -x.\n" + kTryHelp},
+    {"-o last", {"w.in", "-o"}, 2, "Keldor: Option -o needs a report file name.\n" + kTryHelp},
+    {"two inputs", {"w.in", "w.in"}, 2, "Keldor: Only one input file can be run at a time.\n" + kTryHelp},
+    {"missing input", {"@/none.in"}, 2, "Keldor: Cannot open file @/none.in: No such file or directory\n"},
+    // Every validation message, in order; the engine is not run.
+    {"invalid input", {"bad.in"}, 2,
+     "Keldor: Design height must be greater than zero\n"
+     "Keldor: Concrete cover must be greater than zero\n"},
+    // The same file under another name is still the input.
+    {"report over input", {"-o", "./w.in", "w.in"}, 2,
+     "Keldor: The report would replace the input file w.in; choose another name with -o.\n"},
+    {"missing folder", {"-o", "@/missing/w.out", "w.in"}, 1,
+     "Keldor: Cannot write the report @/missing/w.out: the folder @/missing does not exist\n"},
+    {"report is a folder", {"--output=@/folder.out", "w.in"}, 1,
+     "Keldor: Cannot write the report @/folder.out: it is a folder\n"},
+    // The engine takes the path in 132 characters: a longer one would be cut
+    // and the report written somewhere else.
+    {"long path", {"-o", std::string(140, 'r') + ".out", "w.in"}, 1,
+     "Keldor: The output file path is 144 characters long; the analysis accepts at most 132. "
+     "Choose a shorter path:\n" + std::string(140, 'r') + ".out\n"},
+    {"side file is a folder", {"-o", "w.out", "w.in"}, 1,
+     "Keldor: Cannot write the side file KELDOR.DAT in the current directory: it is a folder\n"},
+};
+
+std::string At(std::string text, const std::string& folder) {
+  for (std::size_t i = text.find('@'); i != std::string::npos; i = text.find('@', i + folder.size()))
+    text.replace(i, 1, folder);
+  return text;
 }
 
-// Every validation message is printed, in order; the engine is not run and
-// an existing report is left alone.
-TEST(KeldorRun, InvalidInputPrintsEveryMessageAndWritesNothing) {
-  TempFolder cwd;
-  std::string text = ReadFile(kExample);
-  text.replace(text.find("120,0,0"), 3, "0");         // no design height
-  text.replace(text.find("\r\n2,2,3"), 7, "\r\n0,2,3");  // no cover at the wall
-  WriteFile(cwd / "bad.in", text);
-  WriteFile(cwd / "bad.out", "kept");
-  const Outcome o = KeldorRun({"bad.in"}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err,
-            "Keldor: Design height must be greater than zero\n"
-            "Keldor: Concrete cover must be greater than zero\n");
-  EXPECT_EQ(o.out, "");
-  EXPECT_EQ(ReadFile(cwd / "bad.out"), "kept");
-  EXPECT_FALSE(Exists(cwd / "KELDOR.DAT"));
-}
-
-TEST(KeldorRun, AReportThatCannotBeWrittenExitsWithOne) {
-  TempFolder cwd;
-  Outcome o = KeldorRun({"-o", cwd / "missing/w.out", kExample}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "Keldor: Cannot write the report " + (cwd / "missing/w.out") + ": the folder " +
-                       (cwd / "missing") + " does not exist\n");
-  std::filesystem::create_directory(cwd / "folder.out");
-  o = KeldorRun({"--output=" + (cwd / "folder.out"), kExample}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "Keldor: Cannot write the report " + (cwd / "folder.out") + ": it is a folder\n");
-  EXPECT_FALSE(Exists(cwd / "KELDOR.DAT"));
-}
-
-// The engine takes the report path in 132 characters: a longer one would be
-// cut and the report written somewhere else.
-TEST(KeldorRun, AReportPathLongerThanTheEngineTakesIsRefused) {
-  TempFolder cwd;
-  const std::string longName(140, 'r');
-  const Outcome o = KeldorRun({"-o", longName + ".out", kExample}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "Keldor: The output file path is 144 characters long; the analysis accepts at "
-                   "most 132. Choose a shorter path:\n" + longName + ".out\n");
-  EXPECT_TRUE(std::filesystem::is_empty(cwd.path()));
-}
-
-TEST(KeldorRun, NeverWritesTheReportOverItsInput) {
-  TempFolder cwd;
-  WriteFile(cwd / "w.out", ReadFile(kExample));
-  const Outcome o = KeldorRun({"w.out"}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "Keldor: The report would replace the input file w.out; choose another name with -o.\n");
-  EXPECT_EQ(ReadFile(cwd / "w.out"), ReadFile(kExample));
-}
-
-TEST(KeldorRun, ASideFileThatCannotBeWrittenExitsWithOne) {
-  TempFolder cwd;
-  std::filesystem::create_directory(cwd / "KELDOR.DAT");
-  const Outcome o = KeldorRun({"-o", "w.out", kExample}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "Keldor: Cannot write the side file KELDOR.DAT in the current directory: it is a folder\n");
-  EXPECT_FALSE(Exists(cwd / "w.out"));
+TEST(KeldorRun, RefusedRunsExitWithTheirStatusAndChangeNothing) {
+  const std::string example = ReadFile(kExample);
+  for (const Refusal& r : kRefusals) {
+    SCOPED_TRACE(r.why);
+    TempFolder cwd;
+    WriteFile(cwd / "w.in", example);
+    WriteFile(cwd / "bad.in", Replaced(Replaced(example, "120,0,0", "0,0,0"), "\r\n2,2,3", "\r\n0,2,3"));
+    WriteFile(cwd / "bad.out", "kept");
+    std::filesystem::create_directory(cwd / "folder.out");
+    const bool sideFolder = r.why == std::string("side file is a folder");
+    if (sideFolder) std::filesystem::create_directory(cwd / "KELDOR.DAT");
+    std::vector<std::string> args;
+    for (const std::string& a : r.args) args.push_back(At(a, cwd.path()));
+    const Outcome o = KeldorRun(args, cwd.path());
+    EXPECT_EQ(o.status, r.status);
+    EXPECT_EQ(o.err, At(r.err, cwd.path()));
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(ReadFile(cwd / "w.in"), example);
+    EXPECT_EQ(ReadFile(cwd / "bad.out"), "kept");
+    EXPECT_FALSE(std::filesystem::is_regular_file(cwd / "KELDOR.DAT"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cwd.path()), {}), 4 + sideFolder);
+  }
 }
 
 TEST(KeldorRun, AMissingEngineLibraryIsNamed) {
@@ -144,12 +122,11 @@ TEST(KeldorRun, AMissingEngineLibraryIsNamed) {
   std::filesystem::copy_file(ProgramFolder() + "/keldor-run", dir / "keldor-run");
   const Outcome o = RunProgram(dir / "keldor-run", {"-o", "w.out", kExample}, dir.path());
   EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err.rfind("Keldor: Cannot load the analysis library libkeldor.so: " + (dir / "libkeldor.so"), 0), 0u)
-      << o.err;
+  const std::string why = "Keldor: Cannot load the analysis library libkeldor.so: " + (dir / "libkeldor.so");
+  EXPECT_EQ(o.err.rfind(why, 0), 0u) << o.err;
   EXPECT_FALSE(Exists(dir / "w.out"));
 }
 
-// The README's main job and the other bundled examples.
 TEST(KeldorRun, EveryBundledExampleRuns) {
   for (const auto& entry : std::filesystem::directory_iterator(KELDOR_SOURCE_DIR "/examples")) {
     if (entry.path().extension() != ".in") continue;

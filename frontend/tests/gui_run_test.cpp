@@ -1,18 +1,13 @@
 // Run > Keldor against the real engine, in a temporary folder: the order of
 // the checks, the messages and status texts, the window during the run, the
-// report on disk (compared whole with the golden report) and the missing
-// library.
-#include <QAction>
+// report on disk (compared whole with the golden report) and the runs
+// refused before the engine is called.
 #include <QApplication>
-#include <QLineEdit>
-#include <QRegularExpression>
-#include <QTest>
-#include <filesystem>
 #include <memory>
 
-#include "main_window.h"
-#include "run_engine.h"
+#include "record_fields.h"
 #include "recording_ui.h"
+#include "run_engine.h"
 #include "test_support.h"
 #include "text_viewer.h"
 #include "title_window.h"
@@ -21,15 +16,7 @@ namespace {
 
 const std::string kGolden = KELDOR_SOURCE_DIR "/tests/golden/";
 
-// The report with its run date and time masked, as the golden files keep it.
-QString Masked(const std::string& report) {
-  QString s = QString::fromStdString(report);
-  s.replace(QRegularExpression("\\d\\d/\\d\\d/\\d\\d\\d\\d, \\d\\d:\\d\\d:\\d\\d"),
-            "MM/DD/YYYY, HH:MM:SS");
-  return s;
-}
-
-QString Padded(const char* name) { return QString(name).leftJustified(80, ' '); }
+QString Padded(const QString& name) { return name.leftJustified(80, ' '); }
 
 }  // namespace
 
@@ -38,150 +25,144 @@ class RunTest : public QObject {
 
  private:
   std::unique_ptr<keldor_test::TempFolder> dir_;
-  std::filesystem::path oldFolder_;
-  std::unique_ptr<fe::InputRecord> r_;
-  std::unique_ptr<RecordingUi> ui_;
-  std::unique_ptr<gui::frmMain> w_;
+  std::unique_ptr<keldor_test::InFolder> in_;  // the engine's side file goes here
+  std::unique_ptr<Screen> s_;
 
-  void trigger(const char* action) { Child<QAction>(w_.get(), action)->trigger(); }
-  std::string path(const std::string& name) const { return *dir_ / name; }
+  std::string path(const QString& name) const { return *dir_ / name.toStdString(); }
+  std::string read(const QString& name) const { return keldor_test::ReadFile(path(name)); }
 
-  // Loads a golden input through File > Load Input and chooses the report
-  // through File > Save > Output As, both copied into the folder.
-  void chooseFiles(const std::string& input, const std::string& report) {
-    keldor_test::WriteFile(path(input), keldor_test::ReadFile(kGolden + input));
-    ui_->files << QString::fromStdString(path(input)) << QString::fromStdString(path(report));
-    trigger("mnuLoadInput");
-    trigger("mnuOutput");
-    ui_->events.clear();
+  // Loads a golden input, copied into the folder, through File > Load Input,
+  // and chooses the report through File > Save > Output As.
+  void chooseFiles(const QString& input, const QString& report) {
+    if (!input.isEmpty()) {
+      keldor_test::WriteFile(path(input), keldor_test::ReadFile(kGolden + input.toStdString()));
+      s_->ui.files << QString::fromStdString(path(input));
+      s_->trigger("mnuLoadInput");
+    }
+    if (!report.isEmpty()) {
+      s_->ui.files << QString::fromStdString(path(report));
+      s_->trigger("mnuOutput");
+    }
+    s_->ui.events.clear();
   }
 
  private slots:
   void init() {
     dir_ = std::make_unique<keldor_test::TempFolder>();
-    oldFolder_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_->path());  // the engine's side file goes here
-    r_ = std::make_unique<fe::InputRecord>();
-    ui_ = std::make_unique<RecordingUi>();
-    w_ = std::make_unique<gui::frmMain>(*r_, *ui_);
-    w_->show();
+    in_ = std::make_unique<keldor_test::InFolder>(dir_->path());
+    s_ = std::make_unique<Screen>();
   }
   void cleanup() {
-    w_.reset();
-    std::filesystem::current_path(oldFolder_);
+    s_.reset();
+    in_.reset();
     dir_.reset();
   }
 
-  void runRightAfterStartUpAsksForTheInputFile() {
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events, QStringList({"beep", "ok: Please specify input file"}));
-    QCOMPARE(w_->panelText(2), QString("No output file specified"));
+  // Runs that stop before the engine: each message after its beep, the
+  // status panel, no report written and the input left as it was. "@" in a
+  // message stands for the run's folder.
+  void refusedRuns_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("panel");
+    const QString in = "design-spread-english.in";
+    QTest::newRow("right after start-up") << "" << "" << "" << QStringList{"Please specify input file"}
+                                          << "No output file specified";
+    QTest::newRow("no output file") << in << "" << "" << QStringList{"Please specify output file"}
+                                    << "No output file specified";
+    // The start-up record with an input file named; the panel keeps the
+    // check's text.
+    QTest::newRow("invalid record")
+        << "" << "wall.out" << ""
+        << QStringList{"No load combinations were specified", "Design height must be greater than zero"}
+        << "Checking input...please wait";
+    // Without the library the program goes on, so that no input is lost.
+    QTest::newRow("missing library")
+        << in << "wall.out" << "lib/libkeldor.so"
+        << QStringList{"Unable to load the analysis library libkeldor.so\n\n@/lib/libkeldor.so: "
+                       "cannot open shared object file: No such file or directory"}
+        << "Output file = " + Padded("wall.out");
+    QTest::newRow("report folder missing")
+        << in << "no-such-folder/wall.out" << ""
+        << QStringList{"Cannot write the report @/no-such-folder/wall.out: the folder "
+                       "@/no-such-folder does not exist"}
+        << "Output file = " + Padded("wall.out");
+    QTest::newRow("report would replace the input")
+        << in << in << ""
+        << QStringList{"The report would replace the input file @/" + in + "; choose another output file."}
+        << "Output file = " + Padded(in);
   }
-
-  void runWithoutOutputFileAsksForIt() {
-    r_->INPATH = path("wall.in");
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events, QStringList({"beep", "ok: Please specify output file"}));
-  }
-
-  void invalidRecordStopsAfterItsMessages() {
-    r_->INPATH = path("wall.in");
-    ui_->files << QString::fromStdString(path("wall.out"));
-    trigger("mnuOutput");
-    QCOMPARE(w_->panelText(2), QString("Output file = wall.out"));
-    ui_->events.clear();
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events, QStringList({"beep", "ok: No load combinations were specified", "beep",
-                                       "ok: Design height must be greater than zero"}));
-    QCOMPARE(w_->panelText(2), QString("Checking input...please wait"));
-    QVERIFY(!keldor_test::Exists(path("wall.out")));
+  void refusedRuns() {
+    QFETCH(QString, input);
+    QFETCH(QString, report);
+    QFETCH(QString, library);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, panel);
+    chooseFiles(input, report);
+    if (!library.isEmpty()) s_->w.setEngineLibraryPath(path(library));
+    if (input.isEmpty() && !report.isEmpty()) s_->r.INPATH = path("wall.in");
+    const std::string inputText = read(input);
+    fe::InputRecord before = s_->r;
+    s_->trigger("mnuRunKeldor");
+    QStringList expected;
+    for (const QString& m : messages)
+      expected << "beep" << "ok: " + QString(m).replace("@", QString::fromStdString(dir_->path()));
+    QCOMPARE(s_->ui.events, expected);
+    QCOMPARE(s_->w.panelText(2), panel);
+    QVERIFY(s_->w.isEnabled());
+    before.InputValid = s_->r.InputValid;
+    QVERIFY2(s_->r == before, fe::Describe(s_->r).c_str());
+    QCOMPARE(read(input), inputText);
+    QVERIFY(report.isEmpty() || report == input || !keldor_test::Exists(path(report)));
+    QVERIFY(!keldor_test::Exists(path("KELDOR.DAT")));
   }
 
   void successfulRunWritesTheReportWithTheWindowDisabledMeanwhile() {
     chooseFiles("design-spread-english.in", "design-spread-english.out");
-    bool enabledDuringRun = true;
+    bool enabledDuringRun = true, busyCursor = false;
     QString panelDuringRun;
-    bool busyCursor = false;
-    w_->setEngineRunner([&](const fe::EngineLibrary& e, fe::InputRecord& r) {
-      enabledDuringRun = w_->isEnabled();
-      panelDuringRun = w_->panelText(2);
+    s_->w.setEngineRunner([&](const fe::EngineLibrary& e, fe::InputRecord& r) {
+      enabledDuringRun = s_->w.isEnabled();
+      panelDuringRun = s_->w.panelText(2);
       busyCursor = QApplication::overrideCursor() != nullptr &&
                    QApplication::overrideCursor()->shape() == Qt::WaitCursor;
       fe::RunEngine(e, r);
     });
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events, QStringList({"beep", "ok: Program execution complete"}));
+    s_->trigger("mnuRunKeldor");
+    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Program execution complete"}));
     QVERIFY(!enabledDuringRun);
     QCOMPARE(panelDuringRun, QString("Running program...please wait"));
     QVERIFY(busyCursor);
-    QVERIFY(w_->isEnabled());
+    QVERIFY(s_->w.isEnabled());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(w_->panelText(2), "Output written to " + Padded("design-spread-english.out"));
+    QCOMPARE(s_->w.panelText(2), "Output written to " + Padded("design-spread-english.out"));
     // The report is the one the batch command gives for the same input.
-    QCOMPARE(Masked(keldor_test::ReadFile(path("design-spread-english.out"))),
-             Masked(keldor_test::ReadFile(kGolden + "design-spread-english.out")));
+    const std::string report = read("design-spread-english.out");
+    QCOMPARE(keldor_test::MaskRunLine(report),
+             keldor_test::MaskRunLine(keldor_test::ReadFile(kGolden + "design-spread-english.out")));
     QVERIFY(keldor_test::Exists(path("KELDOR.DAT")));
 
     // View > Output File shows the report just written, line for line.
-    trigger("mnuVoutput");
-    gui::TextViewer* v = w_->viewer(gui::ViewedFile::Output);
+    s_->trigger("mnuVoutput");
+    gui::TextViewer* v = s_->w.viewer(gui::ViewedFile::Output);
     QVERIFY(v != nullptr && v->isVisible());
-    QCOMPARE(v->text(), QString::fromStdString(keldor_test::ReadFile(path("design-spread-english.out")))
-                            .replace("\r\n", "\n"));
+    QCOMPARE(v->text(), QString::fromStdString(report).replace("\r\n", "\n"));
     QVERIFY(QFontInfo(v->findChild<QWidget*>("txtView")->font()).fixedPitch());
-    trigger("mnuVkeldordat");
-    QVERIFY(w_->viewer(gui::ViewedFile::SideFile)->isVisible());
+    s_->trigger("mnuVkeldordat");
+    QVERIFY(s_->w.viewer(gui::ViewedFile::SideFile)->isVisible());
   }
 
   void aTitleTypedAfterSavingIsRunButNotSaved() {
     chooseFiles("review-pile-english.in", "review.out");
-    const std::string saved = keldor_test::ReadFile(path("review-pile-english.in"));
-    trigger("mnuDOutT");
-    TypeInto(Child<QLineEdit>(w_->titleWindow(), "txtTitle"), "Abutment A2 as built");
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events.last(), QString("ok: Program execution complete"));
-    QVERIFY(keldor_test::ReadFile(path("review.out")).rfind(" Abutment A2 as built", 0) == 0);
-    QCOMPARE(keldor_test::ReadFile(path("review-pile-english.in")), saved);
-  }
-
-  void missingLibraryIsReportedAndTheProgramGoesOn() {
-    chooseFiles("design-spread-english.in", "wall.out");
-    const std::string missing = path("lib/libkeldor.so");
-    w_->setEngineLibraryPath(missing);
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events.size(), 2);
-    QCOMPARE(ui_->events[0], QString("beep"));
-    QVERIFY2(ui_->events[1].startsWith(
-                 "ok: Unable to load the analysis library libkeldor.so\n\n" +
-                 QString::fromStdString(missing)),
-             qPrintable(ui_->events[1]));
-    QVERIFY(w_->isEnabled());
-    QCOMPARE(w_->panelText(2), "Output file = " + Padded("wall.out"));
-    QVERIFY(!keldor_test::Exists(path("wall.out")));
-    QCOMPARE(r_->H, 168.0f);  // the input is still there
-  }
-
-  void aReportThatCannotBeWrittenIsRefusedBeforeTheRun() {
-    chooseFiles("design-spread-english.in", "no-such-folder/wall.out");
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events,
-             QStringList({"beep", "ok: Cannot write the report " +
-                                      QString::fromStdString(path("no-such-folder/wall.out")) +
-                                      ": the folder " +
-                                      QString::fromStdString(path("no-such-folder")) +
-                                      " does not exist"}));
-    QCOMPARE(w_->panelText(2), "Output file = " + Padded("wall.out"));
-  }
-
-  void aReportThatWouldReplaceTheInputIsRefused() {
-    chooseFiles("design-spread-english.in", "design-spread-english.in");
-    const std::string input = keldor_test::ReadFile(path("design-spread-english.in"));
-    trigger("mnuRunKeldor");
-    QCOMPARE(ui_->events,
-             QStringList({"beep", "ok: The report would replace the input file " +
-                                      QString::fromStdString(path("design-spread-english.in")) +
-                                      "; choose another output file."}));
-    QCOMPARE(keldor_test::ReadFile(path("design-spread-english.in")), input);
+    const std::string saved = read("review-pile-english.in");
+    s_->trigger("mnuDOutT");
+    TypeInto(Child<QLineEdit>(s_->w.titleWindow(), "txtTitle"), "Abutment A2 as built");
+    s_->trigger("mnuRunKeldor");
+    QCOMPARE(s_->ui.events.last(), QString("ok: Program execution complete"));
+    QVERIFY(read("review.out").rfind(" Abutment A2 as built", 0) == 0);
+    QCOMPARE(read("review-pile-english.in"), saved);
   }
 };
 

@@ -12,12 +12,6 @@
 namespace fe {
 namespace {
 
-float Read(const char* text) {
-  float v = -999.0f;
-  EXPECT_TRUE(ReadFloat(text, &v)) << text;
-  return v;
-}
-
 TEST(ReadFloat, TakesTheLeadingNumberAndIgnoresTheRest) {
   struct Case {
     const char* text;
@@ -42,49 +36,40 @@ TEST(ReadFloat, TakesTheLeadingNumberAndIgnoresTheRest) {
       {"3.4028235e38", 3.4028235e38f},
       {"0.1e39", 1e38f},
   };
-  for (const Case& c : cases) EXPECT_EQ(Read(c.text), c.value) << '"' << c.text << '"';
-  EXPECT_FALSE(std::signbit(Read("-0")));  // shown as " 0", never "-0"
-}
-
-TEST(ReadFloat, RefusesANumberTooLargeForAFloat) {
-  for (const char* text : {"1e39", "-3.5e38", "1e999999999999", "99999999999999999999999999999999999999999"}) {
+  for (const Case& c : cases) {
+    float v = -999.0f;
+    EXPECT_TRUE(ReadFloat(c.text, &v)) << c.text;
+    EXPECT_EQ(v, c.value) << '"' << c.text << '"';
+    EXPECT_FALSE(std::signbit(v) && v == 0.0f) << "shown as \" 0\", never \"-0\": " << c.text;
+  }
+  // Too large for a float: refused, and the field keeps its value.
+  for (const char* text :
+       {"1e39", "-3.5e38", "1e999999999999", "99999999999999999999999999999999999999999"}) {
     float v = 7.0f;
     EXPECT_FALSE(ReadFloat(text, &v)) << text;
-    EXPECT_EQ(v, 7.0f) << "the field keeps its value";
+    EXPECT_EQ(v, 7.0f) << text;
   }
 }
 
-TEST(ReadInteger, RoundsHalvesToTheEvenNeighbour) {
+// Integers round an exact half to the even neighbour; counts take only
+// 0..32767. A value outside the range refused leaves the field alone.
+TEST(ReadInteger, RoundsHalvesToEvenAndCountsStayWithin0To32767) {
   struct Case {
     const char* text;
-    std::int32_t value;
+    std::int64_t value;
   } cases[] = {{"2.5", 2}, {"3.5", 4}, {"0.5", 0}, {"1.5", 2}, {"-2.5", -2}, {"-3.5", -4},
-               {"2.4999", 2}, {"2.5001", 3}, {"letters", 0}, {"7 rows", 7}, {"2147483647", 2147483647}};
+               {"2.4999", 2}, {"2.5001", 3}, {"letters", 0}, {"7 rows", 7}, {"-0.4", 0},
+               {"32767", 32767}, {"32767.5", 32768}, {"-1", -1}, {"1e10", 10000000000},
+               {"2147483647", 2147483647}, {"2147483648", 2147483648}, {"-1e12", -1000000000000}};
   for (const Case& c : cases) {
-    std::int32_t v = -1;
-    EXPECT_TRUE(ReadInteger(c.text, &v)) << c.text;
-    EXPECT_EQ(v, c.value) << c.text;
+    const bool isInteger = c.value >= INT32_MIN && c.value <= INT32_MAX;
+    const bool isCount = c.value >= 0 && c.value <= 32767;
+    std::int32_t integer = -9, count = -9;
+    EXPECT_EQ(ReadInteger(c.text, &integer), isInteger) << c.text;
+    EXPECT_EQ(integer, isInteger ? c.value : -9) << c.text;
+    EXPECT_EQ(ReadCount(c.text, &count), isCount) << c.text;
+    EXPECT_EQ(count, isCount ? c.value : -9) << c.text;
   }
-  std::int32_t v = 5;
-  EXPECT_FALSE(ReadInteger("2147483648", &v));
-  EXPECT_FALSE(ReadInteger("-1e12", &v));
-  EXPECT_EQ(v, 5);
-}
-
-TEST(ReadCount, AcceptsOnlyZeroTo32767) {
-  std::int32_t n = 9;
-  EXPECT_TRUE(ReadCount("0", &n));
-  EXPECT_EQ(n, 0);
-  EXPECT_TRUE(ReadCount("32767", &n));
-  EXPECT_EQ(n, 32767);
-  EXPECT_TRUE(ReadCount("-0.4", &n));  // rounds to 0
-  EXPECT_EQ(n, 0);
-  n = 9;
-  EXPECT_FALSE(ReadCount("32768", &n));
-  EXPECT_FALSE(ReadCount("32767.5", &n));  // the half goes up to the even 32768
-  EXPECT_FALSE(ReadCount("-1", &n));
-  EXPECT_FALSE(ReadCount("1e10", &n));
-  EXPECT_EQ(n, 9);
 }
 
 TEST(FileNumber, WritesAtMostSevenDigitsWithoutALeadingZero) {
@@ -96,16 +81,13 @@ TEST(FileNumber, WritesAtMostSevenDigitsWithoutALeadingZero) {
       {0.0868f, ".0868"},
       {-0.5f, "-.5"},
       {60000.0f, "60000"},
-      {2.4f, "2.4"},
       {20.83f, "20.83"},
       {2.36E-05f, "2.36E-05"},
-      {1.9E-05f, "1.9E-05"},
       {0.0001f, ".0001"},         // the smallest plain magnitude
       {0.00009999f, "9.999E-05"},
       {9999999.0f, "9999999"},    // the largest plain magnitude
       {10000000.0f, "1E+07"},
       {16777216.0f, "1.677722E+07"},  // eight digits are rounded to seven
-      {123456789.0f, "1.234568E+08"},
       {1.0f / 3.0f, ".3333333"},
       {-1234.5678f, "-1234.568"},
       {3.4028235e38f, "3.402823E+38"},
@@ -116,9 +98,7 @@ TEST(FileNumber, WritesAtMostSevenDigitsWithoutALeadingZero) {
     // The window shows the same text with a blank for the sign.
     EXPECT_EQ(DisplayNumber(c.value), (c.text[0] == '-' ? "" : " ") + std::string(c.text));
   }
-  EXPECT_EQ(FileNumber(std::int32_t{3}), "3");
-  EXPECT_EQ(DisplayNumber(std::int32_t{3}), " 3");
-  EXPECT_EQ(DisplayNumber(std::int32_t{-2}), "-2");
+  EXPECT_EQ(DisplayNumber(std::int32_t{3}) + DisplayNumber(std::int32_t{-2}), " 3-2");
 }
 
 // Every value typed with up to 7 digits comes back exactly.

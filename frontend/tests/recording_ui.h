@@ -1,12 +1,18 @@
-// A stand-in for the person at the screen: records every beep, message,
-// question and file dialog in order, and answers from prepared lists.
+// The window tests' shared fixture: a stand-in for the person at the screen,
+// which records every beep, message, question and file dialog in order and
+// answers from prepared lists, and the main window over its own record.
 #pragma once
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTest>
-#include <QWidget>
 
+#include "input_record.h"
+#include "main_window.h"
 #include "user_interface.h"
 
 class RecordingUi : public gui::UserInterface {
@@ -53,4 +59,21 @@ inline void TypeInto(QLineEdit* box, const QString& text) {
 inline void PasteInto(QLineEdit* box, const QString& text) {
   box->selectAll();
   box->insert(text);
+}
+
+// The program's main window, shown, over a fresh record.
+struct Screen {
+  fe::InputRecord r;
+  RecordingUi ui;
+  gui::frmMain w{r, ui};
+
+  Screen() { w.show(); }
+  QWidget* tabs() const { return Child<QTabWidget>(&w, "SSTabinter"); }
+  QLineEdit* box(const char* name) const { return Child<QLineEdit>(tabs(), name); }
+  void click(const char* option) const { Child<QRadioButton>(tabs(), option)->click(); }
+  void trigger(const char* action) const { Child<QAction>(&w, action)->trigger(); }
+};
+
+inline void Press(const QObject* parent, const char* button) {
+  QTest::mouseClick(Child<QAbstractButton>(parent, button), Qt::LeftButton);
 }

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -22,7 +23,7 @@ std::string ProgramFolder() {
 }
 
 Outcome RunProgram(const std::string& program, const std::vector<std::string>& args,
-            const std::string& cwd) {
+                   const std::string& cwd) {
   TempFolder capture;
   const std::string outPath = capture / "stdout", errPath = capture / "stderr";
   std::vector<std::string> argStrings{program};
@@ -63,6 +64,15 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ec);
 }
 
+InFolder::InFolder(const std::string& folder) : old_(std::filesystem::current_path().string()) {
+  std::filesystem::current_path(folder);
+}
+
+InFolder::~InFolder() {
+  std::error_code ec;
+  std::filesystem::current_path(old_, ec);
+}
+
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream s;
@@ -76,5 +86,28 @@ void WriteFile(const std::string& path, const std::string& text) {
 }
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  if (at == std::string::npos) throw std::logic_error("no \"" + from + "\" to replace");
+  return text.replace(at, from.size(), to);
+}
+
+std::string MaskRunLine(const std::string& report) {
+  std::string out;
+  for (std::size_t start = 0, end = 0; start < report.size(); start = end) {
+    end = std::min(report.find('\n', start), report.size() - 1) + 1;
+    std::string line = report.substr(start, end - start);
+    if (line.rfind(" (Version ", 0) == 0) {
+      // The date and time follow the closing parenthesis and 16 blanks.
+      const std::size_t close = line.find(')');
+      const std::size_t body = line.find_last_not_of("\r\n") + 1;
+      const std::size_t from = close == std::string::npos ? body : std::min(close + 17, body);
+      line = line.substr(0, from) + (from < body ? "MM/DD/YYYY, HH:MM:SS" : "") + line.substr(body);
+    }
+    out += line;
+  }
+  return out;
+}
 
 }  // namespace keldor_test

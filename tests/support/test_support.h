@@ -1,5 +1,6 @@
-// Test helpers: temporary folders, whole files, and running a built program
-// of the project as a user would from a shell.
+// Test helpers shared by every test folder: temporary folders, whole files,
+// running a built program of the project as a user would from a shell, and
+// the report's run line masked as the golden files keep it.
 #pragma once
 
 #include <string>
@@ -18,7 +19,7 @@ std::string ProgramFolder();
 
 // Runs `program` with `args` in the folder `cwd`, with no standard input.
 Outcome RunProgram(const std::string& program, const std::vector<std::string>& args,
-            const std::string& cwd);
+                   const std::string& cwd);
 
 // A fresh temporary folder, removed with everything in it at the end.
 class TempFolder {
@@ -34,8 +35,28 @@ class TempFolder {
   std::string path_;
 };
 
+// Makes `folder` the current folder (where the engine writes its side file)
+// until the end of the scope.
+class InFolder {
+ public:
+  explicit InFolder(const std::string& folder);
+  ~InFolder();
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  std::string old_;
+};
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& text);
 bool Exists(const std::string& path);
+
+// `text` with the first `from` replaced by `to`; the test fails without one.
+std::string Replaced(std::string text, const std::string& from, const std::string& to);
+
+// The report with the date and time of its run line (the line that starts
+// with " (Version ") masked as "MM/DD/YYYY, HH:MM:SS".
+std::string MaskRunLine(const std::string& report);
 
 }  // namespace keldor_test
