@@ -31,10 +31,20 @@ class EngineBinding : public ::testing::Test {
     ASSERT_TRUE(LoadInputFile(r_, KELDOR_SOURCE_DIR "/tests/golden/startup-example.in", &error));
     r_.TITLE = "Bound";
   }
+  void load(const std::string& golden) {
+    std::string error;
+    ASSERT_TRUE(LoadInputFile(r_, KELDOR_SOURCE_DIR "/tests/golden/" + golden + ".in", &error))
+        << error;
+  }
   std::string run(const std::string& report) {
     r_.OUTPATH = report.empty() ? "" : dir_ / report;
     RunEngine(*engine_, r_);
     return ReadFile(dir_ / (report.empty() ? "KELDOR.OUT" : report));
+  }
+  // The report from the first line that starts with `heading`.
+  static std::string From(const std::string& report, const std::string& heading) {
+    const auto at = report.find(heading);
+    return at == std::string::npos ? std::string() : report.substr(at);
   }
   keldor_test::TempFolder dir_;
   keldor_test::InFolder in_{dir_.path()};
@@ -52,6 +62,41 @@ TEST_F(EngineBinding, BindsTheEngineOnceAndTwoRunsWriteTheSameReport) {
   EXPECT_EQ(one.substr(0, 8), " Bound  ");
   EXPECT_EQ(keldor_test::MaskRunLine(run("two.out")), keldor_test::MaskRunLine(one));
   EXPECT_TRUE(Exists(dir_ / "KELDOR.DAT"));
+}
+
+// A design leaves the engine's state full of its search: a second design run
+// in the same process must write the same report and side file, and a run
+// after the pile stop (which ends a run early) must be a normal run.
+TEST_F(EngineBinding, DesignRunsDoNotLeakIntoTheNextRun) {
+  load("design-pile-irregular-english");
+  const std::string first = keldor_test::MaskRunLine(run("first.out"));
+  const std::string side = ReadFile(dir_ / "KELDOR.DAT");
+  EXPECT_EQ(keldor_test::MaskRunLine(run("second.out")), first);
+  EXPECT_EQ(ReadFile(dir_ / "KELDOR.DAT"), side);
+
+  load("design-pile-stop-english");
+  const std::string stopped = run("stopped.out");
+  const std::string last = " 0.018\r\n\r\n PILEBAT and PILEV cannot both be zero ***\r\n";
+  EXPECT_EQ(stopped.substr(stopped.size() - last.size()), last);  // after the stem table
+  load("design-pile-irregular-english");
+  EXPECT_EQ(keldor_test::MaskRunLine(run("after.out")), first);
+  EXPECT_EQ(ReadFile(dir_ / "KELDOR.DAT"), side);
+}
+
+// A converged design leaves the model in review mode with the chosen wall,
+// pile rows and all: run again as it stands, its review is the design run's
+// final analysis to the last digit.
+TEST_F(EngineBinding, ModelLeftByADesignReviewsAsTheDesignsFinalAnalysis) {
+  const std::string weights = " W E I G H T   A N D   R I G H T I N G   M O M E N T";
+  for (const char* design : {"design-spread-english", "design-pile-irregular-english"}) {
+    load(design);
+    const std::string designed = From(run("design.out"), weights);
+    ASSERT_FALSE(designed.empty()) << design;
+    engine_->CONDLL(r_.OUTPATH.data(), r_.INFILE.data(), r_.OUTFILE.data(), r_.TITLE.data(),
+                    r_.VERSION.data());
+    EXPECT_EQ(From(ReadFile(dir_ / "design.out"), weights), designed) << design;
+    EXPECT_EQ(ReadFile(dir_ / "KELDOR.DAT"), "") << design;
+  }
 }
 
 TEST_F(EngineBinding, BlankOutputPathWritesKeldorOutInTheCurrentFolder) {
