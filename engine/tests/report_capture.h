@@ -1,21 +1,18 @@
-// Test support: a fresh engine state, the report captured in a temporary file
-// and read back line by line, and helpers to cut and compare blocks of lines.
+// Test support: a fresh engine state, the report or side file captured in a
+// temporary file and read back line by line, and value comparisons.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <functional>
 #include <new>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "state.h"
+#include "test_support.h"
 
 namespace keldor {
 
@@ -34,13 +31,6 @@ inline Lines SplitReport(const std::string& text) {
   return lines;
 }
 
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 namespace testing_support {
 
 // Puts the engine state back to what it is when the library is loaded.
@@ -51,57 +41,25 @@ inline void FreshState() {
   new (&S) EngineState();
 }
 
-// Points S.report at a temporary file for the life of the object.
-class ReportCapture {
+// Points one of the engine's files (the report unless told otherwise) at a
+// temporary file for the life of the object.
+class Capture {
  public:
-  ReportCapture() {
-    char name[] = "/tmp/keldor_report_XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd >= 0) close(fd);
-    path_ = name;
-    S.report.create(path_);
-  }
-  ~ReportCapture() {
-    S.report.close();
-    std::remove(path_.c_str());
-  }
-  ReportCapture(const ReportCapture&) = delete;
-  ReportCapture& operator=(const ReportCapture&) = delete;
+  explicit Capture(TextFile& file = S.report) : file_(file) { file_.create(dir_ / "file"); }
+  ~Capture() { file_.close(); }
+  Capture(const Capture&) = delete;
+  Capture& operator=(const Capture&) = delete;
 
-  // Closes the report and returns its lines.
+  // Closes the file and returns its lines.
   Lines lines() {
-    S.report.close();
-    return SplitReport(ReadFile(path_));
+    file_.close();
+    return SplitReport(keldor_test::ReadFile(dir_ / "file"));
   }
 
  private:
-  std::string path_;
+  keldor_test::TempFolder dir_;
+  TextFile& file_;
 };
-
-// Compares two blocks of report lines exactly and names the first that differs.
-inline ::testing::AssertionResult SameLines(const Lines& actual, const Lines& expected) {
-  const std::size_t n = std::min(actual.size(), expected.size());
-  for (std::size_t k = 0; k < n; ++k)
-    if (actual[k] != expected[k])
-      return ::testing::AssertionFailure()
-             << "line " << k + 1 << " differs:\n  actual:   \"" << actual[k] << "\"\n  expected: \""
-             << expected[k] << "\"";
-  if (actual.size() == expected.size()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << actual.size() << " lines written, " << expected.size() << " expected";
-}
-
-// n lines from the first one equal to `first` (fewer at the end).
-inline Lines From(const Lines& lines, const std::string& first, std::size_t n) {
-  const auto begin = std::find(lines.begin(), lines.end(), first);
-  const auto left = static_cast<std::size_t>(lines.end() - begin);
-  return Lines(begin, begin + static_cast<std::ptrdiff_t>(std::min(n, left)));
-}
-
-inline Lines Join(Lines a, const Lines& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
 
 // Compares values pairwise, exactly or to a tolerance relative to each
 // expected value, and names the first that differs.
@@ -125,7 +83,7 @@ inline bool Contains(const Lines& lines, const std::string& line) {
 // Runs a piece of the engine with the report pointed at a temporary file and
 // returns the lines it wrote (without their CR LF).
 inline Lines CaptureReport(const std::function<void()>& run) {
-  testing_support::ReportCapture capture;
+  testing_support::Capture capture;
   run();
   return capture.lines();
 }
