@@ -1,14 +1,15 @@
 #include "test_support.h"
 
-#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <cctype>
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -22,34 +23,24 @@ std::string ProgramFolder() {
   return exe.substr(0, exe.rfind('/'));
 }
 
+// The text as one word for the shell.
+static std::string Quoted(const std::string& text) {
+  std::string q = "'";
+  for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
 Outcome RunProgram(const std::string& program, const std::vector<std::string>& args,
                    const std::string& cwd) {
   TempFolder capture;
-  const std::string outPath = capture / "stdout", errPath = capture / "stderr";
-  std::vector<std::string> argStrings{program};
-  argStrings.insert(argStrings.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : argStrings) argv.push_back(a.data());
-  argv.push_back(nullptr);
-
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int in = ::open("/dev/null", O_RDONLY);
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (in < 0 || out < 0 || err < 0 || ::chdir(cwd.c_str()) != 0) ::_exit(126);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    ::dup2(err, 2);
-    ::execv(program.c_str(), argv.data());
-    ::_exit(127);
-  }
+  std::string command = "cd " + Quoted(cwd) + " && exec " + Quoted(program);
+  for (const std::string& a : args) command += " " + Quoted(a);
+  command += " </dev/null >" + Quoted(capture / "stdout") + " 2>" + Quoted(capture / "stderr");
+  const int status = std::system(command.c_str());
   Outcome o;
-  int status = 0;
-  if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-    o.status = WEXITSTATUS(status);
-  o.out = ReadFile(outPath);
-  o.err = ReadFile(errPath);
+  if (status != -1 && WIFEXITED(status)) o.status = WEXITSTATUS(status);
+  o.out = ReadFile(capture / "stdout");
+  o.err = ReadFile(capture / "stderr");
   return o;
 }
 
@@ -94,20 +85,15 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 }
 
 std::string MaskRunLine(const std::string& report) {
-  std::string out;
-  for (std::size_t start = 0, end = 0; start < report.size(); start = end) {
-    end = std::min(report.find('\n', start), report.size() - 1) + 1;
-    std::string line = report.substr(start, end - start);
-    if (line.rfind(" (Version ", 0) == 0) {
-      // The date and time follow the closing parenthesis and 16 blanks.
-      const std::size_t close = line.find(')');
-      const std::size_t body = line.find_last_not_of("\r\n") + 1;
-      const std::size_t from = close == std::string::npos ? body : std::min(close + 17, body);
-      line = line.substr(0, from) + (from < body ? "MM/DD/YYYY, HH:MM:SS" : "") + line.substr(body);
-    }
-    out += line;
-  }
-  return out;
+  // The date and time follow the closing parenthesis and 16 blanks.
+  static const std::regex runLine(R"((^|\n)( \(Version [^)\r\n]*\)[^\r\n]{16})[^\r\n]+)");
+  return std::regex_replace(report, runLine, "$1$2MM/DD/YYYY, HH:MM:SS");
+}
+
+std::string Identifier(std::string text) {
+  for (char& c : text)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return text;
 }
 
 }  // namespace keldor_test

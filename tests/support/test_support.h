@@ -59,4 +59,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 // with " (Version ") masked as "MM/DD/YYYY, HH:MM:SS".
 std::string MaskRunLine(const std::string& report);
 
+// The text with every character but letters and digits made "_" (a test name).
+std::string Identifier(std::string text);
+
 }  // namespace keldor_test
