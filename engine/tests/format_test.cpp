@@ -14,18 +14,25 @@ namespace {
 struct RealCase {
   float value;
   int w, d;
-  const char* expected;
+  const char* g;            // the G edit, or nullptr for the F edit
+  const char* f = nullptr;  // the F edit
 };
 
-class GeneralEdit : public ::testing::TestWithParam<RealCase> {};
+class RealEdit : public ::testing::TestWithParam<RealCase> {};
 
-TEST_P(GeneralEdit, WritesTheExpectedField) {
+TEST_P(RealEdit, WritesTheExpectedField) {
   const RealCase& c = GetParam();
-  EXPECT_EQ(G(c.value, c.w, c.d), c.expected) << "value " << c.value;
+  if (c.g != nullptr) {
+    EXPECT_EQ(G(c.value, c.w, c.d), c.g) << "value " << c.value;
+  } else {
+    EXPECT_EQ(F(c.value, c.w, c.d), c.f) << "value " << c.value;
+  }
 }
 
+const char* const kNone = nullptr;
+
 INSTANTIATE_TEST_SUITE_P(
-    Table, GeneralEdit,
+    Table, RealEdit,
     ::testing::Values(
         // The examples of the report conventions.
         RealCase{0.1234f, 10, 4, "0.1234    "}, RealCase{1.5f, 10, 4, " 1.500    "},
@@ -54,69 +61,41 @@ INSTANTIATE_TEST_SUITE_P(
         // Other widths and digit counts used by the report.
         RealCase{1.5f, 12, 4, "   1.500    "}, RealCase{1.53f, 10, 3, "  1.53    "},
         RealCase{4.07f, 10, 3, "  4.07    "}, RealCase{123.456f, 10, 3, "  123.    "},
-        RealCase{1.0e10f, 9, 4, ".1000E+11"}, RealCase{-1.0e10f, 9, 4, "*********"}));
+        RealCase{1.0e10f, 9, 4, ".1000E+11"}, RealCase{-1.0e10f, 9, 4, "*********"},
+        // Fixed: too wide for the field gives asterisks; without room the
+        // zero before the point is dropped; a value that prints as zero
+        // carries no sign.
+        RealCase{1.0f, 6, 3, kNone, " 1.000"}, RealCase{0.333f, 6, 3, kNone, " 0.333"},
+        RealCase{-0.5f, 6, 3, kNone, "-0.500"}, RealCase{12.345f, 6, 3, kNone, "12.345"},
+        RealCase{123.4567f, 6, 3, kNone, "******"}, RealCase{-12.345f, 6, 3, kNone, "******"},
+        RealCase{0.5f, 4, 3, kNone, ".500"}, RealCase{-0.5f, 5, 3, kNone, "-.500"},
+        RealCase{-0.0f, 6, 3, kNone, " 0.000"}, RealCase{-0.0004f, 6, 3, kNone, " 0.000"},
+        // Exact ties to even.
+        RealCase{0.125f, 5, 2, kNone, " 0.12"}, RealCase{0.375f, 5, 2, kNone, " 0.38"},
+        RealCase{2.5f, 10, 0, kNone, "        2."}, RealCase{3.5f, 10, 0, kNone, "        4."},
+        // F10.0 and F10.3 of the load distribution table.
+        RealCase{120.0f, 10, 0, kNone, "      120."}, RealCase{0.4f, 10, 0, kNone, "        0."},
+        RealCase{-120.4f, 10, 0, kNone, "     -120."}, RealCase{123456.7f, 10, 0, kNone, "   123457."},
+        RealCase{0.4f, 10, 3, kNone, "     0.400"}, RealCase{15.0f, 10, 3, kNone, "    15.000"},
+        RealCase{1234567.0f, 10, 3, kNone, "**********"}));
 
-TEST(GeneralEdit, NonFiniteValuesFillTheFieldWithAsterisks) {
-  EXPECT_EQ(G(std::numeric_limits<float>::infinity()), "**********");
-  EXPECT_EQ(G(-std::numeric_limits<float>::infinity()), "**********");
-  EXPECT_EQ(G(std::numeric_limits<float>::quiet_NaN()), "**********");
+TEST(RealEdit, NonFiniteValuesFillTheFieldWithAsterisks) {
+  const float inf = std::numeric_limits<float>::infinity();
+  EXPECT_EQ(G(inf) + G(-inf) + G(std::numeric_limits<float>::quiet_NaN()), std::string(30, '*'));
   EXPECT_EQ(F(std::numeric_limits<float>::quiet_NaN(), 6, 3), "******");
 }
 
-class FixedEdit : public ::testing::TestWithParam<RealCase> {};
-
-TEST_P(FixedEdit, WritesTheExpectedField) {
-  const RealCase& c = GetParam();
-  EXPECT_EQ(F(c.value, c.w, c.d), c.expected) << "value " << c.value;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, FixedEdit,
-    ::testing::Values(
-        RealCase{1.0f, 6, 3, " 1.000"}, RealCase{1.4f, 6, 3, " 1.400"},
-        RealCase{0.333f, 6, 3, " 0.333"}, RealCase{-0.5f, 6, 3, "-0.500"},
-        RealCase{12.345f, 6, 3, "12.345"},
-        // Too wide for the field: asterisks.
-        RealCase{123.4567f, 6, 3, "******"}, RealCase{-12.345f, 6, 3, "******"},
-        // Without room the zero before the point is dropped.
-        RealCase{0.5f, 4, 3, ".500"}, RealCase{-0.5f, 5, 3, "-.500"},
-        // A value that prints as zero carries no sign.
-        RealCase{-0.0f, 6, 3, " 0.000"}, RealCase{-0.0004f, 6, 3, " 0.000"},
-        // Exact ties to even.
-        RealCase{0.125f, 5, 2, " 0.12"}, RealCase{0.375f, 5, 2, " 0.38"},
-        RealCase{2.5f, 10, 0, "        2."}, RealCase{3.5f, 10, 0, "        4."},
-        // F10.0 and F10.3 of the load distribution table.
-        RealCase{120.0f, 10, 0, "      120."}, RealCase{0.4f, 10, 0, "        0."},
-        RealCase{-120.4f, 10, 0, "     -120."}, RealCase{123456.7f, 10, 0, "   123457."},
-        RealCase{0.4f, 10, 3, "     0.400"}, RealCase{15.0f, 10, 3, "    15.000"},
-        RealCase{1234567.0f, 10, 3, "**********"}));
-
-TEST(IntegerEdit, RightJustifiesAndOverflowsIntoAsterisks) {
-  EXPECT_EQ(I(5, 2), " 5");
-  EXPECT_EQ(I(12, 2), "12");
-  EXPECT_EQ(I(123, 2), "**");
-  EXPECT_EQ(I(-5, 2), "-5");
-  EXPECT_EQ(I(-10, 2), "**");
-  EXPECT_EQ(I(0, 3), "  0");
-  EXPECT_EQ(I(1, 3), "  1");
-  EXPECT_EQ(I(12, 4), "  12");
-}
-
-TEST(IntegerEdit, MinimumDigitsAddLeadingZeros) {
-  EXPECT_EQ(I(2, 2, 2), "02");  // a day of 2
-  EXPECT_EQ(I(0, 2, 2), "00");
-  EXPECT_EQ(I(59, 2, 2), "59");
-  EXPECT_EQ(I(2007, 4, 4), "2007");
-  EXPECT_EQ(I(7, 4, 4), "0007");
-  EXPECT_EQ(I(-1, 2, 2), "**");  // the sign needs a third column
-}
-
-TEST(CharacterEdit, PadsOrCutsToTheFieldWidth) {
-  EXPECT_EQ(A("abc", 5), "abc  ");
-  EXPECT_EQ(A("abcdef", 3), "abc");
-  EXPECT_EQ(A("", 2), "  ");
-  EXPECT_EQ(X(3), "   ");
-  EXPECT_EQ(X(0), "");
+// Integers right-justify, overflow into asterisks and take leading zeros
+// for a minimum number of digits (a day of 2 is "02").
+TEST(OtherEdits, IntegersCharactersAndBlanks) {
+  EXPECT_EQ(I(5, 2) + "|" + I(12, 2) + "|" + I(123, 2) + "|" + I(-5, 2) + "|" + I(-10, 2) + "|" +
+                I(0, 3) + "|" + I(12, 4),
+            " 5|12|**|-5|**|  0|  12");
+  // the sign of -1 needs a third column
+  EXPECT_EQ(I(2, 2, 2) + "|" + I(0, 2, 2) + "|" + I(7, 4, 4) + "|" + I(2007, 4, 4) + "|" + I(-1, 2, 2),
+            "02|00|0007|2007|**");
+  EXPECT_EQ(A("abc", 5) + "|" + A("abcdef", 3) + "|" + A("", 2) + "|" + X(3) + "|" + X(0),
+            "abc  |abc|  |   |");
 }
 
 // A comma-decimal locale (as a desktop session may set) must not reach the
