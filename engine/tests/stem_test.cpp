@@ -24,12 +24,8 @@ using testing_support::SameValues;
 using testing_support::SetCombinations;
 
 const Lines kDistributionError = {"", " *** LOAD DISTRIBUTION ERROR ***", ""};
-const Lines kTableHead = {"",
-                          " W A L L   L O A D   D I S T R I B U T I O N",
-                          " =====================================================",
-                          "",
-                          "      DEPTH     SHEAR    MOMENT     THICK   AS REQD",
-                          ""};
+const Lines kTableHead = {"", " W A L L   L O A D   D I S T R I B U T I O N", kRule, "",
+                          "      DEPTH     SHEAR    MOMENT     THICK   AS REQD", ""};
 
 // English design, 12 ft stem, 120 pcf soil, 250 psf surcharge, wind and
 // seismic loads at the top; 1.7 (E + SC), 1.3 (E + W) and E + EQ.
@@ -122,8 +118,7 @@ TEST(StemLoads, TriangleAtTheBaseGivesTheBaseShearButMomentAtAThird) {
 
 TEST(StemLoads, IrregularBackfillTakesTheSurchargedForceWithTheEarthFactor) {
   EnglishWall();
-  S.ISOIL = 2;
-  S.H = 120.0f;
+  S.ISOIL = 2, S.H = 120.0f;
   SetCombinations({{1, 0, 1.7f, 1.7f, 0, 0}, {1, 0, 1, 0, 0, 1}, {1, 0, 0, 1.7f, 1.3f, 0}});
   S.PEH = 800.0f, S.PESH = 950.0f, S.PEQH = 300.0f;
   S.YAPPE = 45.6f, S.YAPPES = 54.0f, S.YAPPEQ = 72.0f;
@@ -147,9 +142,7 @@ TEST(StemLoads, NegativeMomentsDoNotLowerTheMaximumBelowZero) {
   // Wind the other way in the only combination: the maxima start at 0, and
   // with nothing to design the section keeps the minimum thickness.
   ReferenceWall(0.33333f, 120.0f);
-  S.IMODE = 1;
-  S.VW = -10.0f;
-  S.MW = -500.0f;
+  S.IMODE = 1, S.VW = -10.0f, S.MW = -500.0f;
   SetCombinations({{1, 0, 0, 0, 1, 0}});
   EXPECT_EQ(CaptureReport(WallDesign).back(), "   Moment = -1700.    ");  // no design lines
   EXPECT_TRUE(SameValues({S.VDES, S.MDES, S.TSEC, S.ASW, S.BW}, {0.0f, 0.0f, 12.0f, 0.0f, 0.0f}));
@@ -191,8 +184,7 @@ TEST(WallDesign, DesignThatCannotBeMadeSaysSo) {
   // that carries the moment: IOK is cleared and the report says it; the
   // minimum thickness, 12 + BWMIN x 144, sets the batter.
   EnglishWall();
-  S.RATIO = 0.0f;
-  S.IOK = 1;
+  S.RATIO = 0.0f, S.IOK = 1;
   const Lines lines = CaptureReport(WallDesign);
   EXPECT_EQ(Lines(lines.end() - 2, lines.end()), (Lines{"", "     NO WALL DESIGN POSSIBLE ***"}));
   EXPECT_EQ(S.IOK, 0);

@@ -35,20 +35,14 @@ InputRecord StartUp(int units = 1) {
 // in every group, a title with quotes and commas, for the given options.
 InputRecord Distinct(int units, int mode, int soil, int foot) {
   InputRecord r = StartUp(units);
-  r.IMODE = mode;
-  r.ISOIL = soil;
-  r.IFOOT = foot;
-  r.IOPTIM = r.IDESIGN = 2;
-  r.OPTSL = 1;
+  r.IMODE = mode, r.ISOIL = soil, r.IFOOT = foot, r.IOPTIM = r.IDESIGN = 2, r.OPTSL = 1;
   int k = 0;
   const auto next = [&k] { ++k; return (k % 2 ? 1.0f : -1.0f) * (3.0f * float(k) + 1.25f); };
   VisitFields(r, [&](const char*, auto& field) {
     if constexpr (std::is_same_v<std::decay_t<decltype(field)>, float>) field = next();
   });
-  r.RHOC = 2.36E-05f;
-  r.PILEP = 1.234567E+08f;
-  r.NLC = r.NSUR = r.NROWS = 2;
-  r.NSEG = 3;
+  r.RHOC = 2.36E-05f, r.PILEP = 1.234567E+08f;
+  r.NLC = r.NSUR = r.NROWS = 2, r.NSEG = 3;
   for (RecordArray* a : {&r.FD, &r.FL, &r.FE, &r.FSUR, &r.FW, &r.FEQ, &r.LSEG, &r.ASEG, &r.SURL,
                          &r.XSBEG, &r.YSBEG, &r.XSEND, &r.YSEND, &r.PILEX, &r.PILEB, &r.PILES})
     *a = {0.0f, next(), next(), next(), next()};
@@ -72,9 +66,7 @@ InputRecord Loaded(const std::string& content, InputRecord r = StartUp()) {
 
 TEST(SaveInputFile, WritesTheStartUpExampleByteForByte) {
   InputRecord r = StartUp();
-  r.H = 120.0f;
-  r.NLC = 1;
-  r.FD = {0.0f, 1.4f};
+  r.H = 120.0f, r.NLC = 1, r.FD = {0.0f, 1.4f};
   r.FL = r.FE = r.FSUR = {0.0f, 1.7f};
   r.FW = r.FEQ = {0.0f, 0.0f};
   TempFolder dir;
@@ -116,9 +108,9 @@ TEST(LoadInputFile, AbsentSectionsHoldTheDefaultsOfTheUnitsInForce) {
 }
 
 TEST(LoadInputFile, EachModeDerivesTheOtherMemberOfItsPairs) {
-  InputRecord before = StartUp();
-  before.WT = 40.0f;
-  InputRecord r = Loaded(kExample, before);  // design
+  InputRecord r = StartUp();
+  r.WT = 40.0f;
+  r = Loaded(kExample, r);  // design
   EXPECT_EQ(Floats({r.BW, r.TF, r.WT, r.WF}), Floats({2.4f, 15.0f, 0.0f, 0.0f}));
   r = Loaded(Replaced(Replaced(kExample, "1,1,1,1,1,1", "1,2,1,1,1,1"), "12,2.4,15,0,500,500,0",
                       "12,2.4,15,6,30,100\r\n.05,.05,.05"));
@@ -128,8 +120,7 @@ TEST(LoadInputFile, EachModeDerivesTheOtherMemberOfItsPairs) {
 
 TEST(LoadInputFile, ReadsFilesWithoutTitleAndWithFiveOptions) {
   InputRecord before = StartUp();
-  before.TITLE = "Kept";
-  before.WTMIN = 5.0f;
+  before.TITLE = "Kept", before.WTMIN = 5.0f;
   const std::string untitled = kExample.substr(kExample.find('\n') + 1);
   EXPECT_EQ(Loaded(untitled, before).TITLE.trimmedRight(), "Kept");
   // The older layout: five options, no minimum toe width; SI, so the first
@@ -147,12 +138,10 @@ TEST(LoadInputFile, ReadsFilesWithoutTitleAndWithFiveOptions) {
 TEST(LoadInputFile, TitleThatReadsAsANumberIsStillTheTitle) {
   InputRecord r = Loaded(Replaced(kExample, "\"Keldor Program Output\"", "\"2\""));
   EXPECT_EQ(r.TITLE.trimmedRight(), "2");
-  EXPECT_EQ(r.IUNITS, 1);
-  EXPECT_EQ(r.RHOC, 0.0868f);
+  EXPECT_EQ(std::make_pair(r.IUNITS, r.RHOC), std::make_pair(1, 0.0868f));
   // Written by hand without quotes, a title that is not a unit code is found.
   r = Loaded(Replaced(kExample, "\"Keldor Program Output\"", "My wall"));
-  EXPECT_EQ(r.TITLE.trimmedRight(), "My wall");
-  EXPECT_EQ(r.SFSLEQ, 1.2f);
+  EXPECT_EQ(std::make_pair(r.TITLE.trimmedRight(), r.SFSLEQ), std::make_pair(std::string("My wall"), 1.2f));
 }
 
 // Hand-edited files: LF line ends, no last line end, blanks around fields,
@@ -178,13 +167,9 @@ TEST(LoadInputFile, FailureLeavesTheRecordAndFileNamesUnchanged) {
   const auto fails = [&](const std::string& content, const std::string& why = "") {
     WriteFile(dir / "bad.in", content);
     EXPECT_FALSE(LoadInputFile(r, dir / "bad.in", &error)) << content;
-    if (!why.empty()) {
-      EXPECT_EQ(error, "Cannot load file " + (dir / "bad.in") + ": " + why);
-    }
+    EXPECT_TRUE(why.empty() || error == "Cannot load file " + (dir / "bad.in") + ": " + why) << error;
   };
-  const auto with = [](const std::string& from, const std::string& to) {
-    return Replaced(kExample, from, to);
-  };
+  const auto with = [](const std::string& from, const std::string& to) { return Replaced(kExample, from, to); };
   EXPECT_FALSE(LoadInputFile(r, dir / "missing.in", &error));
   EXPECT_EQ(error, "Cannot open file " + (dir / "missing.in") + ": No such file or directory");
   EXPECT_FALSE(LoadInputFile(r, dir.path(), &error));
@@ -192,16 +177,15 @@ TEST(LoadInputFile, FailureLeavesTheRecordAndFileNamesUnchanged) {
   fails("\"Only a title\"\r\n", "the file ends before the program options");
   fails(with("\r\n1\r\n", "\r\n0\r\n"),
         "line 11: \"0\" in the number of load combinations is not a number from 1 to 32767");
-  fails(with("\r\n1\r\n", "\r\n-2\r\n"));
-  fails(with("\r\n1\r\n", "\r\n2000000000\r\n"));  // refused before any array is made
-  fails(with("\r\n1\r\n", "\r\n32768\r\n"));
+  for (const char* count : {"\r\n-2\r\n", "\r\n2000000000\r\n", "\r\n32768\r\n"})
+    fails(with("\r\n1\r\n", count));  // refused before any array is made
   fails(with("4000", "1e39"), "line 3: \"1e39\" in the material properties is too large");
   // An irregular backfill needs at least one segment.
   fails(Replaced(with("1,1,1,1,1,1", "1,1,1,2,1,1"), "120,0,0\r\n0\r\n", "120,0\r\n0\r\n"),
         "line 14: \"0\" in the number of irregular backfill segments is not a number from 1 to 32767");
   fails(std::string(100000, 'x'), "line 1 is too long for an input file");
-  fails(std::string("\0\0\0\xff\xfe", 5) + "\r\n\"");
-  fails("\"unterminated title\r\n1,1");
+  for (const std::string& junk : {std::string("\0\0\0\xff\xfe", 5) + "\r\n\"", std::string("\"unterminated title\r\n1,1")})
+    fails(junk);
   // Every proper prefix ending at a line end lacks fields; one ending inside
   // a line may load or fail, but never crash.
   const std::string text = Text(Distinct(1, 2, 2, 2));
