@@ -1,10 +1,9 @@
-// The set operations: angle conversion, array sizing by the current count and
-// the counts the run shortens. The ground profile and the run start are
-// exercised by every golden file.
+// The set operations: array sizing by the current count and the counts the
+// run shortens. The angle conversion (pi as 3.1416), the ground profile and
+// the run start are exercised by every golden file.
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "format.h"
 #include "keldor.h"
 #include "reference_wall.h"
 #include "report_capture.h"
@@ -24,16 +23,6 @@ void SetCounts(int32_t nseg, int32_t nsur) {
 void SetPileCount(int32_t nrows) {
   const float z = 0.0f;
   SETPF(&z, &z, &z, &z, &z, &z, &z, &z, &z, &z, &nrows);
-}
-
-TEST(SetOperations, AnglesAreStoredInRadiansWithPiAs31416) {
-  const float z = 0.0f, ninety = 90.0f, thirty = 30.0f;
-  SETWCON(&z, &ninety, &z, &z, &z, &z, &z, &z, &z, &z, &z, &z);
-  EXPECT_EQ(S.BWMIN, 1.5708f);  // not the more precise pi / 2
-  EXPECT_EQ(S.BW, 0.0f);        // a batter of 0 degrees is exactly 0
-  SETMAT(&z, &z, &z, &z, &thirty, &z);
-  EXPECT_NEAR(S.PHI, 0.5236f, 1e-6f);
-  EXPECT_EQ(G(Degrees(S.PHI)), " 30.00    ");  // converted back, it prints as entered
 }
 
 TEST(SetOperations, ZeroOrNegativeCountsGiveEmptyArrays) {
