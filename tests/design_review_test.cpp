@@ -19,6 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "input_defaults.h"
+#include "input_file.h"
+#include "number_text.h"
 #include "test_support.h"
 
 namespace keldor_test {
@@ -33,78 +36,57 @@ constexpr double kRoundingShare = 1.5e-3;
 
 using Lines = std::vector<std::string>;
 
-Lines Split(const std::string& text, char at) {
+Lines Split(const std::string& text) {
   Lines parts;
   std::istringstream in(text);
-  for (std::string part; std::getline(in, part, at);) {
+  for (std::string part; std::getline(in, part);) {
     if (!part.empty() && part.back() == '\r') part.pop_back();
     parts.push_back(part);
   }
   return parts;
 }
 
-std::string Join(const Lines& fields) {
-  std::string s;
-  for (std::size_t i = 0; i < fields.size(); ++i) s += (i ? "," : "") + fields[i];
-  return s;
-}
-
-// The value after " = " of the first report line that starts with `label`.
-std::string ValueOf(const Lines& report, const std::string& label) {
+// The number after " = " of the first report line that starts with `label`.
+float ValueOf(const Lines& report, const std::string& label) {
+  float v = 0.0f;
   for (const std::string& line : report)
     if (line.rfind(label, 0) == 0) {
-      std::istringstream value(line.substr(line.find(" = ") + 3));
-      std::string v;
-      value >> v;
+      EXPECT_TRUE(fe::ReadFloat(line.substr(line.find(" = ") + 3), &v)) << line;
       return v;
     }
   ADD_FAILURE() << "no line " << label;
-  return "0";
+  return v;
 }
 
 // The review input of a design input: review mode, the reported geometry in
 // place of the design limits, the reported steel, and for a pile footing the
 // reported rows.
-std::string ReviewInput(const std::string& designInput, const Lines& report) {
-  Lines in = Split(designInput, '\n');
-  Lines options = Split(in[1], ',');
-  options[1] = "2";
-  in[1] = Join(options);
-  std::size_t at = 10;  // the NLC line, then the combinations
-  at += 1 + std::stoul(in[at]);
-  if (options[3] == "1") {
-    at += 2;
-  } else {  // the soil line, then the segments and the surcharge lines
-    at += 1;
-    at += 1 + std::stoul(in[at]);
-    at += 1 + std::stoul(in[at]);
-  }
+void WriteReviewInput(const std::string& designInput, const Lines& report, const std::string& path) {
+  fe::InputRecord r;
+  fe::InitialiseInput(r, 1);
+  std::string error;
+  ASSERT_TRUE(fe::LoadInputFile(r, designInput, &error)) << error;
+  r.IMODE = 2;
   const auto value = [&report](const char* label) { return ValueOf(report, label); };
-  in[at] = Join({Split(in[at], ',')[0], value(" WALL BATTER "), value(" FOOTING THICKNESS "),
-                 value(" KEY DEPTH "), value(" TOE WIDTH "), value(" FOOTING WIDTH ")});
-  in.insert(in.begin() + static_cast<long>(at) + 1,
-            Join({value(" STEEL AREA AT WALL "), value(" STEEL AREA AT FOOTING TOP "),
-                  value(" STEEL AREA AT FOOTING BOT ")}));
-  if (options[4] == "2") {
+  r.BW = value(" WALL BATTER "), r.TF = value(" FOOTING THICKNESS "), r.DK = value(" KEY DEPTH ");
+  r.WT = value(" TOE WIDTH "), r.WF = value(" FOOTING WIDTH "), r.ASW = value(" STEEL AREA AT WALL ");
+  r.ASFTOP = value(" STEEL AREA AT FOOTING TOP "), r.ASFBOT = value(" STEEL AREA AT FOOTING BOT ");
+  if (r.IFOOT == 2) {
+    r.NROWS = 0, r.PILEX = r.PILEB = r.PILES = {0.0f};
     auto row = std::find(report.begin(), report.end(), " ROW   DISTANCE    BATTER      SPACING");
-    Lines rows;
-    for (row += 3; row < report.end() && !row->empty(); ++row) {
+    for (row += 3; row < report.end() && !row->empty(); ++row, ++r.NROWS) {
       std::istringstream fields(*row);
-      std::string n, x, b, s;
+      float n, x, b, s;
       fields >> n >> x >> b >> s;
-      rows.push_back(Join({x, b, s}));
+      r.PILEX.push_back(x), r.PILEB.push_back(b), r.PILES.push_back(s);
     }
-    in.push_back(std::to_string(rows.size()));
-    in.insert(in.end(), rows.begin(), rows.end());
   }
-  std::string text;
-  for (const std::string& line : in) text += line + "\r\n";
-  return text;
+  ASSERT_TRUE(fe::SaveInputFile(r, path, &error)) << error;
 }
 
 // The report's lines from the weights section on.
 Lines FinalAnalysis(const std::string& report) {
-  const Lines lines = Split(report, '\n');
+  const Lines lines = Split(report);
   return Lines(std::find(lines.begin(), lines.end(),
                          " W E I G H T   A N D   R I G H T I N G   M O M E N T"),
                lines.end());
@@ -146,7 +128,7 @@ TEST_P(DesignReview, ReviewOfTheReportedDesignRepeatsItsFinalAnalysis) {
   if (design.find("\r\n C O N V E R G E D   D E S I G N\r\n") == std::string::npos)
     GTEST_SKIP() << "no converged design";
 
-  WriteFile(run / "review.in", ReviewInput(ReadFile(kGolden + "/" + name + ".in"), Split(design, '\n')));
+  WriteReviewInput(kGolden + "/" + name + ".in", Split(design), run / "review.in");
   const Lines designed = FinalAnalysis(design);
   const Lines reviewed = FinalAnalysis(keldorRun(run / "review.in", "review.out"));
   ASSERT_FALSE(designed.empty());
