@@ -20,12 +20,10 @@ Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) 
 
 TEST(KeldorRun, HelpAndVersion) {
   TempFolder cwd;
-  Outcome o = KeldorRun({"--help"}, cwd.path());
-  EXPECT_EQ(o.status, 0);
-  EXPECT_EQ(o.out.rfind(kUsage, 0), 0u) << o.out;
-  o = KeldorRun({"--version"}, cwd.path());
-  EXPECT_EQ(o.status, 0);
-  EXPECT_EQ(o.out, "keldor-run 1.42\n");
+  const Outcome help = KeldorRun({"--help"}, cwd.path()), version = KeldorRun({"--version"}, cwd.path());
+  EXPECT_EQ(help.out.rfind(kUsage, 0), 0u) << help.out;
+  EXPECT_EQ(version.out, "keldor-run 1.42\n");
+  EXPECT_EQ(help.status + version.status, 0);
   EXPECT_TRUE(std::filesystem::is_empty(cwd.path()));
 }
 
@@ -43,8 +41,8 @@ TEST(KeldorRun, WritesTheReportBesideTheInputByDefault) {
   EXPECT_EQ(o.err, "");
   const std::string report = ReadFile(dir / "walls/w.1.out");
   EXPECT_EQ(report.rfind(" Keldor Program Output", 0), 0u);
-  EXPECT_NE(report.find(" Input file  = w.1.in "), std::string::npos);
-  EXPECT_NE(report.find(" Output file = w.1.out "), std::string::npos);
+  for (const char* name : {" Input file  = w.1.in ", " Output file = w.1.out "})
+    EXPECT_NE(report.find(name), std::string::npos) << name;
   EXPECT_TRUE(Exists(dir / "work/KELDOR.DAT"));
   EXPECT_FALSE(Exists(dir / "walls/KELDOR.DAT"));
 }
@@ -135,7 +133,7 @@ TEST(KeldorRun, EveryBundledExampleRuns) {
     EXPECT_EQ(o.status, 0) << entry.path() << '\n' << o.err;
     EXPECT_EQ(o.out, "Output written to r.out\n");
   }
-  EXPECT_TRUE(Exists(KELDOR_SOURCE_DIR "/examples/design-10ft-spread.in"));
+  EXPECT_TRUE(Exists(KELDOR_SOURCE_DIR "/examples/design-10ft-spread.in"));  // the loop ran
 }
 
 }  // namespace

@@ -24,9 +24,16 @@ class RunTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<keldor_test::TempFolder> dir_;
-  std::unique_ptr<keldor_test::InFolder> in_;  // the engine's side file goes here
-  std::unique_ptr<Screen> s_;
+  // A temporary folder, made the current one (the engine's side file goes
+  // there), and the window.
+  struct Run {
+    keldor_test::TempFolder dir;
+    keldor_test::InFolder in{dir.path()};
+    Screen screen;
+  };
+  std::unique_ptr<Run> run_;
+  Screen* s_ = nullptr;
+  const keldor_test::TempFolder* dir_ = nullptr;
 
   std::string path(const QString& name) const { return *dir_ / name.toStdString(); }
   std::string read(const QString& name) const { return keldor_test::ReadFile(path(name)); }
@@ -34,29 +41,21 @@ class RunTest : public QObject {
   // Loads a golden input, copied into the folder, through File > Load Input,
   // and chooses the report through File > Save > Output As.
   void chooseFiles(const QString& input, const QString& report) {
-    if (!input.isEmpty()) {
-      keldor_test::WriteFile(path(input), keldor_test::ReadFile(kGolden + input.toStdString()));
-      s_->ui.files << QString::fromStdString(path(input));
-      s_->trigger("mnuLoadInput");
-    }
-    if (!report.isEmpty()) {
-      s_->ui.files << QString::fromStdString(path(report));
-      s_->trigger("mnuOutput");
-    }
+    if (!input.isEmpty()) keldor_test::WriteFile(path(input), keldor_test::ReadFile(kGolden + input.toStdString()));
+    for (const auto& [name, action] : {std::pair(input, "mnuLoadInput"), std::pair(report, "mnuOutput")})
+      if (!name.isEmpty()) {
+        s_->ui.files << QString::fromStdString(path(name));
+        s_->trigger(action);
+      }
     s_->ui.events.clear();
   }
 
  private slots:
   void init() {
-    dir_ = std::make_unique<keldor_test::TempFolder>();
-    in_ = std::make_unique<keldor_test::InFolder>(dir_->path());
-    s_ = std::make_unique<Screen>();
+    run_ = std::make_unique<Run>();
+    s_ = &run_->screen, dir_ = &run_->dir;
   }
-  void cleanup() {
-    s_.reset();
-    in_.reset();
-    dir_.reset();
-  }
+  void cleanup() { run_.reset(); }
 
   // Runs that stop before the engine: each message after its beep, the
   // status panel, no report written and the input left as it was. "@" in a
