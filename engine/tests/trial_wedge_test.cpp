@@ -1,9 +1,8 @@
 // Trial wedges: the critical forces against closed-form earth pressure
 // theory, the worked case and an independently computed surcharge and seismic
-// case, the surcharge shares, ground that misses the back plane, and the
-// inputs that must neither crash, hang nor give a number that is not finite.
-// The report block and the stem's own back plane are the golden files' (the
-// worked case among them).
+// case, the surcharge shares, the back planes, and the inputs that must
+// neither crash, hang nor give a number that is not finite. The report block
+// is the golden files' (the worked case among them).
 #include "trial_wedge.h"
 
 #include <gtest/gtest.h>
@@ -272,6 +271,21 @@ TEST_F(TrialWedgeTest, SurchargeCutByThePlaneCountsItsShareInsideTheWedge) {
 }
 
 // ---- Back planes and ground that does not reach ----------------------------------
+
+// The stem's back plane stands on its own batter in review mode and on the
+// least batter in design mode; the footing's at the heel end.
+TEST_F(TrialWedgeTest, StemAndFootingUseTheirOwnBackPlanes) {
+  TrialWedge();
+  EXPECT_TRUE(SameValues({S.XAPP, S.HBACK}, {96.0f, 138.0f}));
+  const float footing = S.PEH;
+  S.ILOC = 1, S.BW = Radians(5.0f);
+  TrialWedge();
+  EXPECT_TRUE(SameValues({S.XAPP, S.HBACK}, {48.0f + 120.0f * std::tan(Radians(5.0f)), 120.0f}));
+  EXPECT_LT(S.PEH, footing);
+  S.IMODE = 1;
+  TrialWedge();
+  EXPECT_TRUE(SameValues({S.XAPP, S.HBACK}, {48.0f, 120.0f}));
+}
 
 // No ground (which no valid input has) gives zero results and one message;
 // ground ending before the back plane (x = 48) gives no force; ground
