@@ -134,6 +134,17 @@ TEST(DesignSearch, NoToeWidthToTryDoesNotConverge) {
   EXPECT_FALSE(DesignSearch());
 }
 
+// The only trial that passes has the largest widths, WT + WH = WTMAX + WHMAX,
+// which is the initial best width: it is recorded but does not win.
+TEST(DesignSearch, PassingTrialThatDoesNotBeatTheInitialRecord) {
+  ReferenceDesign(2);
+  S.WTMIN = S.WTMAX = 6.0f, S.WHMAX = 72.0f;
+  Capture side(S.side), report;
+  EXPECT_FALSE(DesignSearch());
+  EXPECT_EQ(Values(side.lines(), kWidth), Lines({"   78.00    "}));
+  EXPECT_TRUE(report.lines().empty());
+}
+
 // ---- The search on a pile footing ----------------------------------------------------
 
 // The reference wall on piles 18 in from the edges and 36 in apart.
