@@ -157,7 +157,11 @@ class RunTest : public QObject {
     chooseFiles("review-pile-english.in", "review.out");
     const std::string saved = read("review-pile-english.in");
     s_->trigger("mnuDOutT");
-    TypeInto(Child<QLineEdit>(s_->w.titleWindow(), "txtTitle"), "Abutment A2 as built");
+    gui::frmTitle* t = s_->w.titleWindow();
+    TypeInto(Child<QLineEdit>(t, "txtTitle"), "Abutment A2 as built");  // every key is stored
+    QVERIFY(!t->close());  // only its own button puts it away
+    Press(t, "Command1");
+    QVERIFY(t->isHidden());
     s_->trigger("mnuRunKeldor");
     QCOMPARE(s_->ui.events.last(), QString("ok: Program execution complete"));
     QVERIFY(read("review.out").rfind(" Abutment A2 as built", 0) == 0);

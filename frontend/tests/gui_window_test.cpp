@@ -1,16 +1,19 @@
 // The main window and the record editors, driven as a person drives them:
 // start-up state, relabelling, enabling, the units question, typing into
-// boxes and count boxes, the editors, files through the dialogs. (The record
+// boxes and count boxes, the editors, files through the dialogs, the about
+// and help windows. (The record
 // rules behind each control and the resets are pinned field by field by the
 // core tests; these check what the window shows and where an edit goes. The
-// title window is part of the run tests; every window renders in the
-// screenshots.)
+// title window is part of the run tests.)
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QTimer>
 #include <memory>
 
+#include "about_window.h"
+#include "help_window.h"
 #include "input_defaults.h"
 #include "record_editor.h"
 #include "record_fields.h"
@@ -251,6 +254,23 @@ class MainWindowTest : public QObject {
     s_->trigger("mnuResetSConfig");
     QVERIFY(editor(CountGroup::GroundSegments)->isHidden());
     QCOMPARE(s_->r.LSEG.size(), std::size_t(3));
+  }
+
+  // Cancelled dialogs change nothing; the about and help windows show their
+  // texts.
+  void dialogsAndInformationWindows() {
+    const InputRecord before = s_->r;
+    s_->trigger("mnuLoadInput");
+    s_->trigger("mnuOutput");
+    QCOMPARE(s_->ui.events,
+             QStringList({"open dialog: All Files (*.*)|*.*|Input Files (*.in)|*.in|Text Files (*.txt)|*.txt [1]",
+                          "save dialog: All Files (*.*)|*.*|Output Files (*.out)|*.out|Text Files (*.txt)|*.txt [1]"}));
+    QVERIFY2(s_->r == before, fe::Describe(s_->r).c_str());
+    QCOMPARE(s_->w.panelText(2), QString("No output file specified"));
+    s_->trigger("mnuAbout");
+    QCOMPARE(Child<QGroupBox>(s_->w.aboutWindow(), "fraAbout")->title(), QString("Program KELDOR Version 1.42"));
+    s_->trigger("mnuContents");
+    QVERIFY(s_->w.helpWindow()->browser()->toPlainText().contains("Reading the report"));
   }
 
   void inputAsValidatesSavesAndLoadRestores() {
