@@ -124,5 +124,20 @@ TEST(WeightsAndMoments, SurchargeAtTheHeelEnd) {
   EXPECT_TRUE(SameValues({S.WSURV, S.MSURV}, {10.0f, 10.0f * (49.0f + 12.0f + 30.0f)}));
 }
 
+// A profile turned back in front of the stem (180 degrees, then level)
+// must not add the ground over the stem top or take soil away: only x from 0
+// to LH counts, as for a level profile from the origin.
+TEST(WeightsAndMoments, GroundInFrontOfTheBackFaceCountsNothing) {
+  SetWall(0.0f, 2);
+  S.IPRINT = 0;
+  SetGround({200.0f}, {0.0f});
+  WeightsAndMoments();
+  const float soil = S.WSOIL, moment = S.MSOIL;
+  EXPECT_NEAR(soil, 54.0f * 120.0f * 0.0694f, 0.01f);
+  SetGround({20.0f, 220.0f}, {180.0f, 0.0f});
+  WeightsAndMoments();
+  EXPECT_TRUE(SameValues({S.WSOIL, S.MSOIL}, {soil, moment}, 3e-5f));
+}
+
 }  // namespace
 }  // namespace keldor
