@@ -1,10 +1,10 @@
 // The main window and the record editors, driven as a person drives them:
 // start-up state, relabelling, enabling, the units question, typing into
-// boxes and count boxes, the editors, files through the dialogs, the about
-// and help windows. (The record
-// rules behind each control and the resets are pinned field by field by the
-// core tests; these check what the window shows and where an edit goes. The
-// title window is part of the run tests.)
+// boxes and count boxes, the editors, the resets, files through the
+// dialogs, the about and help windows. (The record rules behind each control
+// and each reset are pinned field by field by the core tests; these check
+// what the window shows and where an edit goes. The title window is part of
+// the run tests.)
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -191,6 +191,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(s_->r.FD, fe::RecordArray({0.0f, 1.4f, 0.9f}));
     QVERIFY(!s_->r.Refreshing);
     QCOMPARE(s_->box("txtBETA")->text(), QString("18.4"));
+  }
+
+  // Each reset menu restores its own section, and the boxes show it; All
+  // keeps the title.
+  void resetMenusRestoreTheirSectionAndTheBoxes() {
+    for (const char* b : {"txtFC", "txtQ"}) TypeInto(s_->box(b), "10");
+    s_->r.TITLE.set("My wall");
+    s_->trigger("mnuResetMaterial");
+    QCOMPARE(s_->box("txtFC")->text() + s_->box("txtQ")->text(), QString(" 4000 10"));
+    s_->trigger("mnuResetAll");
+    QCOMPARE(s_->box("txtQ")->text(), QString(" 20.83"));
+    QCOMPARE(s_->r.TITLE.trimmedRight(), std::string("My wall"));
   }
 
   void editorStepsThroughItsRecordsWithoutWrapping() {
