@@ -10,6 +10,7 @@
 #include "format.h"
 #include "load_combinations.h"
 #include "pile_group.h"
+#include "stability.h"
 #include "state.h"
 
 namespace keldor {
@@ -85,56 +86,10 @@ bool CombinationPasses(int i) {
   float Hall = 0.0f, Pmax = 0.0f, Pmin = 0.0f;
   if (!PileGroup(W, Mo, RM, Vp, Hall, Pmax, Pmin)) return false;
 
-  TextFile& out = S.report;
+  // Without a report the tests may end at the first failure: the verdict is
+  // the same.
   const bool print = S.IPRINT == 1;
-  bool passes = true;
-
-  const char* const kMaximum = "     Maximum axial load = ";
-  if (Pmax <= set.PILEP) {
-    if (print) {
-      out.blank();
-      out.line(kMaximum + G(Pmax) + " < Allowable compression  = " + G(set.PILEP) + " OKAY");
-    }
-  } else {
-    passes = false;
-    if (print) {
-      out.blank();
-      out.line(kMaximum + G(Pmax) + " > Allowable compression  = " + G(set.PILEP) + " NG ***");
-    }
-  }
-
-  const char* const kMinimum = "     Minimum axial load = ";
-  if (Pmin < 0.0f) {
-    if (!(S.FW(i) > 0.0f) && !(S.FEQ(i) > 0.0f)) {
-      passes = false;
-      if (print) out.line(kMinimum + G(Pmin) + " NG: PILE IS IN TENSION ***");
-    } else {
-      const float tension = set.PILEP / 2.0f;
-      if (std::fabs(Pmin) <= tension) {
-        if (print) out.line(kMinimum + G(Pmin) + " < Allowable tension      = " + G(tension) + " OKAY");
-      } else {
-        passes = false;
-        if (print) out.line(kMinimum + G(Pmin) + " > Allowable tension      = " + G(tension) + " NG ***");
-      }
-    }
-  }
-
-  Hall = Hall + set.PP;
-  const float HL = S.HCOMB(i);
-  const char* const kLateral = "     Total lateral load = ";
-  if (HL <= Hall) {
-    if (print) out.line(kLateral + G(HL) + " < Allowable lateral load = " + G(Hall) + " OKAY");
-  } else {
-    passes = false;
-    if (print) out.line(kLateral + G(HL) + " > Allowable lateral load = " + G(Hall) + " NG ***");
-  }
-
-  if (print && set.PP > 0.0f) {
-    out.blank();
-    out.line("     Note: Allowable lateral load includes ");
-    out.line("           passive resistance = " + G(set.PP));
-  }
-  return passes;
+  return PileTests(i, S.HCOMB(i), Hall, Pmax, Pmin, set, {false, !print, print});
 }
 
 }  // namespace

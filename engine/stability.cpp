@@ -110,9 +110,6 @@ bool SpreadFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
 // Pile axial loads and lateral capacity of one combination. Returns false
 // when the analysis stops.
 bool PileFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
-  TextFile& out = S.report;
-  const bool print = S.IPRINT == 1;
-
   if (S.IMODE == 1) {
     S.HCOMB(i) = r.HL;
     S.VCOMB(i) = r.V;
@@ -127,32 +124,58 @@ bool PileFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
     return !FailStops();
   }
 
+  // In design mode the first failure rejects the trial; in review mode every
+  // failure is written and the analysis goes on.
+  const bool design = S.IMODE == 1;
+  if (!PileTests(i, r.HL, Hall, Pmax, Pmin, set, {true, design, true})) {
+    S.IOK = 0;
+    if (design) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool PileTests(int i, float HL, float Hall, float Pmax, float Pmin, const LoadSetValues& set,
+               const PileTestRules& rules) {
+  TextFile& out = S.report;
+  const bool print = S.IPRINT == 1;
+  bool passes = true;
+  // A failed test: returns true when the tests end here.
+  const auto fail = [&passes, &rules]() {
+    passes = false;
+    return rules.stopAtFailure;
+  };
+
   const char* const kMaximum = "     Maximum axial load = ";
-  if (RatioPasses(Pmax, set.PILEP)) {
+  const bool compression =
+      rules.onePercent ? RatioPasses(Pmax, set.PILEP) : Pmax <= set.PILEP;
+  if (compression) {
     if (print) {
       out.blank();
       out.line(kMaximum + G(Pmax) + " < Allowable compression  = " + G(set.PILEP) + " OKAY");
     }
   } else {
-    if (FailStops()) return false;
-    out.blank();
-    out.line(kMaximum + G(Pmax) + " > Allowable compression  = " + G(set.PILEP) + " NG ***");
+    if (fail()) return false;
+    if (rules.writeFailures) {
+      out.blank();
+      out.line(kMaximum + G(Pmax) + " > Allowable compression  = " + G(set.PILEP) + " NG ***");
+    }
   }
 
-  // Tension is allowed only under wind or seismic load, up to half the
-  // allowable compression, with no allowance.
   const char* const kMinimum = "     Minimum axial load = ";
   if (Pmin < 0.0f) {
     if (!(S.FW(i) > 0.0f) && !(S.FEQ(i) > 0.0f)) {
-      if (FailStops()) return false;
-      out.line(kMinimum + G(Pmin) + " NG: PILE IS IN TENSION ***");
+      if (fail()) return false;
+      if (rules.writeFailures) out.line(kMinimum + G(Pmin) + " NG: PILE IS IN TENSION ***");
     } else {
       const float tension = set.PILEP / 2.0f;
       if (std::fabs(Pmin) <= tension) {
         if (print) out.line(kMinimum + G(Pmin) + " < Allowable tension      = " + G(tension) + " OKAY");
       } else {
-        if (FailStops()) return false;
-        out.line(kMinimum + G(Pmin) + " > Allowable tension      = " + G(tension) + " NG ***");
+        if (fail()) return false;
+        if (rules.writeFailures)
+          out.line(kMinimum + G(Pmin) + " > Allowable tension      = " + G(tension) + " NG ***");
       }
     }
   }
@@ -160,11 +183,12 @@ bool PileFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
   // The passive resistance in front of the footing adds to the piles'.
   Hall = Hall + set.PP;
   const char* const kLateral = "     Total lateral load = ";
-  if (r.HL <= Hall) {
-    if (print) out.line(kLateral + G(r.HL) + " < Allowable lateral load = " + G(Hall) + " OKAY");
+  if (HL <= Hall) {
+    if (print) out.line(kLateral + G(HL) + " < Allowable lateral load = " + G(Hall) + " OKAY");
   } else {
-    if (FailStops()) return false;
-    out.line(kLateral + G(r.HL) + " > Allowable lateral load = " + G(Hall) + " NG ***");
+    if (fail()) return false;
+    if (rules.writeFailures)
+      out.line(kLateral + G(HL) + " > Allowable lateral load = " + G(Hall) + " NG ***");
   }
 
   if (print && set.PP > 0.0f) {
@@ -172,10 +196,8 @@ bool PileFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
     out.line("     Note: Allowable lateral load includes ");
     out.line("           passive resistance = " + G(set.PP));
   }
-  return true;
+  return passes;
 }
-
-}  // namespace
 
 void ExternalStability() {
   const bool pile = S.IFOOT == 2;

@@ -1,7 +1,24 @@
 // External stability of the wall and the soil pressure under a spread footing.
 #pragma once
 
+#include "load_combinations.h"
+
 namespace keldor {
+
+// How the pile tests of one combination are made.
+struct PileTestRules {
+  bool onePercent;     // compression passes below 1.01 of the allowable, else up to it
+  bool stopAtFailure;  // return at the first failing test, writing nothing for it
+  bool writeFailures;  // write the NG lines (passing lines follow IPRINT)
+};
+
+// The pile tests of combination i with the group's results: compression,
+// tension (allowed only under wind or seismic load, up to half the allowable
+// compression, no allowance) and the lateral load HL against the group's
+// capacity Hall plus the passive resistance (no allowance), then the note on
+// the passive resistance. Returns whether every test passed.
+bool PileTests(int i, float HL, float Hall, float Pmax, float Pmin, const LoadSetValues& set,
+               const PileTestRules& rules);
 
 // Checks the wall as a rigid body for every load combination: sliding,
 // overturning, the resultant on the base and the soil bearing for a spread

@@ -11,6 +11,9 @@ namespace fe {
 // The file's name without its folder ("walls/w1.in" gives "w1.in").
 std::string FileTitle(const std::string& path);
 
+// The folder of a file: "." for a bare name, "/" for a file in the root.
+std::string FolderOf(const std::string& path);
+
 // Chooses the report file: OUTPATH takes the path, OUTFILE its file name.
 // Refuses, leaving the record as it was and saying why in `error`, a path that
 // the engine would not write as given: an empty one, one longer than the

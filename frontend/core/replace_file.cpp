@@ -10,15 +10,11 @@
 #include <cstring>
 #include <vector>
 
+#include "file_names.h"
+
 namespace fe {
 
 namespace {
-
-std::string Folder(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 bool Fail(const std::string& path, int err, std::string* error) {
   if (error) *error = "Cannot write file " + path + ": " + std::strerror(err);
@@ -61,7 +57,7 @@ bool WriteFileReplacing(const std::string& path, std::string_view content, std::
     mode = 0666 & ~mask;
   }
 
-  std::string pattern = Folder(target) + "/.keldor-save-XXXXXX";
+  std::string pattern = FolderOf(target) + "/.keldor-save-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);

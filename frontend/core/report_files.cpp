@@ -6,17 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "file_names.h"
+
 namespace fe {
-
-namespace {
-
-std::string Folder(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-}  // namespace
 
 bool CanWriteFile(const std::string& path, std::string* why) {
   struct stat st {};
@@ -31,7 +23,7 @@ bool CanWriteFile(const std::string& path, std::string* why) {
     }
     return true;
   }
-  const std::string folder = Folder(path);
+  const std::string folder = FolderOf(path);
   if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
     *why = "the folder " + folder + " does not exist";
     return false;
