@@ -28,9 +28,12 @@ struct BestDesign {
   std::vector<float> PILEX, PILEB, PILES;
 };
 
+// Thickness of the stem at its base.
+float StemBase() { return S.TWMIN + S.H * std::tan(S.BW); }
+
 // The footing is at least as thick as the stem at its base.
 void KeepFootingUnderStem() {
-  const float base = S.TWMIN + S.H * std::tan(S.BW);
+  const float base = StemBase();
   if (S.TF < base) S.TF = base;
 }
 
@@ -153,6 +156,9 @@ bool DesignSearch() {
       KeepFootingUnderStem();
       S.IOK = 1;
       if (!(S.WH <= S.WHMAX) || !(S.WH > lastHeel)) break;
+      // A heel narrower than the stem base would end the footing under the
+      // stem: no trial, and the next heel width of the same grid.
+      if (S.WH < StemBase()) continue;
       if (!TrialPasses(pile)) continue;
 
       // Once a heel width passes, wider heels of this toe width are not

@@ -81,8 +81,9 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
   WallDesign();
   if (16.0f * S.STEP <= S.H) StemLoadTable();
   // Design mode: the search finds, restores and reports the best wall and
-  // leaves the model in review mode for the analysis of that wall.
-  if (S.IMODE == 1 && !DesignSearch()) {
+  // leaves the model in review mode for the analysis of that wall. A stem
+  // that could not be designed leaves nothing to search for.
+  if (S.IMODE == 1 && (S.NOSTEM || !DesignSearch())) {
     if (!S.STOPRUN) {
       S.report.blank();
       S.report.line(" THE SOLUTION DID NOT CONVERGE ***");
@@ -116,6 +117,7 @@ void RunInit() {
   S.IPRINT = 1;
   S.ILOC = 1;
   S.STOPRUN = false;
+  S.NOSTEM = false;
   S.NTRIAL = 0;
 }
 

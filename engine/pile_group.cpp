@@ -62,7 +62,9 @@ bool PileGroup(float& W, float& Mo, float& RM, float& Vp, float& Hall, float& Pm
   } else {
     Mcg = Mo - RM;
   }
-  const bool rigid = loaded && inertia > 0.0f;
+  // A rigid cap on rows at different distances carries any moment, a pure
+  // couple included; rows all at one distance carry none.
+  const bool rigid = inertia > 0.0f;
   const bool carried = rigid || Mcg == 0.0f;
 
   TextFile& out = S.report;

@@ -122,12 +122,10 @@ void StartHeelPile() {
   }
   S.NROWS = rows;
   // The footing width WT + WH is what NROWS rows at the minimum spacing need
-  // with the minimum edge distance at both edges. A wide toe would leave
-  // that footing short of the stem's back face, or even of its front face:
-  // the heel starts no narrower than the stem base.
+  // with the minimum edge distance at both edges. With a wide toe this heel
+  // can come out narrower than the stem base (even negative); the search
+  // keeps the grid it starts and skips the heel widths that are too narrow.
   S.WH = 2.0f * S.PILEME + static_cast<float>(S.NROWS - 1) * S.PILEMS - S.WT;
-  const float base = S.TWMIN + S.H * std::tan(S.BW);
-  if (S.WH < base) S.WH = base;
 }
 
 void PileLayout() {

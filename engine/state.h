@@ -71,6 +71,7 @@ struct EngineState {
   float NPILES = 0;        // piles per unit length of wall
   std::int32_t ILOC = 0;   // trial wedge location: 1 stem, 2 footing
   bool STOPRUN = false;    // the run must end after the message just written
+  bool NOSTEM = false;     // design mode: the stem could not be designed
   std::int32_t NTRIAL = 0; // trial geometries evaluated by the last design search
 
   // ---- Concrete section interface ------------------------------------------

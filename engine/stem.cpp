@@ -158,6 +158,7 @@ void WallDesign() {
     SectionDesign();
     const bool designed = S.IOK == 1;
     S.IOK = designed ? iok : 0;
+    S.NOSTEM = !designed;
     if (!designed) {
       r.blank();
       r.line("     NO WALL DESIGN POSSIBLE ***");

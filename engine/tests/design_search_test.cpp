@@ -175,6 +175,20 @@ TEST(DesignSearch, FewerPilesWinOverANarrowerFooting) {
   EXPECT_FLOAT_EQ(S.NPILES, 1.0f / 36.0f);
 }
 
+// A wide toe puts the heel estimate below the stem base: toe 64 on two rows
+// gives 2 x 18 + 36 - 64 = 8, and the grid 8, 14, 20, ... skips 8 (a
+// footing ending under the 12 in stem) and tries 14 first, its next value,
+// not the stem base 12. With ample piles 14 fails and 20 passes: two trials,
+// footing 84 (from the stem base the grid would have given 76 or 82).
+TEST(DesignSearch, PileHeelKeepsItsGridAndSkipsHeelsUnderTheStem) {
+  PileDesign(0.0f, 1.0e6f, 1.0e5f);
+  S.WTMIN = S.WTMAX = 64.0f;
+  Capture side(S.side), report;
+  ASSERT_TRUE(DesignSearch());
+  EXPECT_EQ(S.NTRIAL, 2);
+  EXPECT_EQ(Values(side.lines(), kWidth), Lines({"   84.00    "}));
+}
+
 // Battered piles with little lateral capacity: the 12 in toe wins with two
 // rows (1/24 pile per inch); later toe widths need footings of 108 in with
 // three rows (1/36 + 1/36 + 1/72). The restore brings back the two rows,

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "reference_wall.h"
@@ -71,8 +72,8 @@ TEST(PileGroup, BatteredRowAddsItsHorizontalComponent) {
 // A group without moment of inertia cannot take a moment about its centroid;
 // the load is then shared equally. One row; two rows at one distance, whose
 // sums leave a rounding residue (I = 2.4E-07 for rows at 5.3 spaced 20 and
-// 31) that would make the distribution divide by almost nothing; no vertical
-// load under a couple. Straight over the rows the equal share is exact.
+// 31) that would make the distribution divide by almost nothing. Straight
+// over the rows the equal share is exact.
 TEST(PileGroup, GroupsWithoutMomentOfInertia) {
   const std::vector<PileRow> one = {{12.0f, 0.0f, 48.0f}};
   const std::vector<PileRow> same = {{5.3f, 0.0f, 20.0f}, {5.3f, 0.0f, 31.0f}};
@@ -84,7 +85,7 @@ TEST(PileGroup, GroupsWithoutMomentOfInertia) {
     float Pmax;
   } cases[] = {
       {one, 100.0f, 0.0f, 4000.0f, false, 4800.0f}, {same, 100.0f, 0.0f, 3000.0f, false, share},
-      {same, 100.0f, 0.0f, 530.0f, true, share},    {kTwoRows, 0.0f, 500.0f, 0.0f, false, 0.0f},
+      {same, 100.0f, 0.0f, 530.0f, true, share},
       {kTwoRows, 0.0f, 0.0f, 0.0f, true, 0.0f},  // nothing on the group: nothing fails
   };
   for (const auto& c : cases) {
@@ -92,6 +93,31 @@ TEST(PileGroup, GroupsWithoutMomentOfInertia) {
     EXPECT_EQ(o.carried, c.carried) << "W " << c.W << ", RM " << c.RM;
     EXPECT_NEAR(o.Pmax, c.Pmax, 0.01f) << "W " << c.W << ", RM " << c.RM;
     EXPECT_EQ(o.Pmax, o.Pmin);
+  }
+}
+
+// Without vertical load a group of rows at different distances carries the
+// couple RM - Mo as loads about its centroid: three rows at 12, 48 and 96 in
+// spaced 48, 24 and 48 (1/12 pile per inch, centroid 51, I = 291 - 216.75 =
+// 74.25) under a couple of 500 in-lb/in carry loads that sum to nothing and
+// balance the couple; the toe row carries 39 x 500 / 74.25 = 262.6 lb.
+TEST(PileGroup, PureCoupleIsCarriedAboutTheCentroid) {
+  const std::vector<PileRow> rows = {
+      {12.0f, 0.0f, 48.0f}, {48.0f, 0.0f, 24.0f}, {96.0f, 0.0f, 48.0f}};
+  // The couple as an overturning moment, and the other way as a righting one.
+  for (const float couple : {500.0f, -500.0f}) {
+    const Outcome o = Distribute(rows, 0.0f, std::max(couple, 0.0f), std::max(-couple, 0.0f), 0.0f);
+    EXPECT_TRUE(o.carried);
+    float force = 0.0f, moment = 0.0f;
+    for (int j = 1; j <= 3; ++j) {
+      force += S.PLOAD(j) / S.PILES(j);
+      moment += S.PLOAD(j) / S.PILES(j) * S.PILEX(j);
+    }
+    EXPECT_NEAR(force, 0.0f, 1e-4f);
+    // Mo about the toe tips the wall forward: the toe row is pressed down.
+    EXPECT_NEAR(moment, -couple, 0.01f);
+    EXPECT_GT(couple * S.PLOAD(1), 0.0f);
+    EXPECT_NEAR(S.PLOAD(1), 39.0f * couple / 74.25f, 0.01f);
   }
 }
 
