@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -72,14 +73,18 @@ void WriteReviewInput(const std::string& designInput, const Lines& report, const
   r.WT = value(" TOE WIDTH "), r.WF = value(" FOOTING WIDTH "), r.ASW = value(" STEEL AREA AT WALL ");
   r.ASFTOP = value(" STEEL AREA AT FOOTING TOP "), r.ASFBOT = value(" STEEL AREA AT FOOTING BOT ");
   if (r.IFOOT == 2) {
-    r.NROWS = 0, r.PILEX = r.PILEB = r.PILES = {0.0f};
+    std::vector<std::array<float, 3>> rows;
     auto row = std::find(report.begin(), report.end(), " ROW   DISTANCE    BATTER      SPACING");
-    for (row += 3; row < report.end() && !row->empty(); ++row, ++r.NROWS) {
+    for (row += 3; row < report.end() && !row->empty(); ++row) {
       std::istringstream fields(*row);
       float n, x, b, s;
       fields >> n >> x >> b >> s;
-      r.PILEX.push_back(x), r.PILEB.push_back(b), r.PILES.push_back(s);
+      rows.push_back({x, b, s});
     }
+    r.NROWS = static_cast<std::int32_t>(rows.size());
+    for (fe::RecordArray* a : {&r.PILEX, &r.PILEB, &r.PILES}) a->resize(r.NROWS);
+    for (int j = 1; j <= r.NROWS; ++j)
+      r.PILEX(j) = rows[j - 1][0], r.PILEB(j) = rows[j - 1][1], r.PILES(j) = rows[j - 1][2];
   }
   ASSERT_TRUE(fe::SaveInputFile(r, path, &error)) << error;
 }

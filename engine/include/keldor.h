@@ -31,6 +31,16 @@
 extern "C" {
 #endif
 
+/* The option codes of SETOPT. */
+enum {
+  KELDOR_ENGLISH = 1, KELDOR_SI = 2,                             /* IUNITS */
+  KELDOR_DESIGN = 1, KELDOR_REVIEW = 2,                          /* IMODE */
+  KELDOR_ULTIMATE_STRENGTH = 1, KELDOR_WORKING_STRESS = 2,       /* IDESIGN */
+  KELDOR_CONSTANT_SLOPE = 1, KELDOR_IRREGULAR = 2,               /* ISOIL */
+  KELDOR_SPREAD_FOOTING = 1, KELDOR_PILE_FOOTING = 2,            /* IFOOT */
+  KELDOR_BY_VOLUME = 1, KELDOR_BY_WIDTH = 2                      /* IOPTIM */
+};
+
 /* Program options: units, mode, concrete design, soil, foundation, optimisation. */
 KELDOR_API void SETOPT(const int32_t *IUNITS, const int32_t *IMODE, const int32_t *IDESIGN,
                        const int32_t *ISOIL, const int32_t *IFOOT, const int32_t *IOPTIM);

@@ -46,7 +46,7 @@ TEST(SetOperations, LoadFactorsAndWorkingArraysFollowTheCount) {
        {&S.FD, &S.FL, &S.FE, &S.FSUR, &S.FW, &S.FEQ, &S.HCOMB, &S.VCOMB, &S.MRCOMB, &S.MOCOMB})
     EXPECT_EQ(a->size(), 1);
   EXPECT_EQ(S.FD(1), 2.0f);
-  EXPECT_EQ(S.FD(2), 0.0f);  // beyond the array: read as absent, never past it
+  EXPECT_FALSE(S.FD.has(2));
 }
 
 TEST(SetOperations, PileRowsKeepTheirLengthUntilSetAgain) {

@@ -19,9 +19,7 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-float At(const RecordArray& a, std::int32_t i) {
-  return i >= 0 && static_cast<std::size_t>(i) < a.size() ? a[static_cast<std::size_t>(i)] : 0.0f;
-}
+float At(const RecordArray& a, std::int32_t i) { return a.at_or_zero(i); }
 
 // ---- Writing ------------------------------------------------------------------
 
@@ -323,13 +321,13 @@ class Loader {
 
   // The arrays are re-created for records 1..n, all zero, then filled.
   void rows(const std::string& what, std::int32_t n, std::initializer_list<RecordArray*> arrays) {
-    for (RecordArray* a : arrays) a->assign(static_cast<std::size_t>(n) + 1, 0.0f);
+    for (RecordArray* a : arrays) a->resize(n);
     for (std::int32_t i = 1; i <= n; ++i)
       for (RecordArray* a : arrays) {
         const Field f = field("the " + what);
         float v = 0.0f;
         if (!ReadFloat(f.text, &v)) bad("the " + what, f, "is too large");
-        (*a)[static_cast<std::size_t>(i)] = v;
+        (*a)(i) = v;
       }
   }
 

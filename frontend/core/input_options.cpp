@@ -158,7 +158,7 @@ CountResult StoreCount(InputRecord& r, CountGroup group, std::string_view text) 
     std::int32_t n = 0;
     if (ReadCount(text, &n)) {
       CountField(r, group) = n;
-      for (RecordArray* a : Arrays(r, group)) a->assign(static_cast<std::size_t>(n) + 1, 0.0f);
+      for (RecordArray* a : Arrays(r, group)) a->resize(n);
       result = CountResult::Set;
     } else {
       result = CountResult::Refused;

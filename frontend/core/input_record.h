@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "fixed_text.h"
+#include "one_based_array.h"
 
 namespace fe {
 
-// An array group of the record: element i is record i (1-based); element 0 is
-// never used. Arrays may be longer than their count (a reset sets a count to 0
-// without touching the arrays) but never shorter once the count was typed in or
-// loaded from a file.
-using RecordArray = std::vector<float>;
+// An array group of the record: entry i is record i (1-based). Arrays may be
+// longer than their count (a reset sets a count to 0 without touching the
+// arrays) but never shorter once the count was typed in or loaded from a file.
+using RecordArray = keldor::OneBasedArray;
 
 struct InputRecord {
   bool InputValid = false;      // result of the last validation

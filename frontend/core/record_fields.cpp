@@ -31,7 +31,7 @@ std::string Text(const T& v) {
     return Exact(v);
   } else if constexpr (std::is_same_v<T, RecordArray>) {
     std::string s = "[";
-    for (std::size_t i = 0; i < v.size(); ++i) s += (i ? "," : "") + Exact(v[i]);
+    for (int i = 1; i <= v.size(); ++i) s += (i > 1 ? "," : "") + Exact(v(i));
     return s + "]";
   } else if constexpr (std::is_same_v<T, std::string>) {
     return "\"" + v + "\"";

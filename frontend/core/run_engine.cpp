@@ -8,13 +8,12 @@ namespace fe {
 
 namespace {
 
-// A copy of an array group with at least `count` records after the unused
-// element 0, so that the engine, which reads `count` entries from record 1,
-// never reads past the end of the record's storage.
+// A copy of records 1 ... count of an array group (at least one entry), so
+// that the engine, which reads `count` entries, never reads past the end of
+// the record's storage.
 std::vector<float> padded(const RecordArray& a, std::int32_t count) {
-  const std::size_t need = static_cast<std::size_t>(std::max<std::int32_t>(count, 0)) + 1;
-  std::vector<float> v(std::max<std::size_t>(need, 2), 0.0f);
-  std::copy(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(std::min(a.size(), need)), v.begin());
+  std::vector<float> v(static_cast<std::size_t>(std::max<std::int32_t>(count, 1)), 0.0f);
+  for (std::int32_t i = 1; i <= count; ++i) v[static_cast<std::size_t>(i - 1)] = a.at_or_zero(i);
   return v;
 }
 
@@ -53,23 +52,23 @@ void RunEngine(const EngineLibrary& e, InputRecord& r) {
     if (r.IMODE == 2) {
       const auto x = padded(r.PILEX, r.NROWS), b = padded(r.PILEB, r.NROWS),
                  s = padded(r.PILES, r.NROWS);
-      e.SETPI(&x[1], &b[1], &s[1]);
+      e.SETPI(x.data(), b.data(), s.data());
     }
   }
   {
     const auto fd = padded(r.FD, r.NLC), fl = padded(r.FL, r.NLC), fe = padded(r.FE, r.NLC),
                fsur = padded(r.FSUR, r.NLC), fw = padded(r.FW, r.NLC),
                feq = padded(r.FEQ, r.NLC);
-    e.SETLF(&fd[1], &fl[1], &fe[1], &fsur[1], &fw[1], &feq[1]);
+    e.SETLF(fd.data(), fl.data(), fe.data(), fsur.data(), fw.data(), feq.data());
   }
   if (r.ISOIL == 2) {
     const auto l = padded(r.LSEG, r.NSEG), a = padded(r.ASEG, r.NSEG);
-    e.SETIRR(&l[1], &a[1]);
+    e.SETIRR(l.data(), a.data());
     if (r.NSUR > 0) {
       const auto s = padded(r.SURL, r.NSUR), xb = padded(r.XSBEG, r.NSUR),
                  yb = padded(r.YSBEG, r.NSUR), xe = padded(r.XSEND, r.NSUR),
                  ye = padded(r.YSEND, r.NSUR);
-      e.SETSUR(&s[1], &xb[1], &yb[1], &xe[1], &ye[1]);
+      e.SETSUR(s.data(), xb.data(), yb.data(), xe.data(), ye.data());
     }
   }
   e.CONDLL(r.OUTPATH.data(), r.INFILE.data(), r.OUTFILE.data(), r.TITLE.data(),

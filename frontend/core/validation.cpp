@@ -10,9 +10,7 @@ bool NotPositive(float v) { return !(v > 0.0f); }
 // Element i of an array group; an element the array does not hold reads 0,
 // so a count larger than its arrays fails the rule instead of reading past
 // them.
-float At(const RecordArray& a, std::int32_t i) {
-  return i >= 0 && static_cast<std::size_t>(i) < a.size() ? a[static_cast<std::size_t>(i)] : 0.0f;
-}
+float At(const RecordArray& a, std::int32_t i) { return a.at_or_zero(i); }
 
 }  // namespace
 

@@ -103,16 +103,14 @@ void RecordEditor::showRecord(int record) {
   // Writing a box stores the shown value back into this same record.
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     const fe::RecordArray& a = r_.*(layout_.fields[i].array);
-    const auto at = static_cast<std::size_t>(record);
-    boxes_[i]->setText(Display(at < a.size() ? a[at] : 0.0f));
+    boxes_[i]->setText(Display(a.at_or_zero(record)));
   }
 }
 
 void RecordEditor::store(std::size_t field, const QString& text) {
   fe::RecordArray& a = r_.*(layout_.fields[field].array);
-  const auto at = static_cast<std::size_t>(record_);
-  if (record_ < 1 || at >= a.size()) return;  // never past the end of an array
-  if (!fe::StoreNumber(a[at], text.toStdString())) RefuseTooLarge(ui_, boxes_[field], a[at]);
+  if (!a.has(record_)) return;  // never past the end of an array
+  if (!fe::StoreNumber(a(record_), text.toStdString())) RefuseTooLarge(ui_, boxes_[field], a(record_));
 }
 
 void RecordEditor::applyTooltips(bool english) {

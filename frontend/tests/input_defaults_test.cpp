@@ -68,11 +68,11 @@ TEST(SectionResets, ResetAllKeepsUnitsFileNamesTitleAndArrays) {
   r.INPATH = "/x/w.in";
   r.IMODE = 2;
   r.NLC = 1;
-  r.FD = {0.0f, 1.4f};
+  r.FD = {1.4f};
   InputRecord expected = StartUp(2);
   expected.TITLE = "Mine";
   expected.INPATH = "/x/w.in";
-  expected.FD = {0.0f, 1.4f};  // a reset sets counts, not arrays
+  expected.FD = {1.4f};  // a reset sets counts, not arrays
   ResetAll(r);
   EXPECT_EQ(r, expected);
 }

@@ -45,7 +45,7 @@ InputRecord Distinct(int units, int mode, int soil, int foot) {
   r.NLC = r.NSUR = r.NROWS = 2, r.NSEG = 3;
   for (RecordArray* a : {&r.FD, &r.FL, &r.FE, &r.FSUR, &r.FW, &r.FEQ, &r.LSEG, &r.ASEG, &r.SURL,
                          &r.XSBEG, &r.YSBEG, &r.XSEND, &r.YSEND, &r.PILEX, &r.PILEB, &r.PILES})
-    *a = {0.0f, next(), next(), next(), next()};
+    *a = {next(), next(), next(), next()};
   r.TITLE = "  Wall \"A\", stage 2  ";
   return r;
 }
@@ -66,9 +66,9 @@ InputRecord Loaded(const std::string& content, InputRecord r = StartUp()) {
 
 TEST(SaveInputFile, WritesTheStartUpExampleByteForByte) {
   InputRecord r = StartUp();
-  r.H = 120.0f, r.NLC = 1, r.FD = {0.0f, 1.4f};
-  r.FL = r.FE = r.FSUR = {0.0f, 1.7f};
-  r.FW = r.FEQ = {0.0f, 0.0f};
+  r.H = 120.0f, r.NLC = 1, r.FD = {1.4f};
+  r.FL = r.FE = r.FSUR = {1.7f};
+  r.FW = r.FEQ = {0.0f};
   TempFolder dir;
   std::string error;
   ASSERT_TRUE(SaveInputFile(r, dir / "example.in", &error)) << error;
@@ -92,7 +92,7 @@ TEST(LoadInputFile, ReproducesEverySavedFieldForEveryCombinationOfOptions) {
     ASSERT_TRUE(LoadInputFile(loaded, dir / "w.in", &error)) << error;
     EXPECT_EQ(Text(loaded), Text(saved));
     EXPECT_EQ(loaded.TITLE.trimmedRight(), "Wall \"A\", stage 2");
-    EXPECT_EQ(loaded.FEQ, (RecordArray{0.0f, saved.FEQ[1], saved.FEQ[2]}));
+    EXPECT_EQ(loaded.FEQ, (RecordArray{saved.FEQ(1), saved.FEQ(2)}));
     EXPECT_EQ(loaded.INFILE.trimmedRight(), "w.in");
   }
 }

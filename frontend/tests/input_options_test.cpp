@@ -106,22 +106,22 @@ TEST_F(OptionRules, ACountRecreatesItsArraysAllZero) {
   for (const auto& g : groups) {
     ASSERT_EQ(StoreCount(r, g.group, "3"), CountResult::Set);
     EXPECT_EQ(Count(r, g.group), 3);
-    for (RecordArray* a : g.arrays) EXPECT_EQ(*a, RecordArray(4, 0.0f));
-    (*g.arrays.back())[3] = 1.4f;
+    for (RecordArray* a : g.arrays) EXPECT_EQ(*a, (RecordArray{0.0f, 0.0f, 0.0f}));
+    (*g.arrays.back())(3) = 1.4f;
     r.Refreshing = true;
     EXPECT_EQ(StoreCount(r, g.group, "2"), CountResult::Ignored);
     EXPECT_FALSE(r.Refreshing);
     for (const char* text : {"-1", "32768", "1e9"})
       EXPECT_EQ(StoreCount(r, g.group, text), CountResult::Refused) << text;
     EXPECT_EQ(Count(r, g.group), 3);
-    EXPECT_EQ(*g.arrays.back(), (RecordArray{0.0f, 0.0f, 0.0f, 1.4f}));
+    EXPECT_EQ(*g.arrays.back(), (RecordArray{0.0f, 0.0f, 1.4f}));
     StoreCount(r, g.group, "3");  // typed again: the values are discarded
-    EXPECT_EQ(*g.arrays.back(), RecordArray(4, 0.0f));
+    EXPECT_EQ(*g.arrays.back(), (RecordArray{0.0f, 0.0f, 0.0f}));
   }
   EXPECT_EQ(CountRefusal(CountGroup::Surcharges),
             "Number of irregular surcharge loads must be a whole number from 0 to 32767");
   EXPECT_EQ(StoreCount(r, CountGroup::PileRows, "32767"), CountResult::Set);
-  EXPECT_EQ(r.PILEX.size(), 32768u);
+  EXPECT_EQ(r.PILEX.size(), 32767);
 }
 
 }  // namespace

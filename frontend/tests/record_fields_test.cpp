@@ -16,7 +16,7 @@ TEST(RecordEquality, ComparesEveryFieldExactly) {
   b.FC = std::nextafter(0.0f, 1.0f);  // the smallest difference counts
   EXPECT_NE(a, b);
   b = a;
-  b.LSEG = {0.0f};  // an array of one unused element is not an absent array
+  b.LSEG = {0.0f};  // an array of one zero is not an absent array
   EXPECT_NE(a, b);
   b = a;
   b.VERSION = "x";  // the last field counts too

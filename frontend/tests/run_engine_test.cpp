@@ -61,8 +61,8 @@ InputRecord Record() {
   InputRecord r;
   InitialiseInput(r, 1);
   r.NLC = 2;
-  r.FD = r.FL = r.FE = r.FSUR = r.FW = {0.0f, 1.4f, 0.9f};
-  r.FEQ = {0.0f, 0.0f, 1.0f};
+  r.FD = r.FL = r.FE = r.FSUR = r.FW = {1.4f, 0.9f};
+  r.FEQ = {0.0f, 1.0f};
   return r;
 }
 

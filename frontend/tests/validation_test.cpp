@@ -45,7 +45,7 @@ InputRecord Valid() {
   InputRecord r;
   InitialiseInput(r, 1);
   r.H = 120.0f, r.NLC = 1;
-  r.FD = r.FL = r.FE = r.FSUR = r.FW = r.FEQ = {0.0f, 1.4f};
+  r.FD = r.FL = r.FE = r.FSUR = r.FW = r.FEQ = {1.4f};
   return r;
 }
 
@@ -57,7 +57,7 @@ TEST(ValidateInput, SpreadFootingRulesInOrder) {
   r.Q = r.CS = r.SFOT = r.SFSL = 0.0f;
   r.PHI = -1.0f;
   r.ISOIL = r.IMODE = 2;
-  r.NLC = r.NSEG = 0, r.NSUR = 1, r.SURL = {0.0f, 0.0f};
+  r.NLC = r.NSEG = 0, r.NSUR = 1, r.SURL = {0.0f};
   r.ASW = 1.0f;  // one steel area missing is enough
   EXPECT_EQ(Validate(r),
             (Texts{"Concrete density must be greater than zero", "Concrete strength must be greater than zero",
@@ -90,8 +90,8 @@ TEST(ValidateInput, PileFootingRulesInOrder) {
   r.TF = 18.0f, r.WF = 100.0f, r.ASW = r.ASFTOP = r.ASFBOT = 0.05f;
   EXPECT_EQ(Validate(r), (Texts{"No pile rows have been specified"}));
   // Two rows, the second without a distance: one message.
-  r.NROWS = 2, r.PILEX = {0.0f, 18.0f, 0.0f}, r.PILEB = {0.0f, 0.0f, 0.0f};
-  r.PILES = {0.0f, 72.0f, 72.0f};
+  r.NROWS = 2, r.PILEX = {18.0f, 0.0f}, r.PILEB = {0.0f, 0.0f};
+  r.PILES = {72.0f, 72.0f};
   EXPECT_EQ(Validate(r), (Texts{"Pile spacing must be greater than zero"}));
 }
 
@@ -100,10 +100,10 @@ TEST(ValidateInput, PileFootingRulesInOrder) {
 // of reading past the arrays.
 TEST(ValidateInput, OneMessagePerRecordWithoutItsValue) {
   InputRecord r = Valid();
-  r.NLC = 4, r.FD = {0.0f, 0.0f, 1.2f};
+  r.NLC = 4, r.FD = {0.0f, 1.2f};
   r.ISOIL = 2, r.PHI = 30.0f;
-  r.NSEG = 3, r.LSEG = {0.0f, 96.0f, 0.0f, -5.0f};
-  r.NSUR = 2, r.SURL = {0.0f, 10.0f, 0.0f};
+  r.NSEG = 3, r.LSEG = {96.0f, 0.0f, -5.0f};
+  r.NSUR = 2, r.SURL = {10.0f, 0.0f};
   const std::string noCombination = "No load combinations were specified";
   const std::string noSegment = "No ground segments have been specified";
   EXPECT_EQ(Validate(r), (Texts{noCombination, noCombination, noCombination, noSegment, noSegment,
@@ -120,7 +120,7 @@ TEST(ValidateInput, RulesThatDependOnTheOptions) {
   r.ASW = 0.0f;    // design mode designs the steel
   r.TF = r.WF = 0.0f;
   EXPECT_EQ(Validate(r), Texts{});
-  r.ISOIL = 2, r.PHI = 30.0f, r.NSEG = 1, r.LSEG = {0.0f, 96.0f};
+  r.ISOIL = 2, r.PHI = 30.0f, r.NSEG = 1, r.LSEG = {96.0f};
   r.KA = 0.0f;  // irregular backfill: the coefficient is not needed
   EXPECT_EQ(Validate(r), Texts{});
   r.RHOC = std::numeric_limits<float>::quiet_NaN();  // not a number is not positive
