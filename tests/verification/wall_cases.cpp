@@ -12,6 +12,7 @@
 #include "document.h"
 #include "keldor.h"
 #include "pile_group.h"
+#include "reference_wall.h"
 #include "report_capture.h"
 #include "state.h"
 #include "test_support.h"
@@ -36,30 +37,10 @@ std::string Field(const std::string& text, std::size_t width) {
   return f;
 }
 
-// The reference wall in review mode, as entered through the set operations,
-// and the report of a whole run.
+// The report of a whole review run of the reference wall.
 Lines RunReferenceWall(float sur, float fsur) {
   keldor::testing_support::FreshState();
-  const int32_t opt[] = {KELDOR_ENGLISH, KELDOR_REVIEW, KELDOR_ULTIMATE_STRENGTH,
-                         KELDOR_CONSTANT_SLOPE, KELDOR_SPREAD_FOOTING, KELDOR_BY_VOLUME};
-  SETOPT(&opt[0], &opt[1], &opt[2], &opt[3], &opt[4], &opt[5]);
-  const float mat[] = {0.086806f, 4000.0f, 60000.0f, 0.069444f, 0.0f, 0.0f};
-  SETMAT(&mat[0], &mat[1], &mat[2], &mat[3], &mat[4], &mat[5]);
-  const float sp[] = {0.33333f, 0.33333f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-  const int32_t optsl = 1, nlc = 1, none = 0;
-  SETSP(&sp[0], &sp[1], &sp[2], &sp[3], &sp[4], &sp[5], &sp[6], &sp[7], &sp[8], &optsl);
-  const float z = 0.0f, one = 1.0f, h = 120.0f;
-  SETLC(&z, &z, &z, &z, &z, &z, &z, &z, &z, &z, &nlc);
-  SETSCON(&h, &z, &z, &sur, &none, &none);
-  const float w[] = {12.0f, 0.0f, 0.0f, 0.0f, 18.0f, 0.0f, 0.0f, 0.0f, 36.0f, 0.0f, 96.0f, 0.0f};
-  SETWCON(&w[0], &w[1], &w[2], &w[3], &w[4], &w[5], &w[6], &w[7], &w[8], &w[9], &w[10], &w[11]);
-  const float rc[] = {0.5f, 0.5f, 0.5f, 2.0f, 2.0f, 3.0f, 1.0f, 0.5f};
-  SETRCON(&rc[0], &rc[1], &rc[2], &rc[3], &rc[4], &rc[5], &rc[6], &rc[7]);
-  const float sf[] = {20.0f, 20.0f, 20.0f, 0.5f, 0.5f, 0.5f, 2.0f, 1.5f, 1.5f, 1.5f, 1.2f, 1.2f};
-  SETSF(&sf[0], &sf[1], &sf[2], &sf[3], &sf[4], &sf[5], &sf[6], &sf[7], &sf[8], &sf[9], &sf[10],
-        &sf[11]);
-  SETLF(&one, &z, &one, &fsur, &z, &z);
-
+  keldor::testing_support::SetReferenceWall(sur, fsur);
   keldor_test::TempFolder dir;
   keldor_test::InFolder in(dir.path());  // the side file goes here
   const std::string out = dir / "reference.out";
@@ -269,7 +250,11 @@ struct PileCase {
 // P = W / N + (xcg - x) (xcg - xR) W / I, along a battered pile P / cos b.
 std::vector<double> HandPileLoads(const PileCase& c) {
   double n = 0, sx = 0, sxx = 0;
-  for (const PileRow& r : c.rows) n += 1 / r.spacing, sx += r.x / r.spacing, sxx += r.x * r.x / r.spacing;
+  for (const PileRow& r : c.rows) {
+    n += 1 / r.spacing;
+    sx += r.x / r.spacing;
+    sxx += r.x * r.x / r.spacing;
+  }
   const double xcg = sx / n, inertia = sxx - xcg * xcg * n, xr = (c.RM - c.Mo) / c.W;
   std::vector<double> loads;
   for (const PileRow& r : c.rows)
