@@ -116,6 +116,8 @@ int WriteScreenshots(const QString& folder) {
   shooter.shoot(w.aboutWindow(), "frmAbout");
   w.showHelp();
   shooter.shoot(w.helpWindow(), "help-introduction");
+  w.helpWindow()->pages()->setCurrentRow(1);
+  shooter.shoot(w.helpWindow(), "help-analysis");
   return shooter.ok() ? 0 : 1;
 }
 

@@ -283,6 +283,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(Child<QGroupBox>(s_->w.aboutWindow(), "fraAbout")->title(), QString("Program KELDOR Version 1.42"));
     s_->trigger("mnuContents");
     QVERIFY(s_->w.helpWindow()->browser()->toPlainText().contains("Reading the report"));
+    // The second page is reached from the list and from the first page's link.
+    gui::HelpWindow* help = s_->w.helpWindow();
+    QVERIFY(help->browser()->toHtml().contains("HowTheAnalysisWorks.htm"));
+    help->pages()->setCurrentRow(1);
+    QVERIFY(help->browser()->toPlainText().contains("set the earth factor E to 0"));
+    help->pages()->setCurrentRow(0);
+    help->browser()->setSource(help->browser()->source().resolved(QUrl("HowTheAnalysisWorks.htm")));
+    QCOMPARE(help->pages()->currentRow(), 1);
   }
 
   void inputAsValidatesSavesAndLoadRestores() {
