@@ -28,7 +28,7 @@ TEST(KeldorRun, HelpAndVersion) {
 }
 
 // The default report is the input's name with .out beside the input; the
-// side file goes to the current directory.
+// side file goes to the current folder.
 TEST(KeldorRun, WritesTheReportBesideTheInputByDefault) {
   TempFolder dir;
   std::filesystem::create_directory(dir / "walls");
@@ -71,7 +71,7 @@ const Refusal kRefusals[] = {
      "Keldor: Concrete cover must be greater than zero\n"},
     // The same file under another name is still the input.
     {"report over input", {"-o", "./w.in", "w.in"}, 2,
-     "Keldor: The report would replace the input file w.in; choose another name with -o.\n"},
+     "Keldor: The report would replace the input file w.in; choose another output file.\n"},
     {"missing folder", {"-o", "@/missing/w.out", "w.in"}, 1,
      "Keldor: Cannot write the report @/missing/w.out: the folder @/missing does not exist\n"},
     {"report is a folder", {"--output=@/folder.out", "w.in"}, 1,
@@ -82,7 +82,7 @@ const Refusal kRefusals[] = {
      "Keldor: The output file path is 144 characters long; the analysis accepts at most 132. "
      "Choose a shorter path:\n" + std::string(140, 'r') + ".out\n"},
     {"side file is a folder", {"-o", "w.out", "w.in"}, 1,
-     "Keldor: Cannot write the side file KELDOR.DAT in the current directory: it is a folder\n"},
+     "Keldor: Cannot write the side file KELDOR.DAT in the current folder: it is a folder\n"},
 };
 
 std::string At(std::string text, const std::string& folder) {

@@ -7,8 +7,8 @@
 #include "file_names.h"
 #include "input_defaults.h"
 #include "input_file.h"
-#include "report_files.h"
 #include "run_engine.h"
+#include "run_sequence.h"
 #include "validation.h"
 
 namespace {
@@ -29,7 +29,7 @@ const char* const kHelp =
     "\n"
     "The input is checked as the program's Run command checks it; each problem\n"
     "is printed on standard error. The analysis also writes its side file\n"
-    "KELDOR.DAT (the passing trials of a design) into the current directory,\n"
+    "KELDOR.DAT (the passing trials of a design) into the current folder,\n"
     "replacing any file of that name there.\n"
     "\n"
     "Exit status: 0 when the report was written; 1 when the report could not\n"
@@ -52,49 +52,44 @@ std::string DefaultReport(const std::string& input) {
   return folder + stem + ".out";
 }
 
+// The exit status of each way a run can end.
+int ExitStatus(fe::RunStep step) {
+  switch (step) {
+    case fe::RunStep::Written:
+      return kSuccess;
+    case fe::RunStep::InvalidInput:
+    case fe::RunStep::ReportIsInput:
+      return kBadInput;
+    case fe::RunStep::ReportNotWritable:
+    case fe::RunStep::SideFileNotWritable:
+    case fe::RunStep::NoLibrary:
+    case fe::RunStep::ReportMissing:
+      break;
+  }
+  return kReportNotWritten;
+}
+
 int Run(const std::string& input, std::string report) {
   fe::InputRecord record;
-  fe::InitialiseInput(record, 1);
+  fe::InitialiseInput(record, KELDOR_ENGLISH);
 
   std::string error;
   if (!fe::LoadInputFile(record, input, &error)) {
     Say(error);
     return kBadInput;
   }
-  PrintMessages messages;
-  if (!fe::ValidateInput(record, messages)) return kBadInput;
-
   if (report.empty()) report = DefaultReport(input);
-  if (fe::SameFile(report, input)) {
-    Say("The report would replace the input file " + input + "; choose another name with -o.");
-    return kBadInput;
-  }
   if (!fe::SetOutputFile(record, report, &error)) {
     Say(error);
     return kReportNotWritten;
   }
-  if (!fe::CanWriteFile(report, &error)) {
-    Say("Cannot write the report " + report + ": " + error);
-    return kReportNotWritten;
-  }
-  if (!fe::CanWriteFile(fe::kSideFileName, &error)) {
-    Say("Cannot write the side file KELDOR.DAT in the current directory: " + error);
-    return kReportNotWritten;
-  }
 
-  fe::EngineLibrary* engine = fe::Engine(&error);
-  if (engine == nullptr) {
-    Say("Cannot load the analysis library " + std::string(fe::kEngineLibraryName) + ": " + error);
-    return kReportNotWritten;
-  }
-  const timespec start = fe::RunStart();
-  fe::RunEngine(*engine, record);
-  if (!fe::WrittenSince(report, start)) {
-    Say("The report " + report + " was not written.");
-    return kReportNotWritten;
-  }
-  std::cout << "Output written to " << report << '\n';
-  return kSuccess;
+  PrintMessages messages;
+  const fe::RunOutcome outcome = fe::RunAnalysis(
+      record, messages, {fe::EngineLibrary::besideProgram(), &fe::RunEngine});
+  if (!outcome.message.empty()) Say(outcome.message);
+  if (outcome.written()) std::cout << "Output written to " << report << '\n';
+  return ExitStatus(outcome.step);
 }
 
 int UsageError(const std::string& text) {

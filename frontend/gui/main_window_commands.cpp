@@ -12,6 +12,7 @@
 #include "main_window.h"
 #include "record_editor.h"
 #include "report_files.h"
+#include "run_sequence.h"
 #include "text_viewer.h"
 #include "title_window.h"
 
@@ -90,54 +91,22 @@ void frmMain::runKeldor() {
     return;
   }
   setPanel(2, "Checking input...please wait", true);
-  if (!fe::ValidateInput(r_, ui_)) return;
 
-  // The engine writes no error back: a report it could not write, or one
-  // that would replace the input file, is refused before it runs.
-  const std::string report = r_.OUTPATH.trimmedRight();
-  std::string why;
-  if (fe::SameFile(report, r_.INPATH)) {
-    endRunWithoutReport();
-    ui_.show("The report would replace the input file " + r_.INPATH +
-                 "; choose another output file.",
-             true);
-    return;
-  }
-  if (!fe::CanWriteFile(report, &why)) {
-    endRunWithoutReport();
-    ui_.show("Cannot write the report " + report + ": " + why, true);
-    return;
-  }
-  if (!fe::CanWriteFile(fe::kSideFileName, &why)) {
-    endRunWithoutReport();
-    ui_.show(std::string("Cannot write the side file ") + fe::kSideFileName +
-                 " in the current folder: " + why,
-             true);
-    return;
-  }
   // The library is bound at the first run. Without it the program goes on,
   // so that no input is lost.
-  std::string error;
-  fe::EngineLibrary* engine = fe::EngineAt(enginePath_, &error);
-  if (engine == nullptr) {
+  const auto run = [this](const fe::EngineLibrary& engine, fe::InputRecord& r) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setPanel(2, "Running program...please wait", true);
+    setEnabled(false);
+    runEngine_(engine, r);
+    setEnabled(true);
+    QApplication::restoreOverrideCursor();
+  };
+  const fe::RunOutcome outcome = fe::RunAnalysis(r_, ui_, {enginePath_, run});
+  if (outcome.step == fe::RunStep::InvalidInput) return;  // the checks said why
+  if (!outcome.written()) {
     endRunWithoutReport();
-    ui_.show(std::string("Unable to load the analysis library ") + fe::kEngineLibraryName +
-                 "\n\n" + error,
-             true);
-    return;
-  }
-
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  setPanel(2, "Running program...please wait", true);
-  setEnabled(false);
-  const timespec start = fe::RunStart();
-  runEngine_(*engine, r_);
-  setEnabled(true);
-  QApplication::restoreOverrideCursor();
-
-  if (!fe::WrittenSince(report, start)) {
-    endRunWithoutReport();
-    ui_.show("The report " + report + " was not written.", true);
+    ui_.show(outcome.message, true);
     return;
   }
   setPanel(2, "Output written to " + QString::fromStdString(r_.OUTFILE.str()), true);

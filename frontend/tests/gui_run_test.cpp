@@ -80,7 +80,7 @@ class RunTest : public QObject {
     // Without the library the program goes on, so that no input is lost.
     QTest::newRow("missing library")
         << in << "wall.out" << "lib/libkeldor.so"
-        << QStringList{"Unable to load the analysis library libkeldor.so\n\n@/lib/libkeldor.so: "
+        << QStringList{"Cannot load the analysis library libkeldor.so: @/lib/libkeldor.so: "
                        "cannot open shared object file: No such file or directory"}
         << "Output file = " + Padded("wall.out");
     QTest::newRow("report folder missing")
