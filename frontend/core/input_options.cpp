@@ -117,8 +117,6 @@ void AnswerUnitsQuestion(InputRecord& r, bool yes, WindowHooks& window) {
 
 bool StoreNumber(float& field, std::string_view text) { return ReadFloat(text, &field); }
 
-namespace {
-
 bool StorePair(float& design, float& review, std::string_view text) {
   float v = 0.0f;
   if (!ReadFloat(text, &v)) return false;
@@ -133,23 +131,6 @@ bool StoreByMode(float& design, float& review, std::string_view text, ModeButton
   if (selected == ModeButton::Design) design = v;
   if (selected == ModeButton::Review) review = v;
   return true;
-}
-
-}  // namespace
-
-bool StoreWallBatter(InputRecord& r, std::string_view text) {
-  return StorePair(r.BWMIN, r.BW, text);
-}
-bool StoreFootingThickness(InputRecord& r, std::string_view text) {
-  return StorePair(r.TFMIN, r.TF, text);
-}
-bool StoreKeyDepth(InputRecord& r, std::string_view text) { return StorePair(r.DKMAX, r.DK, text); }
-
-bool StoreToeWidth(InputRecord& r, std::string_view text, ModeButton selected) {
-  return StoreByMode(r.WTMAX, r.WT, text, selected);
-}
-bool StoreHeelWidth(InputRecord& r, std::string_view text, ModeButton selected) {
-  return StoreByMode(r.WHMAX, r.WF, text, selected);
 }
 
 CountResult StoreCount(InputRecord& r, CountGroup group, std::string_view text) {

@@ -74,16 +74,13 @@ bool StoreNumber(float& field, std::string_view text);
 
 // Batter, footing thickness and key depth: one box stores into both members
 // of its pair (BWMIN and BW, TFMIN and TF, DKMAX and DK) in either mode.
-bool StoreWallBatter(InputRecord& r, std::string_view text);
-bool StoreFootingThickness(InputRecord& r, std::string_view text);
-bool StoreKeyDepth(InputRecord& r, std::string_view text);
+bool StorePair(float& design, float& review, std::string_view text);
 
 // The toe and heel boxes store into the member of the selected mode button:
 // WTMAX/WHMAX under Design, WT/WF under Review, nowhere when neither is
 // selected.
 enum class ModeButton { None, Design, Review };
-bool StoreToeWidth(InputRecord& r, std::string_view text, ModeButton selected);
-bool StoreHeelWidth(InputRecord& r, std::string_view text, ModeButton selected);
+bool StoreByMode(float& design, float& review, std::string_view text, ModeButton selected);
 
 // ---- Counts -------------------------------------------------------------------
 enum class CountGroup { LoadCombinations, GroundSegments, Surcharges, PileRows };

@@ -20,6 +20,7 @@
 #include "run_engine.h"
 #include "text_viewer.h"
 #include "title_window.h"
+#include "window_tabs.h"
 
 namespace gui {
 
@@ -137,178 +138,35 @@ void frmMain::buildTabs() {
   tabs_->setUsesScrollButtons(false);  // every tab caption stays readable
   setCentralWidget(tabs_);
 
-  {
-    QWidget* p = page("Program Options");
+  for (const fe::WindowTab& tab : fe::WindowTabs()) {
+    QWidget* p = page(tab.caption);
     auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraUnits", "PROGRAM UNITS");
-    option(f, "English", "optEnglish", 0);
-    option(f, "SI", "optSI", 1);
-    f = frame(p, g, 0, 1, "fraAM", "ANALYSIS MODE");
-    option(f, "Design", "optDesign", 0);
-    option(f, "Review", "optReview", 1);
-    f = frame(p, g, 1, 0, "fraCD", "CONCRETE DESIGN");
-    option(f, "Ultimate strength", "optUS", 0);
-    option(f, "Working stress", "optWS", 1);
-    f = frame(p, g, 1, 1, "fraSC", "SOIL CONFIGURATION");
-    option(f, "Constant slope", "optConst", 0);
-    option(f, "Irregular", "optIrreg", 1);
-    f = frame(p, g, 2, 0, "fraFT", "FOUNDATION TYPE");
-    option(f, "Spread footing", "optSpread", 0);
-    option(f, "Pile footing", "optPile", 1);
-    f = frame(p, g, 2, 1, "fraVOL", "OPTIMIZE SPREAD FOOTING");
-    option(f, "Volume", "optVOLUME", 0);
-    option(f, "Width", "optWIDTH", 1);
-    g->setRowStretch(3, 1);
-  }
-  {
-    QWidget* p = page("&Material Properties");
-    auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraConcrete", "CONCRETE PROPERTIES");
-    box(f, "Concrete unit weight:", "txtRHOC");
-    box(f, "Concrete compressive strength:", "txtFC");
-    box(f, "Reinforcing steel strength:", "txtFS");
-    f = frame(p, g, 0, 1, "fraSoil", "SOIL PROPERTIES");
-    box(f, "Soil unit weight:", "txtRHOS");
-    box(f, "Soil friction angle:", "txtPHI");
-    box(f, "Soil base cohesion:", "txtCOH");
-    g->setRowStretch(1, 1);
-  }
-  {
-    QWidget* p = page("Soil Parameters");
-    auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraActive", "LATERAL PRESSURE COEFFICIENT");
-    box(f, "Regular loads:", "txtKA");
-    box(f, "Minimum height fraction:", "txtYE");
-    box(f, "Seismic loads:", "txtKAEQ");
-    box(f, "Minimum height fraction:", "txtYEQ");
-    f = frame(p, g, 0, 1, "fraPassive", "PASSIVE PRESSURE COEFFICIENT");
-    box(f, "Regular loads:", "txtKP");
-    box(f, "Seismic loads:", "txtKPEQ");
-    f = frame(p, g, 1, 0, "fraSSFC", "SOIL/SOIL FRICTION COEFFICIENT");
-    box(f, "Regular loads:", "txtSS");
-    box(f, "Wind loads:", "txtSSW");
-    box(f, "Seismic loads:", "txtSSEQ");
-    f = frame(p, g, 1, 1, "fraMISC", "SOIL/SOIL FRICTION OPTION");
-    label(f, "Use vertical component of lateral earth pressure to resist sliding?")
-        ->setWordWrap(true);
-    option(f, "Yes", "optSLYes", 0);
-    option(f, "No", "optSLNo", 1);
-    g->setRowStretch(2, 1);
-  }
-  {
-    QWidget* p = page("Loads");
-    auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraDL", "DEAD LOAD");
-    label(f, "Load At Top of Wall:");
-    box(f, "Axial:", "txtPD");
-    box(f, "Distance to Face:", "txtPDX");
-    f = frame(p, g, 0, 1, "fraLL", "LIVE LOAD");
-    label(f, "Load At Top of Wall:");
-    box(f, "Axial:", "txtPL");
-    box(f, "Distance to Face:", "txtPLX");
-    f = frame(p, g, 1, 0, "fraW", "WIND LOAD");
-    label(f, "Load At Top of Wall:");
-    box(f, "Shear:", "txtVW");
-    box(f, "Moment:", "txtMW");
-    f = frame(p, g, 1, 1, "fraEQ", "SEISMIC LOAD", 2, 1);
-    label(f, "Ground Acceleration (G's)");
-    box(f, "Horizontal:", "txtAH");
-    box(f, "Vertical Up:", "txtAV");
-    label(f, "Load At Top of Wall:");
-    box(f, "Shear:", "txtVEQ");
-    box(f, "Moment:", "txtMEQ");
-    f = frame(p, g, 2, 0, "fraLC", "LOAD COMBINATIONS");
-    box(f, "Number of load combinations", "txtNLC");
-    button(f, "View &Combinations", "cmdViewLC");
-    g->setRowStretch(3, 1);
-  }
-  {
-    QWidget* p = page("Soil Configuration");
-    auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraSConfig", "SOIL CONFIGURATION", 2, 1);
-    box(f, "Design height:", "txtH");
-    box(f, "Height of soil over toe:", "txtHT");
-    box(f, "Backfill slope angle:", "txtBETA");
-    box(f, "Number of irregular backfill segments", "txtNSEG");
-    button(f, "View &segments", "cmdViewSeg");
-    f = frame(p, g, 0, 1, "fraSur", "UNIFORM SURCHARGE LOAD");
-    box(f, "Pressure:", "txtSUR");
-    f = frame(p, g, 1, 1, "fraISur", "IRREGULAR SURCHARGE LOAD");
-    box(f, "Number of irregular surcharge loads", "txtnsur");
-    button(f, "View &Loads", "cmdViewL");
-    g->setRowStretch(2, 1);
-  }
-  {
-    QWidget* p = page("Wall Configuration");
-    auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraRW", "RETAINING WALL CONFIGURATION");
-    box(f, "Minimum wall thickness:", "txtTWMIN");
-    box(f, "Min wall batter:", "txtBWMIN");
-    box(f, "Min footing thickness:", "txtTFMIN");
-    box(f, "Key depth:", "txtDKMAX");
-    box(f, "Max toe width:", "txtWTMAX");
-    box(f, "Max heel width:", "txtWHMAX");
-    box(f, "Minimum toe width:", "txtWTMIN");
-    g->setColumnStretch(1, 1);
-    g->setRowStretch(1, 1);
-  }
-  {
-    QWidget* p = page("&Rebar Configuration");
-    auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraRebar", "REINFORCING STEEL AREA");
-    box(f, "At wall backface:", "txtASW");
-    box(f, "At top of footing:", "txtASFTOP");
-    box(f, "At bottom of footing:", "txtASFBOT");
-    f = frame(p, g, 0, 1, "fraCover", "CONCRETE COVER");
-    box(f, "At wall backface:", "txtCW");
-    box(f, "At top of footing:", "txtCFTOP");
-    box(f, "At bottom of footing:", "txtCFBOT");
-    f = frame(p, g, 1, 0, "fraReinf", "REINFORCING STEEL INFORMATION");
-    box(f, "Reinforcing bar diameter:", "txtDBAR");
-    box(f, "Ratio of balanced reinforcing:", "txtRATIO");
-    g->setRowStretch(2, 1);
-  }
-  {
-    QWidget* p = page("Spread Footing");
-    auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraQ", "SOIL BEARING PRESSURE");
-    box(f, "Regular loads:", "txtQ");
-    box(f, "Wind loads:", "txtQW");
-    box(f, "Seismic loads:", "txtQEQ");
-    f = frame(p, g, 0, 1, "fraCSFC", "CONC/SOIL FRICTION COEFFICIENT");
-    box(f, "Regular loads:", "txtCS");
-    box(f, "Wind loads:", "txtCSW");
-    box(f, "Seismic loads:", "txtCSEQ");
-    f = frame(p, g, 1, 0, "fraOT", "OVERTURNING SAFETY FACTORS");
-    box(f, "Regular loads:", "txtSFOT");
-    box(f, "Wind loads:", "txtSFOTW");
-    box(f, "Seismic loads:", "txtSFOTEQ");
-    f = frame(p, g, 1, 1, "fraSL", "SLIDING SAFETY FACTORS");
-    box(f, "Regular loads:", "txtSFSL");
-    box(f, "Wind loads:", "txtSFSLW");
-    box(f, "Seismic loads:", "txtSFSLEQ");
-    g->setRowStretch(2, 1);
-  }
-  {
-    QWidget* p = page("Pile Footing");
-    auto* g = static_cast<QGridLayout*>(p->layout());
-    QGroupBox* f = frame(p, g, 0, 0, "fraPILE", "PILE DESIGN PROPERTIES");
-    box(f, "Pile diameter:", "txtPILEDIA");
-    box(f, "Min edge distance:", "txtPILEME");
-    box(f, "Minimum spacing:", "txtPILEMS");
-    box(f, "Pile batter angle:", "txtPILEBAT");
-    f = frame(p, g, 0, 1, "fraPILEP", "ALLOWABLE AXIAL PILE LOAD");
-    box(f, "Regular loads:", "txtPILEP");
-    box(f, "Wind loads:", "txtPILEPW");
-    box(f, "Seismic loads:", "txtPILEPEQ");
-    f = frame(p, g, 1, 0, "fraPC", "PILE LAYOUT");
-    box(f, "Number of rows of piles:", "txtNROWS");
-    button(f, "View &Pile Layout", "cmdROWS");
-    f = frame(p, g, 1, 1, "fraPILEV", "ALLOWABLE LATERAL PILE LOAD");
-    box(f, "Regular loads:", "txtPILEV");
-    box(f, "Wind loads:", "txtPILEVW");
-    box(f, "Seismic loads:", "txtPILEVEQ");
-    g->setRowStretch(2, 1);
+    for (const fe::TabFrame& t : tab.frames) {
+      QGroupBox* f = frame(p, g, t.row, t.column, t.name, t.caption, t.rowSpan, t.columnSpan);
+      for (const fe::TabControl& c : t.controls) {
+        switch (c.kind) {
+          case fe::ControlKind::Box:
+          case fe::ControlKind::Count:
+            box(f, c.caption, c.name);
+            break;
+          case fe::ControlKind::Label:
+            if (c.wrap) {
+              label(f, c.caption, c.name)->setWordWrap(true);
+            } else {
+              label(f, c.caption, c.name);
+            }
+            break;
+          case fe::ControlKind::Option:
+            option(f, c.caption, c.name, c.column);
+            break;
+          case fe::ControlKind::Button:
+            button(f, c.caption, c.name);
+            break;
+        }
+      }
+    }
+    if (tab.stretchColumn >= 0) g->setColumnStretch(tab.stretchColumn, 1);
+    g->setRowStretch(tab.stretchRow, 1);
   }
 }
 

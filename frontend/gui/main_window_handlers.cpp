@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "record_editor.h"
 #include "record_fields.h"
+#include "window_tabs.h"
 
 namespace gui {
 
@@ -71,95 +72,64 @@ void frmMain::closeEditors() {
 void frmMain::connectHandlers() {
   fe::InputRecord& r = r_;
 
-  // Float boxes that store into the field of their name.
-  for (const char* name :
-       {"txtRHOC", "txtFC", "txtFS", "txtRHOS", "txtPHI", "txtCOH", "txtKA", "txtYE", "txtKAEQ",
-        "txtYEQ", "txtKP", "txtKPEQ", "txtSS", "txtSSW", "txtSSEQ", "txtPD", "txtPDX", "txtPL",
-        "txtPLX", "txtVW", "txtMW", "txtAH", "txtAV", "txtVEQ", "txtMEQ", "txtH", "txtHT",
-        "txtBETA", "txtSUR", "txtTWMIN", "txtWTMIN", "txtASW", "txtASFTOP", "txtASFBOT", "txtCW",
-        "txtCFTOP", "txtCFBOT", "txtDBAR", "txtRATIO", "txtQ", "txtQW", "txtQEQ", "txtCS",
-        "txtCSW", "txtCSEQ", "txtSFOT", "txtSFOTW", "txtSFOTEQ", "txtSFSL", "txtSFSLW",
-        "txtSFSLEQ", "txtPILEDIA", "txtPILEME", "txtPILEMS", "txtPILEBAT", "txtPILEP",
-        "txtPILEPW", "txtPILEPEQ", "txtPILEV", "txtPILEVW", "txtPILEVEQ"}) {
-    float* field = fe::FloatField(r, std::string(name + 3));
-    Q_ASSERT_X(field != nullptr, "frmMain", name);
-    connectNumber(
-        name, [field](std::string_view t) { return fe::StoreNumber(*field, t); },
-        [field] { return *field; });
-  }
+  // The boxes and the editors' buttons, as the tabs describe them.
+  fe::ForEachControl([this, &r](const fe::TabControl& c) {
+    switch (c.kind) {
+      case fe::ControlKind::Box:
+        connectNumber(
+            c.name, [this, &r, &c](std::string_view t) { return fe::StoreBox(r, c, t, selectedMode()); },
+            [this, &r, &c] { return fe::KeptValue(r, c, selectedMode()); });
+        break;
+      case fe::ControlKind::Count:
+        connectCount(c.name, c.group);
+        break;
+      case fe::ControlKind::Button: {
+        const fe::CountGroup group = c.group;
+        connect(static_cast<QAbstractButton*>(widget(c.name)), &QAbstractButton::clicked, this,
+                [this, group] { openEditor(group); });
+        break;
+      }
+      case fe::ControlKind::Label:
+      case fe::ControlKind::Option:
+        break;
+    }
+  });
 
-  // The paired boxes: batter, footing thickness and key depth store into both
-  // members; toe and heel into the member of the selected mode.
-  connectNumber(
-      "txtBWMIN", [&r](std::string_view t) { return fe::StoreWallBatter(r, t); },
-      [&r] { return r.BWMIN; });
-  connectNumber(
-      "txtTFMIN", [&r](std::string_view t) { return fe::StoreFootingThickness(r, t); },
-      [&r] { return r.TFMIN; });
-  connectNumber(
-      "txtDKMAX", [&r](std::string_view t) { return fe::StoreKeyDepth(r, t); },
-      [&r] { return r.DKMAX; });
-  connectNumber(
-      "txtWTMAX", [this, &r](std::string_view t) { return fe::StoreToeWidth(r, t, selectedMode()); },
-      [this, &r] { return selectedMode() == fe::ModeButton::Review ? r.WT : r.WTMAX; });
-  connectNumber(
-      "txtWHMAX",
-      [this, &r](std::string_view t) { return fe::StoreHeelWidth(r, t, selectedMode()); },
-      [this, &r] { return selectedMode() == fe::ModeButton::Review ? r.WF : r.WHMAX; });
-
-  connectCount("txtNLC", fe::CountGroup::LoadCombinations);
-  connectCount("txtNSEG", fe::CountGroup::GroundSegments);
-  connectCount("txtnsur", fe::CountGroup::Surcharges);
-  connectCount("txtNROWS", fe::CountGroup::PileRows);
-
-  connectOption("optEnglish", [this] { chooseUnits(1); });
-  connectOption("optSI", [this] { chooseUnits(2); });
-  connectOption("optDesign", [this, &r] { fe::ChooseAnalysisMode(r, 1, *this); });
-  connectOption("optReview", [this, &r] { fe::ChooseAnalysisMode(r, 2, *this); });
-  connectOption("optUS", [this, &r] { fe::ChooseConcreteDesign(r, 1, *this); });
-  connectOption("optWS", [this, &r] { fe::ChooseConcreteDesign(r, 2, *this); });
-  connectOption("optConst", [this, &r] { fe::ChooseSoilConfiguration(r, 1, *this); });
-  connectOption("optIrreg", [this, &r] { fe::ChooseSoilConfiguration(r, 2, *this); });
-  connectOption("optSpread", [this, &r] { fe::ChooseFoundation(r, 1, *this); });
-  connectOption("optPile", [this, &r] { fe::ChooseFoundation(r, 2, *this); });
-  connectOption("optVOLUME", [&r] { fe::ChooseOptimisation(r, 1); });
-  connectOption("optWIDTH", [&r] { fe::ChooseOptimisation(r, 2); });
+  connectOption("optEnglish", [this] { chooseUnits(KELDOR_ENGLISH); });
+  connectOption("optSI", [this] { chooseUnits(KELDOR_SI); });
+  connectOption("optDesign", [this, &r] { fe::ChooseAnalysisMode(r, KELDOR_DESIGN, *this); });
+  connectOption("optReview", [this, &r] { fe::ChooseAnalysisMode(r, KELDOR_REVIEW, *this); });
+  connectOption("optUS", [this, &r] { fe::ChooseConcreteDesign(r, KELDOR_ULTIMATE_STRENGTH, *this); });
+  connectOption("optWS", [this, &r] { fe::ChooseConcreteDesign(r, KELDOR_WORKING_STRESS, *this); });
+  connectOption("optConst", [this, &r] { fe::ChooseSoilConfiguration(r, KELDOR_CONSTANT_SLOPE, *this); });
+  connectOption("optIrreg", [this, &r] { fe::ChooseSoilConfiguration(r, KELDOR_IRREGULAR, *this); });
+  connectOption("optSpread", [this, &r] { fe::ChooseFoundation(r, KELDOR_SPREAD_FOOTING, *this); });
+  connectOption("optPile", [this, &r] { fe::ChooseFoundation(r, KELDOR_PILE_FOOTING, *this); });
+  connectOption("optVOLUME", [&r] { fe::ChooseOptimisation(r, KELDOR_BY_VOLUME); });
+  connectOption("optWIDTH", [&r] { fe::ChooseOptimisation(r, KELDOR_BY_WIDTH); });
   connectOption("optSLYes", [&r] { fe::ChooseSlidingOption(r, 1); });
   connectOption("optSLNo", [&r] { fe::ChooseSlidingOption(r, 0); });
-
-  const struct {
-    const char* button;
-    fe::CountGroup group;
-  } openers[] = {{"cmdViewLC", fe::CountGroup::LoadCombinations},
-                 {"cmdViewSeg", fe::CountGroup::GroundSegments},
-                 {"cmdViewL", fe::CountGroup::Surcharges},
-                 {"cmdROWS", fe::CountGroup::PileRows}};
-  for (const auto& o : openers) {
-    const fe::CountGroup group = o.group;
-    connect(static_cast<QAbstractButton*>(widget(o.button)), &QAbstractButton::clicked, this,
-            [this, group] { openEditor(group); });
-  }
 }
 
 void frmMain::openEditor(fe::CountGroup group) {
-  const char* box = "txtNROWS";
   const char* refusal = "Please enter number of rows of piles";
   switch (group) {
     case fe::CountGroup::LoadCombinations:
-      box = "txtNLC";
       refusal = "Please enter number of load combinations";
       break;
     case fe::CountGroup::GroundSegments:
-      box = "txtNSEG";
       refusal = "Please enter number of irregular backfill segments";
       break;
     case fe::CountGroup::Surcharges:
-      box = "txtnsur";
       refusal = "Please enter number of irregular surcharge loads";
       break;
     case fe::CountGroup::PileRows:
       break;
   }
+  const char* box = nullptr;  // the group's count box
+  fe::ForEachControl([&](const fe::TabControl& c) {
+    if (c.kind == fe::ControlKind::Count && c.group == group) box = c.name;
+  });
   float shown = 0.0f;
   if (fe::ReadFloat(txt(box)->text().toStdString(), &shown) && shown > 0.0f &&
       fe::Count(r_, group) >= 1) {

@@ -7,6 +7,7 @@
 #include "main_window.h"
 #include "record_editor.h"
 #include "title_window.h"
+#include "window_tabs.h"
 
 namespace gui {
 
@@ -35,36 +36,36 @@ void frmMain::RefreshWindow() {
 
   // Units: selected while refreshing, so that the units question is not asked.
   r.Refreshing = true;
-  if (r.IUNITS == 1) opt("optEnglish")->setChecked(true);
-  if (r.IUNITS == 2) opt("optSI")->setChecked(true);
+  if (r.IUNITS == KELDOR_ENGLISH) opt("optEnglish")->setChecked(true);
+  if (r.IUNITS == KELDOR_SI) opt("optSI")->setChecked(true);
   r.Refreshing = false;
 
   // Analysis mode.
-  const bool design = r.IMODE == 1;
-  if (r.IMODE == 1) opt("optDesign")->setChecked(true);
-  if (r.IMODE == 2) opt("optReview")->setChecked(true);
-  if (r.IMODE == 1 || r.IMODE == 2) {
-    lbl("lblBWMIN")->setText(design ? "Min wall batter:" : "Wall batter:");
-    lbl("lblTFMIN")->setText(design ? "Min footing thickness:" : "Footing thickness:");
-    lbl("lblWTMAX")->setText(design ? "Max toe width:" : "Toe width:");
-    lbl("lblWHMAX")->setText(design ? "Max heel width:" : "Footing width:");
+  const bool design = r.IMODE == KELDOR_DESIGN;
+  if (r.IMODE == KELDOR_DESIGN) opt("optDesign")->setChecked(true);
+  if (r.IMODE == KELDOR_REVIEW) opt("optReview")->setChecked(true);
+  if (r.IMODE == KELDOR_DESIGN || r.IMODE == KELDOR_REVIEW) {
+    fe::ForEachControl([this, &r](const fe::TabControl& c) {
+      if (c.reviewCaption != nullptr)
+        lbl(("lbl" + std::string(c.name + 3)).c_str())->setText(fe::Caption(c, r.IMODE));
+    });
     lbl("lblWTMIN")->setVisible(design);
     txt("txtWTMIN")->setVisible(design);
     fra("fraRebar")->setEnabled(!design);
   }
 
   // Concrete design.
-  if (r.IDESIGN == 1) {
+  if (r.IDESIGN == KELDOR_ULTIMATE_STRENGTH) {
     opt("optUS")->setChecked(true);
     txt("txtRATIO")->setEnabled(true);
-  } else if (r.IDESIGN == 2) {
+  } else if (r.IDESIGN == KELDOR_WORKING_STRESS) {
     opt("optWS")->setChecked(true);
     txt("txtRATIO")->setEnabled(false);
   }
 
   // Soil configuration.
-  if (r.ISOIL == 1 || r.ISOIL == 2) {
-    const bool irregular = r.ISOIL == 2;
+  if (r.ISOIL == KELDOR_CONSTANT_SLOPE || r.ISOIL == KELDOR_IRREGULAR) {
+    const bool irregular = r.ISOIL == KELDOR_IRREGULAR;
     opt(irregular ? "optIrreg" : "optConst")->setChecked(true);
     for (const char* name : {"txtPHI", "txtAH", "txtAV", "txtNSEG", "cmdViewSeg", "fraISur"})
       widget(name)->setEnabled(irregular);
@@ -74,121 +75,35 @@ void frmMain::RefreshWindow() {
 
   // Foundation.
   fra("fraVOL")->setVisible(false);
-  if (r.IFOOT == 1 || r.IFOOT == 2) {
-    const bool pile = r.IFOOT == 2;
+  if (r.IFOOT == KELDOR_SPREAD_FOOTING || r.IFOOT == KELDOR_PILE_FOOTING) {
+    const bool pile = r.IFOOT == KELDOR_PILE_FOOTING;
     opt(pile ? "optPile" : "optSpread")->setChecked(true);
     for (const char* name : {"fraQ", "fraCSFC", "fraSL", "fraOT"}) fra(name)->setEnabled(!pile);
     for (const char* name : {"fraPILE", "fraPC", "fraPILEP", "fraPILEV"})
       fra(name)->setEnabled(pile);
-    if (!pile && r.IMODE == 1) {
+    if (!pile && r.IMODE == KELDOR_DESIGN) {
       fra("fraVOL")->setVisible(true);
-      if (r.IOPTIM == 1) opt("optVOLUME")->setChecked(true);
-      if (r.IOPTIM == 2) opt("optWIDTH")->setChecked(true);
+      if (r.IOPTIM == KELDOR_BY_VOLUME) opt("optVOLUME")->setChecked(true);
+      if (r.IOPTIM == KELDOR_BY_WIDTH) opt("optWIDTH")->setChecked(true);
     }
-    if (pile && (r.IMODE == 1 || r.IMODE == 2)) {
+    if (pile && (r.IMODE == KELDOR_DESIGN || r.IMODE == KELDOR_REVIEW)) {
       for (const char* name : {"txtPILEME", "txtPILEMS", "txtPILEBAT"})
         txt(name)->setEnabled(design);
       fra("fraPC")->setEnabled(!design);
     }
   }
 
-  // Material, soil parameters and loads.
-  write("txtRHOC", r.RHOC);
-  write("txtFC", r.FC);
-  write("txtFS", r.FS);
-  write("txtRHOS", r.RHOS);
-  write("txtPHI", r.PHI);
-  write("txtCOH", r.COH);
-  write("txtKA", r.KA);
-  write("txtYE", r.YE);
-  write("txtKAEQ", r.KAEQ);
-  write("txtYEQ", r.YEQ);
-  write("txtKP", r.KP);
-  write("txtKPEQ", r.KPEQ);
-  write("txtSS", r.SS);
-  write("txtSSW", r.SSW);
-  write("txtSSEQ", r.SSEQ);
   if (r.OPTSL == 0) opt("optSLNo")->setChecked(true);
   if (r.OPTSL == 1) opt("optSLYes")->setChecked(true);
-  write("txtPD", r.PD);
-  write("txtPDX", r.PDX);
-  write("txtPL", r.PL);
-  write("txtPLX", r.PLX);
-  write("txtVW", r.VW);
-  write("txtMW", r.MW);
-  write("txtAH", r.AH);
-  write("txtAV", r.AV);
-  write("txtVEQ", r.VEQ);
-  write("txtMEQ", r.MEQ);
-  writeCount("txtNLC", r.NLC);
 
-  // Soil configuration: the slope and uniform surcharge of a constant slope
-  // only; an irregular backfill leaves those boxes as they are.
-  if (r.ISOIL == 1) {
-    write("txtH", r.H);
-    write("txtHT", r.HT);
-    write("txtBETA", r.BETA);
-    write("txtSUR", r.SUR);
-  } else if (r.ISOIL == 2) {
-    write("txtH", r.H);
-    write("txtHT", r.HT);
-  }
-  writeCount("txtNSEG", r.NSEG);
-  writeCount("txtnsur", r.NSUR);
-
-  // Wall: the design limits in design mode, the review values in review mode.
-  if (r.IMODE == 1) {
-    write("txtTWMIN", r.TWMIN);
-    write("txtBWMIN", r.BWMIN);
-    write("txtTFMIN", r.TFMIN);
-    write("txtDKMAX", r.DKMAX);
-    write("txtWTMAX", r.WTMAX);
-    write("txtWHMAX", r.WHMAX);
-    write("txtWTMIN", r.WTMIN);
-  } else if (r.IMODE == 2) {
-    write("txtTWMIN", r.TWMIN);
-    write("txtBWMIN", r.BW);
-    write("txtTFMIN", r.TF);
-    write("txtDKMAX", r.DK);
-    write("txtWTMAX", r.WT);
-    write("txtWHMAX", r.WF);
-  }
-
-  write("txtASW", r.ASW);
-  write("txtASFTOP", r.ASFTOP);
-  write("txtASFBOT", r.ASFBOT);
-  write("txtCW", r.CW);
-  write("txtCFTOP", r.CFTOP);
-  write("txtCFBOT", r.CFBOT);
-  write("txtDBAR", r.DBAR);
-  write("txtRATIO", r.RATIO);
-
-  if (r.IFOOT == 1) {
-    write("txtQ", r.Q);
-    write("txtQW", r.QW);
-    write("txtQEQ", r.QEQ);
-    write("txtCS", r.CS);
-    write("txtCSW", r.CSW);
-    write("txtCSEQ", r.CSEQ);
-    write("txtSFOT", r.SFOT);
-    write("txtSFOTW", r.SFOTW);
-    write("txtSFOTEQ", r.SFOTEQ);
-    write("txtSFSL", r.SFSL);
-    write("txtSFSLW", r.SFSLW);
-    write("txtSFSLEQ", r.SFSLEQ);
-  } else if (r.IFOOT == 2) {
-    write("txtPILEDIA", r.PILEDIA);
-    write("txtPILEME", r.PILEME);
-    write("txtPILEMS", r.PILEMS);
-    write("txtPILEBAT", r.PILEBAT);
-    write("txtPILEP", r.PILEP);
-    write("txtPILEPW", r.PILEPW);
-    write("txtPILEPEQ", r.PILEPEQ);
-    write("txtPILEV", r.PILEV);
-    write("txtPILEVW", r.PILEVW);
-    write("txtPILEVEQ", r.PILEVEQ);
-  }
-  writeCount("txtNROWS", r.NROWS);
+  // The boxes the record's options show: the slope and uniform surcharge of
+  // a constant slope only, the design limits in design mode and the review
+  // values in review mode, the footing's criteria of its kind.
+  fe::ForEachControl([this, &r](const fe::TabControl& c) {
+    float value = 0.0f;
+    if (c.kind == fe::ControlKind::Box && fe::Written(r, c, &value)) write(c.name, value);
+    if (c.kind == fe::ControlKind::Count) writeCount(c.name, fe::Count(r, c.group));
+  });
 
   // An editor whose group was reset or resized shows records that are gone.
   for (auto& [group, e] : editors_) e->closeIfStale();
