@@ -119,6 +119,17 @@ void AnswerUnitsQuestion(InputRecord& r, bool yes, WindowHooks& window) {
 
 bool StoreNumber(float& field, std::string_view text) { return ReadFloat(text, &field); }
 
+namespace {
+
+// Entries 1 ... n: those the array had keep their values, new ones are zero.
+void Resize(RecordArray& a, std::int32_t n) {
+  const RecordArray kept = a;
+  a.resize(n);
+  for (int i = 1; i <= a.size() && i <= kept.size(); ++i) a(i) = kept(i);
+}
+
+}  // namespace
+
 bool StorePair(float& design, float& review, std::string_view text) {
   float v = 0.0f;
   if (!ReadFloat(text, &v)) return false;
@@ -141,7 +152,7 @@ CountResult StoreCount(InputRecord& r, CountGroup group, std::string_view text) 
     std::int32_t n = 0;
     if (ReadCount(text, &n)) {
       CountField(r, group) = n;
-      for (RecordArray* a : Arrays(r, group)) a->resize(n);
+      for (RecordArray* a : Arrays(r, group)) Resize(*a, n);
       result = CountResult::Set;
     } else {
       result = CountResult::Refused;
