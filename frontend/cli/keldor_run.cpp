@@ -43,15 +43,6 @@ class PrintMessages : public fe::MessageSink {
   void show(const std::string& text, bool) override { Say(text); }
 };
 
-// The input's name with the extension ".out", in the input's folder.
-std::string DefaultReport(const std::string& input) {
-  const std::string name = fe::FileTitle(input);
-  const std::string folder = input.substr(0, input.size() - name.size());
-  const auto dot = name.rfind('.');
-  const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-  return folder + stem + ".out";
-}
-
 // The exit status of each way a run can end.
 int ExitStatus(fe::RunStep step) {
   switch (step) {
@@ -78,7 +69,7 @@ int Run(const std::string& input, std::string report) {
     Say(error);
     return kBadInput;
   }
-  if (report.empty()) report = DefaultReport(input);
+  if (report.empty()) report = fe::ReportBeside(input);
   if (!fe::SetOutputFile(record, report, &error)) {
     Say(error);
     return kReportNotWritten;

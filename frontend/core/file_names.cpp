@@ -33,4 +33,18 @@ bool SetOutputFile(InputRecord& r, const std::string& path, std::string* error) 
   return true;
 }
 
+std::string ReportBeside(const std::string& input) {
+  const std::string name = FileTitle(input);
+  const std::string folder = input.substr(0, input.size() - name.size());
+  const auto dot = name.rfind('.');
+  const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+  return folder + stem + ".out";
+}
+
+bool ProposeReport(InputRecord& r, const std::string& previous) {
+  if (previous.empty() || r.OUTPATH.blank() || r.INPATH == previous) return false;
+  std::string error;
+  return SetOutputFile(r, ReportBeside(r.INPATH), &error);
+}
+
 }  // namespace fe

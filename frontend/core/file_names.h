@@ -22,4 +22,14 @@ std::string FolderOf(const std::string& path);
 // blanks).
 bool SetOutputFile(InputRecord& r, const std::string& path, std::string* error);
 
+// The report beside an input file: its name with the extension ".out" in the
+// input's folder ("walls/w1.in" gives "walls/w1.out").
+std::string ReportBeside(const std::string& input);
+
+// After the input file changed from `previous`: when the record's report was
+// chosen for that other input, the report becomes the one beside the new
+// input. Returns whether it did. A record with no report yet, or none before
+// the first input, keeps what it has.
+bool ProposeReport(InputRecord& r, const std::string& previous);
+
 }  // namespace fe

@@ -1,13 +1,15 @@
 #include "input_defaults.h"
 
+#include "keldor.h"
+
 namespace fe {
 
 namespace {
 
 // Picks the default of the record's unit system; false when the units are
 // neither English nor SI, in which case the field keeps its value.
-bool English(const InputRecord& r) { return r.IUNITS == 1; }
-bool SI(const InputRecord& r) { return r.IUNITS == 2; }
+bool English(const InputRecord& r) { return r.IUNITS == KELDOR_ENGLISH; }
+bool SI(const InputRecord& r) { return r.IUNITS == KELDOR_SI; }
 
 void Default(const InputRecord& r, float& field, float english, float si) {
   if (English(r)) field = english;
@@ -17,11 +19,11 @@ void Default(const InputRecord& r, float& field, float english, float si) {
 }  // namespace
 
 void ResetOptions(InputRecord& r) {
-  r.IMODE = 1;
-  r.IDESIGN = 1;
-  r.ISOIL = 1;
-  r.IFOOT = 1;
-  r.IOPTIM = 1;
+  r.IMODE = KELDOR_DESIGN;
+  r.IDESIGN = KELDOR_ULTIMATE_STRENGTH;
+  r.ISOIL = KELDOR_CONSTANT_SLOPE;
+  r.IFOOT = KELDOR_SPREAD_FOOTING;
+  r.IOPTIM = KELDOR_BY_VOLUME;
 }
 
 void ResetMaterial(InputRecord& r) {
@@ -31,12 +33,12 @@ void ResetMaterial(InputRecord& r) {
   Default(r, r.RHOS, 0.0694f, 1.9E-05f);
   // The friction angle drives the trial wedges of an irregular backfill; the
   // constant slope uses the entered coefficient instead.
-  r.PHI = r.ISOIL == 2 ? 32.5f : 0.0f;
+  r.PHI = r.ISOIL == KELDOR_IRREGULAR ? 32.5f : 0.0f;
   r.COH = 0.0f;
 }
 
 void ResetSoilParameters(InputRecord& r) {
-  r.KA = r.ISOIL == 2 ? 0.0f : 0.3f;
+  r.KA = r.ISOIL == KELDOR_IRREGULAR ? 0.0f : 0.3f;
   r.YE = 0.333f;
   r.KAEQ = 0.0f;
   r.YEQ = 0.5f;

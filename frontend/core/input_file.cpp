@@ -13,6 +13,8 @@
 #include "number_text.h"
 #include "replace_file.h"
 
+#include "keldor.h"
+
 namespace fe {
 
 namespace {
@@ -193,7 +195,7 @@ class Loader {
     } else {
       in_.restart();
       options(6);
-      if (r_.IUNITS != 1 && r_.IUNITS != 2) {
+      if (r_.IUNITS != KELDOR_ENGLISH && r_.IUNITS != KELDOR_SI) {
         in_.restart();
         r_.TITLE = field("the title").text;
         titled = true;
@@ -207,7 +209,7 @@ class Loader {
       in_.restart();
       if (titled) field("the title");
       options(5);
-      r_.IOPTIM = 1;
+      r_.IOPTIM = KELDOR_BY_VOLUME;
       older = true;
     }
 
@@ -223,7 +225,7 @@ class Loader {
     r_.NLC = count("load combinations", 1);
     rows("load combinations", r_.NLC, {&r_.FD, &r_.FL, &r_.FE, &r_.FSUR, &r_.FW, &r_.FEQ});
 
-    if (r_.ISOIL == 2) {
+    if (r_.ISOIL == KELDOR_IRREGULAR) {
       reals("the soil configuration", {&r_.H, &r_.HT});
       r_.NSEG = count("irregular backfill segments", 1);
       rows("irregular backfill segments", r_.NSEG, {&r_.LSEG, &r_.ASEG});
@@ -231,12 +233,12 @@ class Loader {
       if (r_.NSUR >= 1)
         rows("irregular surcharge loads", r_.NSUR,
              {&r_.SURL, &r_.XSBEG, &r_.YSBEG, &r_.XSEND, &r_.YSEND});
-    } else if (r_.ISOIL == 1) {
+    } else if (r_.ISOIL == KELDOR_CONSTANT_SLOPE) {
       reals("the soil configuration", {&r_.H, &r_.HT, &r_.BETA});
       reals("the uniform surcharge", {&r_.SUR});
     }
 
-    if (r_.IMODE == 1) {
+    if (r_.IMODE == KELDOR_DESIGN) {
       reals("the wall configuration",
             {&r_.TWMIN, &r_.BWMIN, &r_.TFMIN, &r_.DKMAX, &r_.WTMAX, &r_.WHMAX});
       if (older) r_.WTMIN = 0.0f;
@@ -246,7 +248,7 @@ class Loader {
       r_.DK = r_.DKMAX;
       r_.WT = 0.0f;
       r_.WF = 0.0f;
-    } else if (r_.IMODE == 2) {
+    } else if (r_.IMODE == KELDOR_REVIEW) {
       reals("the wall configuration", {&r_.TWMIN, &r_.BW, &r_.TF, &r_.DK, &r_.WT, &r_.WF});
       // The design limits follow the reviewed wall: its heel is what the
       // footing width leaves beyond the toe.
@@ -261,16 +263,16 @@ class Loader {
     reals("the concrete covers", {&r_.CW, &r_.CFTOP, &r_.CFBOT});
     reals("the reinforcing steel information", {&r_.DBAR, &r_.RATIO});
 
-    if (r_.IFOOT == 1) {
+    if (r_.IFOOT == KELDOR_SPREAD_FOOTING) {
       reals("the allowable soil bearing pressures", {&r_.Q, &r_.QW, &r_.QEQ});
       reals("the concrete/soil friction coefficients", {&r_.CS, &r_.CSW, &r_.CSEQ});
       reals("the overturning safety factors", {&r_.SFOT, &r_.SFOTW, &r_.SFOTEQ});
       reals("the sliding safety factors", {&r_.SFSL, &r_.SFSLW, &r_.SFSLEQ});
-    } else if (r_.IFOOT == 2) {
+    } else if (r_.IFOOT == KELDOR_PILE_FOOTING) {
       reals("the pile design properties", {&r_.PILEDIA, &r_.PILEME, &r_.PILEMS, &r_.PILEBAT});
       reals("the allowable axial pile loads", {&r_.PILEP, &r_.PILEPW, &r_.PILEPEQ});
       reals("the allowable lateral pile loads", {&r_.PILEV, &r_.PILEVW, &r_.PILEVEQ});
-      if (r_.IMODE == 2) {
+      if (r_.IMODE == KELDOR_REVIEW) {
         r_.NROWS = count("pile rows", 1);
         rows("pile rows", r_.NROWS, {&r_.PILEX, &r_.PILEB, &r_.PILES});
       }
@@ -352,10 +354,10 @@ bool InputFileText(const InputRecord& r, std::string* text, std::string* error) 
   w.count("load combinations", r.NLC);
   w.rows("load combinations", r.NLC, {&r.FD, &r.FL, &r.FE, &r.FSUR, &r.FW, &r.FEQ});
 
-  if (r.ISOIL == 1) {
+  if (r.ISOIL == KELDOR_CONSTANT_SLOPE) {
     w.reals("soil configuration", {r.H, r.HT, r.BETA});
     w.reals("uniform surcharge", {r.SUR});
-  } else if (r.ISOIL == 2) {
+  } else if (r.ISOIL == KELDOR_IRREGULAR) {
     w.reals("soil configuration", {r.H, r.HT});
     w.count("irregular backfill segments", r.NSEG);
     w.rows("irregular backfill segments", r.NSEG, {&r.LSEG, &r.ASEG});
@@ -363,25 +365,25 @@ bool InputFileText(const InputRecord& r, std::string* text, std::string* error) 
     w.rows("irregular surcharge loads", r.NSUR, {&r.SURL, &r.XSBEG, &r.YSBEG, &r.XSEND, &r.YSEND});
   }
 
-  if (r.IMODE == 1) {
+  if (r.IMODE == KELDOR_DESIGN) {
     w.reals("wall configuration", {r.TWMIN, r.BWMIN, r.TFMIN, r.DKMAX, r.WTMAX, r.WHMAX, r.WTMIN});
-  } else if (r.IMODE == 2) {
+  } else if (r.IMODE == KELDOR_REVIEW) {
     w.reals("wall configuration", {r.TWMIN, r.BW, r.TF, r.DK, r.WT, r.WF});
     w.reals("reinforcing steel areas", {r.ASW, r.ASFTOP, r.ASFBOT});
   }
   w.reals("concrete covers", {r.CW, r.CFTOP, r.CFBOT});
   w.reals("reinforcing steel information", {r.DBAR, r.RATIO});
 
-  if (r.IFOOT == 1) {
+  if (r.IFOOT == KELDOR_SPREAD_FOOTING) {
     w.reals("allowable soil bearing pressures", {r.Q, r.QW, r.QEQ});
     w.reals("concrete/soil friction coefficients", {r.CS, r.CSW, r.CSEQ});
     w.reals("overturning safety factors", {r.SFOT, r.SFOTW, r.SFOTEQ});
     w.reals("sliding safety factors", {r.SFSL, r.SFSLW, r.SFSLEQ});
-  } else if (r.IFOOT == 2) {
+  } else if (r.IFOOT == KELDOR_PILE_FOOTING) {
     w.reals("pile design properties", {r.PILEDIA, r.PILEME, r.PILEMS, r.PILEBAT});
     w.reals("allowable axial pile loads", {r.PILEP, r.PILEPW, r.PILEPEQ});
     w.reals("allowable lateral pile loads", {r.PILEV, r.PILEVW, r.PILEVEQ});
-    if (r.IMODE == 2) {
+    if (r.IMODE == KELDOR_REVIEW) {
       w.count("pile rows", r.NROWS);
       w.rows("pile rows", r.NROWS, {&r.PILEX, &r.PILEB, &r.PILES});
     }

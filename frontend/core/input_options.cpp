@@ -5,6 +5,8 @@
 #include "input_defaults.h"
 #include "number_text.h"
 
+#include "keldor.h"
+
 namespace fe {
 
 namespace {
@@ -47,13 +49,13 @@ auto& CountField(R& r, CountGroup group) {
 void ChooseAnalysisMode(InputRecord& r, std::int32_t mode, WindowHooks& window) {
   r.IMODE = mode;
   if (!r.Refreshing) {
-    if (mode == 1) {
+    if (mode == KELDOR_DESIGN) {
       if (!Positive(r.BWMIN)) r.BWMIN = r.BW;
       if (!Positive(r.TFMIN)) r.TFMIN = r.TF;
       if (!Positive(r.DKMAX)) r.DKMAX = r.DK;
       if (!Positive(r.WTMAX)) r.WTMAX = r.WT;
       if (!Positive(r.WHMAX)) r.WHMAX = r.WF;
-    } else if (mode == 2) {
+    } else if (mode == KELDOR_REVIEW) {
       if (!Positive(r.BW)) r.BW = r.BWMIN;
       if (!Positive(r.TF)) r.TF = r.TFMIN;
       if (!Positive(r.DK)) r.DK = r.DKMAX;
@@ -77,8 +79,8 @@ void ChooseSoilConfiguration(InputRecord& r, std::int32_t soil, WindowHooks& win
 void ChooseFoundation(InputRecord& r, std::int32_t foot, WindowHooks& window) {
   r.IFOOT = foot;
   if (!r.Refreshing) {
-    if (foot == 1 && !Positive(r.Q)) ResetSpreadFooting(r);
-    if (foot == 2 && !Positive(r.PILEP)) ResetPileFooting(r);
+    if (foot == KELDOR_SPREAD_FOOTING && !Positive(r.Q)) ResetSpreadFooting(r);
+    if (foot == KELDOR_PILE_FOOTING && !Positive(r.PILEP)) ResetPileFooting(r);
   }
   RefreshUnlessRefreshing(r, window);
 }
@@ -97,7 +99,7 @@ bool ChooseUnits(InputRecord& r, std::int32_t units) {
 }
 
 std::string UnitsQuestion(std::int32_t units) {
-  return std::string("Would you like to change to ") + (units == 1 ? "English" : "SI") +
+  return std::string("Would you like to change to ") + (units == KELDOR_ENGLISH ? "English" : "SI") +
          " default parameters?\rThis will overwrite any parameters you have specified.";
 }
 
@@ -116,6 +118,17 @@ void AnswerUnitsQuestion(InputRecord& r, bool yes, WindowHooks& window) {
 }
 
 bool StoreNumber(float& field, std::string_view text) { return ReadFloat(text, &field); }
+
+namespace {
+
+// Entries 1 ... n: those the array had keep their values, new ones are zero.
+void Resize(RecordArray& a, std::int32_t n) {
+  const RecordArray kept = a;
+  a.resize(n);
+  for (int i = 1; i <= a.size() && i <= kept.size(); ++i) a(i) = kept(i);
+}
+
+}  // namespace
 
 bool StorePair(float& design, float& review, std::string_view text) {
   float v = 0.0f;
@@ -139,7 +152,7 @@ CountResult StoreCount(InputRecord& r, CountGroup group, std::string_view text) 
     std::int32_t n = 0;
     if (ReadCount(text, &n)) {
       CountField(r, group) = n;
-      for (RecordArray* a : Arrays(r, group)) a->resize(n);
+      for (RecordArray* a : Arrays(r, group)) Resize(*a, n);
       result = CountResult::Set;
     } else {
       result = CountResult::Refused;

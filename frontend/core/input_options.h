@@ -87,14 +87,14 @@ enum class CountGroup { LoadCombinations, GroundSegments, Surcharges, PileRows }
 
 enum class CountResult {
   Ignored,  // the window is refreshing: nothing changed
-  Set,      // the count is stored and its arrays re-created, all zero
+  Set,      // the count is stored and its arrays resized
   Refused,  // not a count of 0..32767: nothing changed; show CountRefusal()
 };
 
 // A count box. While the window is not refreshing the count becomes the box's
-// number rounded to the nearest integer (halves to the even neighbour) and
-// the group's arrays are re-created with elements 0..count, all zero (earlier
-// values of the group are gone). Refreshing is cleared in every case.
+// number rounded to the nearest integer (halves to the even neighbour); the
+// group's records up to the new count keep their values, records past it are
+// dropped and new records are zero. Refreshing is cleared in every case.
 CountResult StoreCount(InputRecord& r, CountGroup group, std::string_view text);
 
 // The message for a refused count.

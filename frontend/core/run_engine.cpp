@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "keldor.h"
+
 namespace fe {
 
 namespace {
@@ -43,13 +45,13 @@ void RunEngine(const EngineLibrary& e, InputRecord& r) {
   e.SETWCON(&r.TWMIN, &r.BWMIN, &r.BW, &r.TFMIN, &r.TF, &r.DKMAX, &r.DK, &r.WTMAX, &r.WT,
             &r.WHMAX, &r.WF, &r.WTMIN);
   e.SETRCON(&r.ASW, &r.ASFTOP, &r.ASFBOT, &r.CW, &r.CFTOP, &r.CFBOT, &r.DBAR, &r.RATIO);
-  if (r.IFOOT == 1) {
+  if (r.IFOOT == KELDOR_SPREAD_FOOTING) {
     e.SETSF(&r.Q, &r.QW, &r.QEQ, &r.CS, &r.CSW, &r.CSEQ, &r.SFOT, &r.SFOTW, &r.SFOTEQ, &r.SFSL,
             &r.SFSLW, &r.SFSLEQ);
-  } else if (r.IFOOT == 2) {
+  } else if (r.IFOOT == KELDOR_PILE_FOOTING) {
     e.SETPF(&r.PILEDIA, &r.PILEME, &r.PILEMS, &r.PILEBAT, &r.PILEP, &r.PILEPW, &r.PILEPEQ,
             &r.PILEV, &r.PILEVW, &r.PILEVEQ, &r.NROWS);
-    if (r.IMODE == 2) {
+    if (r.IMODE == KELDOR_REVIEW) {
       const auto x = padded(r.PILEX, r.NROWS), b = padded(r.PILEB, r.NROWS),
                  s = padded(r.PILES, r.NROWS);
       e.SETPI(x.data(), b.data(), s.data());
@@ -61,7 +63,7 @@ void RunEngine(const EngineLibrary& e, InputRecord& r) {
                feq = padded(r.FEQ, r.NLC);
     e.SETLF(fd.data(), fl.data(), fe.data(), fsur.data(), fw.data(), feq.data());
   }
-  if (r.ISOIL == 2) {
+  if (r.ISOIL == KELDOR_IRREGULAR) {
     const auto l = padded(r.LSEG, r.NSEG), a = padded(r.ASEG, r.NSEG);
     e.SETIRR(l.data(), a.data());
     if (r.NSUR > 0) {

@@ -1,5 +1,7 @@
 #include "validation.h"
 
+#include "keldor.h"
+
 namespace fe {
 
 namespace {
@@ -25,8 +27,8 @@ bool ValidateInput(InputRecord& r, MessageSink& messages) {
   if (NotPositive(r.FC)) fail("Concrete strength must be greater than zero");
   if (NotPositive(r.FS)) fail("Reinforcing strength must be greater than zero");
   if (NotPositive(r.RHOS)) fail("Soil density must be greater than zero");
-  if (r.ISOIL == 2 && NotPositive(r.PHI)) fail("Soil friction angle must be greater than zero");
-  if (r.ISOIL == 1 && NotPositive(r.KA))
+  if (r.ISOIL == KELDOR_IRREGULAR && NotPositive(r.PHI)) fail("Soil friction angle must be greater than zero");
+  if (r.ISOIL == KELDOR_CONSTANT_SLOPE && NotPositive(r.KA))
     fail("Lateral pressure coefficient must be greater than zero");
 
   // One message when there are no combinations, else one per combination
@@ -40,7 +42,7 @@ bool ValidateInput(InputRecord& r, MessageSink& messages) {
 
   if (NotPositive(r.H)) fail("Design height must be greater than zero");
 
-  if (r.ISOIL == 2) {
+  if (r.ISOIL == KELDOR_IRREGULAR) {
     if (r.NSEG <= 0) {
       fail("No ground segments have been specified");
     } else {
@@ -52,9 +54,9 @@ bool ValidateInput(InputRecord& r, MessageSink& messages) {
   }
 
   if (NotPositive(r.TWMIN)) fail("Minimum wall thickness must be greater than zero");
-  if (r.IMODE == 1 && NotPositive(r.WTMAX) && NotPositive(r.WHMAX))
+  if (r.IMODE == KELDOR_DESIGN && NotPositive(r.WTMAX) && NotPositive(r.WHMAX))
     fail("Toe and heel limits cannot both be equal to zero");
-  if (r.IMODE == 2) {
+  if (r.IMODE == KELDOR_REVIEW) {
     if (NotPositive(r.TF)) fail("Footing thickness must be greater than zero");
     if (NotPositive(r.WF)) fail("Footing width must be greater than zero");
     if (NotPositive(r.ASW) || NotPositive(r.ASFTOP) || NotPositive(r.ASFBOT))
@@ -62,19 +64,19 @@ bool ValidateInput(InputRecord& r, MessageSink& messages) {
   }
   if (NotPositive(r.CW) || NotPositive(r.CFTOP) || NotPositive(r.CFBOT))
     fail("Concrete cover must be greater than zero");
-  if (r.IDESIGN == 1 && NotPositive(r.RATIO))
+  if (r.IDESIGN == KELDOR_ULTIMATE_STRENGTH && NotPositive(r.RATIO))
     fail("Ratio of balanced reinforcing must be greater than zero");
 
-  if (r.IFOOT == 2) {
+  if (r.IFOOT == KELDOR_PILE_FOOTING) {
     if (NotPositive(r.PILEDIA)) fail("Pile diameter must be greater than zero");
     if (NotPositive(r.PILEP)) fail("Axial pile capacity must be greater than zero");
-    if (r.IMODE == 2) {
+    if (r.IMODE == KELDOR_REVIEW) {
       if (r.NROWS < 1) fail("No pile rows have been specified");
       for (std::int32_t i = 1; i <= r.NROWS; ++i)
         if (NotPositive(At(r.PILEX, i)) || NotPositive(At(r.PILES, i)))
           fail("Pile spacing must be greater than zero");
     }
-  } else if (r.IFOOT == 1) {
+  } else if (r.IFOOT == KELDOR_SPREAD_FOOTING) {
     if (NotPositive(r.Q)) fail("Allowable soil bearing pressure must be greater than zero");
     if (NotPositive(r.CS)) fail("Concrete/soil friction coefficient must be greater than zero");
     if (NotPositive(r.SFOT)) fail("Overturning safety factor must be greater than zero");

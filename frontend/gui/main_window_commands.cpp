@@ -35,11 +35,14 @@ void frmMain::setPanel(int panel, const QString& text, bool repaintNow) {
 void frmMain::loadInput() {
   const QString path = ui_.chooseFile(FileDialogMode::Open, kInputFilters, 1);
   if (path.isEmpty()) return;  // cancelled: nothing changes
+  const std::string previous = r_.INPATH;
   std::string error;
   if (!fe::LoadInputFile(r_, Std(path), &error)) {
     ui_.show(std::string(fe::kErrorLoadingInputFile) + "\n\n" + error, true);
     return;
   }
+  // A report chosen for another input would be overwritten by the next run.
+  fe::ProposeReport(r_, previous);
   closeEditors();  // every array group was read anew
   RefreshWindow();
   ApplyTooltips();  // the file may have brought the other unit system
@@ -49,12 +52,15 @@ void frmMain::saveInputAs() {
   if (!fe::ValidateInput(r_, ui_)) return;
   const QString path = ui_.chooseFile(FileDialogMode::Save, kInputFilters, 1);
   if (path.isEmpty()) return;
+  const std::string previous = r_.INPATH;
   std::string error;
   if (!fe::SaveInputFile(r_, Std(path), &error)) {
     ui_.show(std::string(fe::kErrorSavingInputFile) + "\n\n" + error, true);
     return;
   }
   setPanel(1, "Input file = " + QString::fromStdString(fe::FileTitle(Std(path))));
+  if (fe::ProposeReport(r_, previous))
+    setPanel(2, "Output file = " + QString::fromStdString(r_.OUTFILE.str()));
 }
 
 void frmMain::chooseOutputFile() {

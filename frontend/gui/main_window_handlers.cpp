@@ -27,7 +27,7 @@ void frmMain::connectCount(const char* name, fe::CountGroup group) {
       case fe::CountResult::Ignored:
         break;
       case fe::CountResult::Set:
-        // The group's arrays are new: an open editor would show old values.
+        // The group changed size: an open editor may show a record past the count.
         editor(group)->closeEditor();
         break;
       case fe::CountResult::Refused:

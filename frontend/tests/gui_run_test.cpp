@@ -153,6 +153,22 @@ class RunTest : public QObject {
     QVERIFY(s_->w.viewer(gui::ViewedFile::SideFile)->isVisible());
   }
 
+  // The report chosen for one input is not overwritten by the run of the
+  // next: loading another input, or saving under a new name, proposes the
+  // report beside it. The first input keeps the report chosen before it.
+  void anotherInputProposesItsOwnReport() {
+    chooseFiles("", "mine.out");
+    chooseFiles("design-spread-english.in", "");
+    QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("mine.out"));
+    chooseFiles("review-pile-english.in", "");
+    QCOMPARE(s_->r.OUTPATH.trimmedRight(), path("review-pile-english.out"));
+    QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("review-pile-english.out"));
+    s_->ui.files << QString::fromStdString(path("copy.in"));
+    s_->trigger("mnuInput");
+    QCOMPARE(s_->r.OUTPATH.trimmedRight(), path("copy.out"));
+    QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("copy.out"));
+  }
+
   void aTitleTypedAfterSavingIsRunButNotSaved() {
     chooseFiles("review-pile-english.in", "review.out");
     const std::string saved = read("review-pile-english.in");

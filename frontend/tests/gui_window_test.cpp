@@ -166,17 +166,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(tooltips(), QString("Enter distance in inches|Enter distance to toe in inches"));
   }
 
-  void countBoxesRecreateTheirArraysOrRefuseAndShowTheCountKept() {
+  void countBoxesKeepTheirRecordsOrRefuseAndShowTheCountKept() {
     TypeInto(s_->box("txtNLC"), "3");
     QCOMPARE(s_->r.FEQ, fe::RecordArray({0.0f, 0.0f, 0.0f}));
     s_->r.FD(2) = 1.4f;
-    TypeInto(s_->box("txtNLC"), "3");  // typed again: the factors are discarded
-    QCOMPARE(s_->r.FD, fe::RecordArray({0.0f, 0.0f, 0.0f}));
+    TypeInto(s_->box("txtNLC"), "4");  // one more combination: the three kept
+    QCOMPARE(s_->r.FD, fe::RecordArray({0.0f, 1.4f, 0.0f, 0.0f}));
     PasteInto(s_->box("txtNLC"), "40000");  // more records than the editors can count
     QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Number of load combinations must be a whole "
                                                "number from 0 to 32767"}));
     QCOMPARE(s_->box("txtNLC")->text() + QString::number(s_->r.NLC) + QString::number(s_->r.FL.size()),
-             QString(" 333"));
+             QString(" 444"));
   }
 
   // Nor does it write the slope boxes of an irregular backfill.

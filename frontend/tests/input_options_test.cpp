@@ -93,9 +93,10 @@ TEST_F(OptionRules, AnsweringYesLoadsTheDefaultsButKeepsOptionsAndSoilParameters
   EXPECT_EQ(window.calls, (Calls{"tooltips", "refresh"}));
 }
 
-// A count re-creates its group's arrays, elements 0..count, all zero; it is
-// ignored during a refresh and refused outside 0..32767.
-TEST_F(OptionRules, ACountRecreatesItsArraysAllZero) {
+// A count resizes its group's arrays: records up to the new count keep their
+// values, new ones are zero; it is ignored during a refresh and refused
+// outside 0..32767.
+TEST_F(OptionRules, ACountKeepsTheRecordsItStillCounts) {
   const struct {
     CountGroup group;
     std::vector<RecordArray*> arrays;
@@ -115,8 +116,12 @@ TEST_F(OptionRules, ACountRecreatesItsArraysAllZero) {
       EXPECT_EQ(StoreCount(r, g.group, text), CountResult::Refused) << text;
     EXPECT_EQ(Count(r, g.group), 3);
     EXPECT_EQ(*g.arrays.back(), (RecordArray{0.0f, 0.0f, 1.4f}));
-    StoreCount(r, g.group, "3");  // typed again: the values are discarded
-    EXPECT_EQ(*g.arrays.back(), (RecordArray{0.0f, 0.0f, 0.0f}));
+    (*g.arrays.front())(1) = 2.5f;
+    ASSERT_EQ(StoreCount(r, g.group, "4"), CountResult::Set);  // grows: every record kept
+    EXPECT_EQ(*g.arrays.back(), (RecordArray{0.0f, 0.0f, 1.4f, 0.0f}));
+    ASSERT_EQ(StoreCount(r, g.group, "1"), CountResult::Set);  // shrinks: only the first kept
+    EXPECT_EQ(*g.arrays.front(), (RecordArray{2.5f}));
+    EXPECT_EQ(*g.arrays.back(), (RecordArray{0.0f}));
   }
   EXPECT_EQ(CountRefusal(CountGroup::Surcharges),
             "Number of irregular surcharge loads must be a whole number from 0 to 32767");
