@@ -12,6 +12,7 @@
 #include "stability.h"
 #include "state.h"
 #include "stem.h"
+#include "trial_wedge.h"
 #include "weights.h"
 
 namespace keldor {
@@ -119,6 +120,7 @@ void RunInit() {
   S.STOPRUN = false;
   S.NOSTEM = false;
   S.NTRIAL = 0;
+  ForgetWedgeSearches();
 }
 
 void FinalAnalysis() {

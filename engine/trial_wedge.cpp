@@ -11,8 +11,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "format.h"
@@ -105,9 +108,16 @@ BackPlane BackPlaneBase() {
 
 // The ground segments and surcharge lines that the arrays really hold, with
 // the slope of every segment (entry i for segment i).
+// A surcharge line taken from left to right, with its slope and length.
+struct SurchargeLine {
+  float xsb = 0.0f, ysb = 0.0f, xse = 0.0f, yse = 0.0f, m = 0.0f, full = 0.0f;
+  bool vertical = true;  // no horizontal extent: carries nothing onto a plane
+};
+
 struct Profile {
   int nseg = 0, nsur = 0;
   std::vector<float> slope;
+  std::vector<SurchargeLine> lines;  // entry j - 1 for line j
   float tanA(int i) const { return slope[static_cast<std::size_t>(i)]; }
 };
 
@@ -117,6 +127,19 @@ Profile ReadProfile() {
   g.nsur = Available(S.NSUR, {&S.SURL, &S.XSBEG, &S.YSBEG, &S.XSEND, &S.YSEND});
   g.slope.assign(static_cast<std::size_t>(g.nseg) + 1, 0.0f);
   for (int i = 1; i <= g.nseg; ++i) g.slope[static_cast<std::size_t>(i)] = std::tan(S.ASEG(i));
+  for (int j = 1; j <= g.nsur; ++j) {
+    SurchargeLine l{S.XSBEG(j), S.YSBEG(j), S.XSEND(j), S.YSEND(j)};
+    if (l.xse < l.xsb) {
+      std::swap(l.xsb, l.xse);
+      std::swap(l.ysb, l.yse);
+    }
+    l.vertical = !(l.xse > l.xsb);
+    if (!l.vertical) {
+      l.m = (l.yse - l.ysb) / (l.xse - l.xsb);
+      l.full = std::sqrt((l.xse - l.xsb) * (l.xse - l.xsb) + (l.yse - l.ysb) * (l.yse - l.ysb));
+    }
+    g.lines.push_back(l);
+  }
   return g;
 }
 
@@ -167,7 +190,10 @@ struct Weighed {
 // Wedge weight and its moments, 10 strips per part of a segment over it,
 // between the back plane and the ground point `end`. Where the plane does not
 // meet the ground the wedge holds only soil that lies above the plane.
-Weighed WedgeWeight(const Profile& g, float t, const BackPlane& bp, const GroundPoint& end) {
+// Without `moments` only W is summed, and the strips found past the
+// intersection are counted in `stripErrors` instead of being reported.
+Weighed WedgeWeight(const Profile& g, float t, const BackPlane& bp, const GroundPoint& end,
+                    bool moments = true, int* stripErrors = nullptr) {
   const float XBP = bp.x, YBP = bp.y, XI = end.x, YI = end.y;
   Weighed w;
   for (int i = 1; i <= g.nseg; ++i) {
@@ -192,16 +218,22 @@ Weighed WedgeWeight(const Profile& g, float t, const BackPlane& bp, const Ground
     float ym = ya + 0.5f * rise;
     for (int k = 0; k < 10; ++k) {
       if (xm > XI) {  // only through rounding; the strip still counts
-        S.report.blank();
-        S.report.line(kStripError);
+        if (stripErrors != nullptr) {
+          ++*stripErrors;
+        } else {
+          S.report.blank();
+          S.report.line(kStripError);
+        }
       }
       const float yplane = YBP + t * (xm - XBP);
       const float depth = end.meets ? std::fabs(ym - yplane) : std::max(ym - yplane, 0.0f);
       const float dW = depth * width * S.RHOS;
       // Summed strip by strip from the back plane outward.
       w.W += dW;
-      w.MX += (xm + S.TWMIN + S.WT) * dW;
-      w.MY += 0.5f * (ym + yplane) * dW;
+      if (moments) {
+        w.MX += (xm + S.TWMIN + S.WT) * dW;
+        w.MY += 0.5f * (ym + yplane) * dW;
+      }
       xm += width;
       ym += rise;
     }
@@ -211,17 +243,13 @@ Weighed WedgeWeight(const Profile& g, float t, const BackPlane& bp, const Ground
 
 // The surcharge lying on the wedge: surcharge lines, each taken from left to
 // right; a vertical line or one parallel to the plane carries nothing onto it.
-Weighed SurchargeShare(const Profile& g, float t, const BackPlane& bp) {
+Weighed SurchargeShare(const Profile& g, float t, const BackPlane& bp, bool moments = true) {
   const float XBP = bp.x, YBP = bp.y;
   Weighed s;
   for (int j = 1; j <= g.nsur; ++j) {
-    float xsb = S.XSBEG(j), ysb = S.YSBEG(j), xse = S.XSEND(j), yse = S.YSEND(j);
-    if (xse < xsb) {
-      std::swap(xsb, xse);
-      std::swap(ysb, yse);
-    }
-    if (!(xse > xsb)) continue;
-    const float m = (yse - ysb) / (xse - xsb);
+    const SurchargeLine& l = g.lines[static_cast<std::size_t>(j - 1)];
+    if (l.vertical) continue;
+    const float xsb = l.xsb, ysb = l.ysb, xse = l.xse, yse = l.yse, m = l.m;
     const float den = m - t;
     if (den == 0.0f) continue;
     const float xs = (m * xsb - t * XBP + YBP - ysb) / den;
@@ -231,11 +259,12 @@ Weighed SurchargeShare(const Profile& g, float t, const BackPlane& bp) {
     if (!(x2 > x1)) continue;  // the plane meets the line behind the back plane
     const float y1 = x1 == xsb ? ysb : ysb + m * (x1 - xsb);
     const float y2 = x2 == xse ? yse : ysb + m * (x2 - xsb);
-    const float full = std::sqrt((xse - xsb) * (xse - xsb) + (yse - ysb) * (yse - ysb));
+    const float full = l.full;
     const float part = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
     if (!(full > 0.0f)) continue;
     const float PS = S.SURL(j) * part / full;
     s.W += PS;
+    if (!moments) continue;
     s.MX += (S.WT + S.TWMIN + 0.5f * (x1 + x2)) * PS;
     s.MY += 0.5f * (y1 + y2) * PS;
   }
@@ -248,39 +277,54 @@ struct Friction {
   bool seismic = false;
 };
 
-// Force polygon of one trial: keeps the trial in every case where its force
-// is the greatest so far.
-void ForcePolygon(float theta, const Weighed& soil, const Weighed& sur, const Friction& f,
-                  float YBP, CriticalWedges& found) {
-  const float W = soil.W;
-  const float num = std::sin(theta - S.PHI);
-  const float den = std::sin(3.1416f - (1.5708f - f.delta) - (theta - S.PHI));
-  const float PE = W * num / den;
-  if (Closes(den, PE)) Keep(found.earth, PE, theta, W, soil.MX, soil.MY, YBP);
+// The forces of one trial's force polygon; a case whose polygon does not
+// close has none.
+struct TrialForces {
+  bool earth = false, withSurcharge = false, seismic = false;
+  float PE = 0.0f, PES = 0.0f, PEQ = 0.0f;
+};
 
-  const float WS = W + sur.W;
-  const float PES = WS * num / den;
-  if (std::isfinite(sur.W) && Closes(den, PES))
-    Keep(found.withSurcharge, PES, theta, WS, soil.MX + sur.MX, soil.MY + sur.MY, YBP);
+// The sines of the force polygon that depend on the plane alone: of the angle
+// opposite the resultant and of the angle opposite the weight.
+struct PlaneSines {
+  float num = 0.0f, den = 0.0f;
+};
 
-  if (f.seismic) {
-    const float ah = S.AH * W;
-    const float av = (1.0f - S.AV) * W;
-    // With no vertical resultant the seismic resultant lies horizontal.
-    float psi = 0.0f;
-    if (av != 0.0f)
-      psi = std::atan(ah / av);
-    else if (ah != 0.0f)
-      psi = std::copysign(std::atan(std::numeric_limits<float>::infinity()), ah);
-    const float R = std::sqrt(ah * ah + av * av);
-    const float A1 = 1.5708f - f.deltaEq - psi;
-    const float A2 = theta - S.PHI + psi;
-    const float denEq = std::sin(3.1416f - A1 - A2);
-    const float PEQ = R * std::sin(A2) / denEq;
-    if (Closes(denEq, PEQ)) Keep(found.seismic, PEQ, theta, W, soil.MX, soil.MY, YBP);
-  } else {
-    Keep(found.seismic, 0.0f, theta, W, soil.MX, soil.MY, YBP);
+PlaneSines SinesOf(float theta, const Friction& f) {
+  return {std::sin(theta - S.PHI), std::sin(3.1416f - (1.5708f - f.delta) - (theta - S.PHI))};
+}
+
+TrialForces ForcePolygon(float theta, float W, float PSUR, const Friction& f,
+                         const PlaneSines& sines) {
+  TrialForces p;
+  const float num = sines.num;
+  const float den = sines.den;
+  p.PE = W * num / den;
+  p.earth = Closes(den, p.PE);
+
+  const float WS = W + PSUR;
+  p.PES = WS * num / den;
+  p.withSurcharge = std::isfinite(PSUR) && Closes(den, p.PES);
+
+  if (!f.seismic) {
+    p.seismic = true;  // every trial gives the seismic case no force
+    return p;
   }
+  const float ah = S.AH * W;
+  const float av = (1.0f - S.AV) * W;
+  // With no vertical resultant the seismic resultant lies horizontal.
+  float psi = 0.0f;
+  if (av != 0.0f)
+    psi = std::atan(ah / av);
+  else if (ah != 0.0f)
+    psi = std::copysign(std::atan(std::numeric_limits<float>::infinity()), ah);
+  const float R = std::sqrt(ah * ah + av * av);
+  const float A1 = 1.5708f - f.deltaEq - psi;
+  const float A2 = theta - S.PHI + psi;
+  const float denEq = std::sin(3.1416f - A1 - A2);
+  p.PEQ = R * std::sin(A2) / denEq;
+  p.seismic = Closes(denEq, p.PEQ);
+  return p;
 }
 
 // What the fan of trials found.
@@ -314,9 +358,197 @@ FanResult Fan(const Profile& g, const BackPlane& bp, const Friction& f) {
         !std::isfinite(soil.MY))
       continue;
     r.anyWeight = true;
-    ForcePolygon(theta, soil, sur, f, bp.y, r.found);
+    const TrialForces p = ForcePolygon(theta, soil.W, sur.W, f, SinesOf(theta, f));
+    CriticalWedges& c = r.found;
+    if (p.earth) Keep(c.earth, p.PE, theta, soil.W, soil.MX, soil.MY, bp.y);
+    if (p.withSurcharge)
+      Keep(c.withSurcharge, p.PES, theta, soil.W + sur.W, soil.MX + sur.MX, soil.MY + sur.MY,
+           bp.y);
+    if (p.seismic) Keep(c.seismic, p.PEQ, theta, soil.W, soil.MX, soil.MY, bp.y);
   }
   return r;
+}
+
+// ---- The short way ---------------------------------------------------------
+// Only the trials a case keeps need their moments, and which trials the cases
+// keep does not depend on the toe width or the stem thickness: those enter
+// the moment arms alone. So the fan is searched on the weights only, its
+// choice is kept for the inputs it read (bit for bit the same), and the
+// moments are summed for the chosen trials only, in the order the full search
+// sums them. That gives the full search's floats wherever no moment can leave
+// the float range: bounded coordinates and arms, strips that all add weight
+// (ground segments running forward and reaching the back plane, no negative
+// surcharge), and weights far below the range. Elsewhere the full search runs.
+constexpr float kCoordinateBound = 1.0e12f;
+constexpr float kWeightBound = 1.0e20f;
+
+// The trial a case keeps, with what its moments need.
+struct Chosen {
+  bool found = false;
+  float force = 0.0f, theta = 0.0f, weight = 0.0f, t = 0.0f;
+  GroundPoint end;
+};
+
+// The fan searched on the weights: its choices and what it reports.
+struct ShortFan {
+  bool holds = false;  // false: a weight left the bound; the full search runs
+  Chosen earth, withSurcharge, seismic;
+  bool anyWeight = false, groundShort = false;
+  int stripErrors = 0;
+};
+
+// The searched fans of the run, by the inputs they read.
+std::unordered_map<std::string, ShortFan> fans;
+constexpr std::size_t kMaxFans = 4096;
+
+bool FullSearchOnly() {
+  static const bool full = std::getenv("KELDOR_FULL_WEDGE_SEARCH") != nullptr;
+  return full;
+}
+
+bool Bounded(float v) { return std::fabs(v) <= kCoordinateBound; }  // false for NaN
+
+// Whether the current inputs keep every moment of the fan within the range.
+bool ShortWayHolds(const Profile& g, const BackPlane& bp) {
+  if (!Bounded(bp.x) || !Bounded(bp.y) || !Bounded(S.WT) || !Bounded(S.TWMIN)) return false;
+  if (!(S.RHOS >= 0.0f && S.RHOS <= 1.0e6f)) return false;
+  for (int i = 1; i <= g.nseg; ++i) {
+    if (!Bounded(S.XGBEG(i)) || !Bounded(S.YGBEG(i)) || !Bounded(S.XGEND(i)) ||
+        !Bounded(S.YGEND(i)) || !(S.XGEND(i) >= S.XGBEG(i)))
+      return false;
+  }
+  if (g.nseg > 0 && !(S.XGEND(g.nseg) >= bp.x)) return false;
+  float load = 0.0f;
+  for (int j = 1; j <= g.nsur; ++j) {
+    if (!Bounded(S.XSBEG(j)) || !Bounded(S.YSBEG(j)) || !Bounded(S.XSEND(j)) ||
+        !Bounded(S.YSEND(j)) || !(S.SURL(j) >= 0.0f))
+      return false;
+    load += S.SURL(j);
+  }
+  return load <= kWeightBound;
+}
+
+// The bits of every input the weights-only fan reads.
+std::string FanKey(const Profile& g, const BackPlane& bp) {
+  std::vector<float> v = {bp.x, bp.y, S.PHI, S.SS, S.SSEQ, S.AH, S.AV, S.RHOS,
+                          static_cast<float>(g.nseg), static_cast<float>(g.nsur)};
+  for (int i = 1; i <= g.nseg; ++i)
+    v.insert(v.end(), {S.ASEG(i), S.XGBEG(i), S.YGBEG(i), S.XGEND(i), S.YGEND(i)});
+  for (int j = 1; j <= g.nsur; ++j)
+    v.insert(v.end(), {S.SURL(j), S.XSBEG(j), S.YSBEG(j), S.XSEND(j), S.YSEND(j)});
+  std::string key(v.size() * sizeof(float), '\0');
+  std::memcpy(key.data(), v.data(), key.size());
+  return key;
+}
+
+void Choose(Chosen& c, float force, float theta, float weight, float t, const GroundPoint& end) {
+  if (c.found && !(force > c.force)) return;
+  c = {true, force, theta, weight, t, end};
+}
+
+// The planes of every fan, steepest first, with their slopes: the same floats
+// each fan computes, computed once.
+struct Plane {
+  float theta = 0.0f, t = 0.0f;
+  PlaneSines sines;
+};
+
+const std::vector<Plane>& Planes() {
+  static const std::vector<Plane> planes = [] {
+    std::vector<Plane> v;
+    float theta = 1.5708f;
+    while (theta > 0.0f) {
+      theta -= 0.01f;
+      v.push_back({theta, std::tan(theta), {}});
+    }
+    return v;
+  }();
+  return planes;
+}
+
+// The planes with the sines of the current PHI and wall friction.
+const std::vector<Plane>& PlanesWithSines(const Friction& f) {
+  static std::vector<Plane> planes;
+  static float phi = 0.0f, delta = 0.0f;
+  if (planes.empty() || std::memcmp(&phi, &S.PHI, sizeof phi) != 0 ||
+      std::memcmp(&delta, &f.delta, sizeof delta) != 0) {
+    planes = Planes();
+    for (Plane& p : planes) p.sines = SinesOf(p.theta, f);
+    phi = S.PHI;
+    delta = f.delta;
+  }
+  return planes;
+}
+
+// The fan of Fan on the weights alone, the strips past the intersection
+// counted rather than reported.
+ShortFan SearchOnWeights(const Profile& g, const BackPlane& bp, const Friction& f) {
+  ShortFan r;
+  const std::vector<Plane>& planes = PlanesWithSines(f);
+  float above = 1.5708f;  // the plane before this one
+  for (const Plane& plane : planes) {
+    if (!(above > S.PHI && above > 0.0f)) break;
+    above = plane.theta;
+    const float theta = plane.theta, t = plane.t;
+    GroundPoint end = GroundIntersection(g, t, bp);
+    if (!end.meets) {
+      r.groundShort = true;
+      if (g.nseg == 0) continue;
+      end.x = S.XGEND(g.nseg);
+      end.y = S.YGEND(g.nseg);
+    }
+    const float W = WedgeWeight(g, t, bp, end, false, &r.stripErrors).W;
+    const float PSUR = SurchargeShare(g, t, bp, false).W;
+    if (!(W > 0.0f) || !std::isfinite(W)) continue;
+    if (!(W <= kWeightBound)) return r;
+    r.anyWeight = true;
+    const TrialForces p = ForcePolygon(theta, W, PSUR, f, plane.sines);
+    if (p.earth) Choose(r.earth, p.PE, theta, W, t, end);
+    if (p.withSurcharge) Choose(r.withSurcharge, p.PES, theta, W + PSUR, t, end);
+    if (p.seismic) Choose(r.seismic, p.PEQ, theta, W, t, end);
+  }
+  r.holds = true;
+  return r;
+}
+
+// The critical wedge of a chosen trial, its moments summed as Fan sums them.
+CriticalWedge Moments(const Chosen& c, const Profile& g, const BackPlane& bp, bool surcharge) {
+  CriticalWedge w;
+  if (!c.found) return w;
+  int counted = 0;  // reported by the search already
+  const Weighed soil = WedgeWeight(g, c.t, bp, c.end, true, &counted);
+  float mx = soil.MX, my = soil.MY;
+  if (surcharge) {
+    const Weighed sur = SurchargeShare(g, c.t, bp);
+    mx = soil.MX + sur.MX;
+    my = soil.MY + sur.MY;
+  }
+  Keep(w, c.force, c.theta, c.weight, mx, my, bp.y);
+  return w;
+}
+
+// Fan's result the short way. Returns false when it does not hold for these
+// inputs (nothing has been written then).
+bool ShortWay(const Profile& g, const BackPlane& bp, const Friction& f, FanResult& r) {
+  if (FullSearchOnly() || !ShortWayHolds(g, bp)) return false;
+  std::string key = FanKey(g, bp);
+  auto it = fans.find(key);
+  if (it == fans.end()) {
+    if (fans.size() >= kMaxFans) fans.clear();
+    it = fans.emplace(std::move(key), SearchOnWeights(g, bp, f)).first;
+  }
+  const ShortFan& fan = it->second;
+  if (!fan.holds) return false;
+  for (int k = 0; k < fan.stripErrors; ++k) {
+    S.report.blank();
+    S.report.line(kStripError);
+  }
+  r.anyWeight = fan.anyWeight;
+  r.groundShort = fan.groundShort;
+  r.found.earth = Moments(fan.earth, g, bp, false);
+  r.found.withSurcharge = Moments(fan.withSurcharge, g, bp, true);
+  r.found.seismic = Moments(fan.seismic, g, bp, false);
+  return true;
 }
 
 // Results: the points of application are where the line through each
@@ -361,6 +593,8 @@ void WriteResults(const CriticalWedges& found, bool groundShort, const Friction&
 
 const CriticalWedges& LastCriticalWedges() { return last; }
 
+void ForgetWedgeSearches() { fans.clear(); }
+
 void TrialWedge() {
   const bool print = S.IPRINT == 1;
   if (print) {
@@ -376,7 +610,8 @@ void TrialWedge() {
   f.deltaEq = std::atan(S.SSEQ);
   f.seismic = S.AH != 0.0f || S.AV != 0.0f;
 
-  const FanResult r = Fan(g, bp, f);
+  FanResult r;
+  if (!ShortWay(g, bp, f, r)) r = Fan(g, bp, f);
   last = r.found;
   LeaveResults(r, bp, groundAtBack, f);
   if (print) WriteResults(r.found, groundShortAtBack || r.groundShort, f);

@@ -8,7 +8,15 @@ namespace keldor {
 // and leaves the critical earth, earth-plus-surcharge and seismic forces in
 // PEH, PESH, PEQH with their heights YAPPE, YAPPES, YAPPEQ, and XAPP, HBACK.
 // Writes its report block when IPRINT is 1.
+//
+// A fan searched once is reused for every call whose back plane, ground,
+// surcharge lines and soil are bit for bit the same (the toe width and the
+// stem thickness only move the moment arms). With KELDOR_FULL_WEDGE_SEARCH
+// set in the environment every call searches the whole fan with its moments.
 void TrialWedge();
+
+// Forgets the fans searched so far: every run starts afresh.
+void ForgetWedgeSearches();
 
 // The critical wedge of one case of the last TrialWedge call.
 struct CriticalWedge {

@@ -60,6 +60,25 @@ TEST_P(GoldenReport, MatchesTheExpectedFiles) {
   }
 }
 
+// The report and side file of a golden input, run with the environment
+// variable `full` set (when not null) for that run only.
+std::string RunFiles(const std::string& name, const char* full) {
+  TempFolder run;
+  if (full != nullptr) setenv(full, "1", 1);
+  const Outcome o = RunProgram(ProgramFolder() + "/keldor-run",
+                               {"-o", run / "r.out", kGolden + "/" + name + ".in"}, run.path());
+  if (full != nullptr) unsetenv(full);
+  EXPECT_EQ(o.status, 0) << o.err;
+  const std::string side = Exists(run / "KELDOR.DAT") ? ReadFile(run / "KELDOR.DAT") : "";
+  return MaskRunLine(ReadFile(run / "r.out")) + "\n---- KELDOR.DAT ----\n" + side;
+}
+
+// The design search reuses the trial wedges it has searched; searching every
+// wedge in full gives the same files.
+TEST_P(GoldenReport, FullWedgeSearchGivesTheSameFiles) {
+  EXPECT_EQ(RunFiles(GetParam(), "KELDOR_FULL_WEDGE_SEARCH"), RunFiles(GetParam(), nullptr));
+}
+
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenReport, ::testing::ValuesIn(GoldenNames()),
                          [](const auto& info) { return Identifier(info.param); });
 
