@@ -64,4 +64,17 @@ bool operator==(const InputRecord& a, const InputRecord& b) {
   return equal;
 }
 
+bool SameInput(const InputRecord& a, const InputRecord& b) {
+  InputRecord c = a;
+  c.InputValid = b.InputValid;
+  c.CurrentRecord = b.CurrentRecord;
+  c.Refreshing = b.Refreshing;
+  c.INPATH = b.INPATH;
+  c.OUTPATH = b.OUTPATH;
+  c.INFILE = b.INFILE;
+  c.OUTFILE = b.OUTFILE;
+  c.VERSION = b.VERSION;
+  return c == b;
+}
+
 }  // namespace fe

@@ -136,4 +136,8 @@ std::string Describe(const InputRecord& r);
 bool operator==(const InputRecord& a, const InputRecord& b);
 inline bool operator!=(const InputRecord& a, const InputRecord& b) { return !(a == b); }
 
+// Whether two records hold the same input, as an input file keeps it: the
+// file names, the version and the window's working fields are not compared.
+bool SameInput(const InputRecord& a, const InputRecord& b);
+
 }  // namespace fe

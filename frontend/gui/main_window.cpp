@@ -33,8 +33,6 @@ constexpr int kBoxWidth = 110;
 frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
     : QMainWindow(parent), r_(record), ui_(ui) {
   setObjectName("frmMain");
-  setWindowTitle("Keldor - Retaining Wall Design");
-  RemoveCloseCommand(this);
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   enginePath_ = fe::EngineLibrary::besideProgram();
   runEngine_ = [](const fe::EngineLibrary& e, fe::InputRecord& r) { fe::RunEngine(e, r); };
@@ -60,6 +58,14 @@ frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
   }
   RefreshWindow();
   ApplyTooltips();
+  // Every edit, in a box or an option of any of the program's windows, may
+  // change the input: the title says whether it is saved. Connected after
+  // the handlers, so the record is up to date when the title is written.
+  for (QLineEdit* b : findChildren<QLineEdit*>())
+    connect(b, &QLineEdit::textChanged, this, &frmMain::updateTitle);
+  for (QRadioButton* o : findChildren<QRadioButton*>())
+    connect(o, &QRadioButton::toggled, this, &frmMain::updateTitle);
+  markSaved();
   resize(sizeHint().expandedTo(QSize(760, 0)));
 }
 

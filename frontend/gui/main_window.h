@@ -56,6 +56,10 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   // Sets the tooltips that name units, for the units button selected.
   void ApplyTooltips();
 
+  // Whether the input differs from the one last loaded or saved (the title
+  // then ends in "*").
+  bool modified() const;
+
   // The two panels of the status bar (1: input file, 2: output file and run).
   QString panelText(int panel) const;
 
@@ -122,6 +126,10 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
 
   // Commands (main_window_commands.cpp).
   void setPanel(int panel, const QString& text, bool repaintNow = false);
+  bool saveInput(bool chooseName);
+  void markSaved();
+  void updateTitle();
+  bool mayDiscardChanges();
   void showFile(ViewedFile file, const QString& path, const char* failure);
   void endRunWithoutReport();
 
@@ -139,6 +147,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   std::string enginePath_;
   EngineRunner runEngine_;
   bool shownBefore_ = false;
+  fe::InputRecord saved_;  // the input as last loaded or saved
 
   QTabWidget* tabs_ = nullptr;
   QStatusBar* status_ = nullptr;

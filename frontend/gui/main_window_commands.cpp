@@ -9,6 +9,7 @@
 #include "file_names.h"
 #include "help_window.h"
 #include "input_file.h"
+#include "record_fields.h"
 #include "main_window.h"
 #include "record_editor.h"
 #include "report_files.h"
@@ -32,7 +33,43 @@ void frmMain::setPanel(int panel, const QString& text, bool repaintNow) {
 
 // ---- Files -----------------------------------------------------------------------
 
+// ---- Unsaved changes ---------------------------------------------------------------
+
+bool frmMain::modified() const { return !fe::SameInput(r_, saved_); }
+
+void frmMain::markSaved() {
+  saved_ = r_;
+  updateTitle();
+}
+
+void frmMain::updateTitle() {
+  const QString name = r_.INPATH.empty() ? QString()
+                                         : " \u2014 " + QString::fromStdString(fe::FileTitle(r_.INPATH));
+  setWindowTitle("Keldor - Retaining Wall Design" + name + "[*]");
+  setWindowModified(modified());
+}
+
+// Before the input is replaced or the program ends: true when nothing would
+// be lost, the person chose to discard the changes, or they were saved.
+bool frmMain::mayDiscardChanges() {
+  if (!modified()) return true;
+  const QString name =
+      r_.INPATH.empty() ? QString("the new input") : QString::fromStdString(fe::FileTitle(r_.INPATH));
+  switch (ui_.askSave("Save changes to " + name + "?")) {
+    case SaveChoice::Save:
+      return saveInput(r_.INPATH.empty());
+    case SaveChoice::Discard:
+      return true;
+    case SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+// ---- Files -----------------------------------------------------------------------
+
 void frmMain::loadInput() {
+  if (!mayDiscardChanges()) return;
   const QString path = ui_.chooseFile(FileDialogMode::Open, kInputFilters, 1);
   if (path.isEmpty()) return;  // cancelled: nothing changes
   const std::string previous = r_.INPATH;
@@ -46,21 +83,29 @@ void frmMain::loadInput() {
   closeEditors();  // every array group was read anew
   RefreshWindow();
   ApplyTooltips();  // the file may have brought the other unit system
+  markSaved();
 }
 
-void frmMain::saveInputAs() {
-  if (!fe::ValidateInput(r_, ui_)) return;
-  const QString path = ui_.chooseFile(FileDialogMode::Save, kInputFilters, 1);
-  if (path.isEmpty()) return;
+void frmMain::saveInputAs() { saveInput(true); }
+
+// Saves the input, to a file chosen now or to the current input file; false
+// when it was not saved (invalid, cancelled or not written).
+bool frmMain::saveInput(bool chooseName) {
+  if (!fe::ValidateInput(r_, ui_)) return false;
+  const QString path = chooseName ? ui_.chooseFile(FileDialogMode::Save, kInputFilters, 1)
+                                  : QString::fromStdString(r_.INPATH);
+  if (path.isEmpty()) return false;
   const std::string previous = r_.INPATH;
   std::string error;
   if (!fe::SaveInputFile(r_, Std(path), &error)) {
     ui_.show(std::string(fe::kErrorSavingInputFile) + "\n\n" + error, true);
-    return;
+    return false;
   }
   setPanel(1, "Input file = " + QString::fromStdString(fe::FileTitle(Std(path))));
   if (fe::ProposeReport(r_, previous))
     setPanel(2, "Output file = " + QString::fromStdString(r_.OUTFILE.str()));
+  markSaved();
+  return true;
 }
 
 void frmMain::chooseOutputFile() {
@@ -170,9 +215,18 @@ void frmMain::showAbout() {
   about_->activateWindow();
 }
 
-void frmMain::exitProgram() { QCoreApplication::exit(0); }
+void frmMain::exitProgram() {
+  if (mayDiscardChanges()) QCoreApplication::exit(0);
+}
 
-// The window has no Close command; the program ends through File > Exit.
-void frmMain::closeEvent(QCloseEvent* event) { event->ignore(); }
+// The title bar's Close ends the program as Exit does.
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (!mayDiscardChanges()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  QCoreApplication::exit(0);
+}
 
 }  // namespace gui

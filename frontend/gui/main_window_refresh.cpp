@@ -107,6 +107,7 @@ void frmMain::RefreshWindow() {
 
   // An editor whose group was reset or resized shows records that are gone.
   for (auto& [group, e] : editors_) e->closeIfStale();
+  updateTitle();
 }
 
 }  // namespace gui

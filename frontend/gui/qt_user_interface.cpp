@@ -23,6 +23,21 @@ bool QtUserInterface::askYesNo(const QString& title, const QString& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+SaveChoice QtUserInterface::askSave(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, kAppTitle, text,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChoice::Save;
+    case QMessageBox::Discard:
+      return SaveChoice::Discard;
+    default:
+      return SaveChoice::Cancel;
+  }
+}
+
 QStringList QtUserInterface::QtFilters(const QString& filters) {
   const QStringList parts = filters.split('|');
   QStringList out;

@@ -17,6 +17,7 @@ class QtUserInterface : public UserInterface {
   void beep() override;
   void message(const QString& text, MessageIcon icon) override;
   bool askYesNo(const QString& title, const QString& text) override;
+  SaveChoice askSave(const QString& text) override;
   QString chooseFile(FileDialogMode mode, const QString& filters, int selected) override;
 
   // The filter list in the form of the Qt file dialog: "Input Files (*.in)"

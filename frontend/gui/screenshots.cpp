@@ -26,6 +26,7 @@ class Unattended : public UserInterface {
     std::fprintf(stderr, "Keldor: %s\n", qPrintable(text));
   }
   bool askYesNo(const QString&, const QString&) override { return false; }
+  SaveChoice askSave(const QString&) override { return SaveChoice::Cancel; }
   QString chooseFile(FileDialogMode, const QString&, int) override { return {}; }
 };
 

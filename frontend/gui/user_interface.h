@@ -14,6 +14,7 @@ inline constexpr const char* kAppTitle = "Keldor";
 
 enum class MessageIcon { None, Information };
 enum class FileDialogMode { Open, Save };
+enum class SaveChoice { Save, Discard, Cancel };
 
 class UserInterface : public fe::MessageSink {
  public:
@@ -29,6 +30,9 @@ class UserInterface : public fe::MessageSink {
   // A modal Yes/No question with a question icon; No is the default button.
   // Lines of `text` are separated by carriage returns.
   virtual bool askYesNo(const QString& title, const QString& text) = 0;
+  // A modal question with Save, Discard and Cancel buttons, titled "Keldor";
+  // Save is the default, Escape cancels.
+  virtual SaveChoice askSave(const QString& text) = 0;
   // A file dialog. `filters` is the list of description and pattern pairs
   // separated by "|" ("Input Files (*.in)|*.in|..."), `selected` the 0-based
   // pair shown first. Returns the chosen full path, empty when cancelled.

@@ -57,9 +57,7 @@ class MainWindowTest : public QObject {
     for (const char* o :
          {"optEnglish", "optDesign", "optUS", "optConst", "optSpread", "optVOLUME", "optSLNo"})
       QVERIFY2(Child<QRadioButton>(s_->tabs(), o)->isChecked(), o);
-    // No Close command in the title bar, and closing from outside is refused.
-    QVERIFY(!(s_->w.windowFlags() & Qt::WindowCloseButtonHint));
-    QVERIFY(!s_->w.close());
+    QVERIFY(!s_->w.isWindowModified());
   }
 
   // What the option buttons show, hide, enable and relabel: "name:enabled",
@@ -310,6 +308,7 @@ class MainWindowTest : public QObject {
     const InputRecord saved = s_->r;
     TypeInto(s_->box("txtH"), "99");
     TypeInto(s_->box("txtNLC"), "4");
+    s_->ui.saveAnswers << gui::SaveChoice::Discard;
     s_->ui.files << path;
     s_->trigger("mnuLoadInput");
     QVERIFY2(s_->r == saved, fe::Describe(s_->r).c_str());
@@ -339,11 +338,39 @@ class MainWindowTest : public QObject {
     QVERIFY(s_->r == before);
   }
 
-  void exitEndsTheProgramAtOnceWithoutAQuestion() {
-    TypeInto(s_->box("txtH"), "120");  // unsaved input: still no question
+  // Exit, the title bar's Close and Load Input ask to save only when the
+  // input changed since it was loaded or saved: Cancel keeps everything,
+  // Discard goes on, Save writes the input file first.
+  void unsavedChangesAreAskedAboutOnlyWhenThereAreSome() {
+    keldor_test::TempFolder dir;
+    const std::string in = dir / "wall.in";
+    keldor_test::WriteFile(in, keldor_test::ReadFile(KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in"));
+    s_->ui.files << QString::fromStdString(in);
+    s_->trigger("mnuLoadInput");
+    QVERIFY(!s_->w.isWindowModified());
+    QCOMPARE(s_->w.windowTitle(), QString("Keldor - Retaining Wall Design \u2014 wall.in[*]"));
+    QVERIFY(s_->w.close());  // nothing to lose: no question
+    s_->w.show();
+    const std::string saved = keldor_test::ReadFile(in);
+    TypeInto(s_->box("txtH"), "150");
+    QVERIFY(s_->w.isWindowModified());
+    s_->ui.events.clear();
+    QVERIFY(!s_->w.close());      // Cancel
+    s_->trigger("mnuLoadInput");  // Cancel: no file dialog
+    s_->ui.saveAnswers << gui::SaveChoice::Discard;
+    QVERIFY(s_->w.close());
+    s_->w.show();
+    const QString question = "save question: Save changes to wall.in?";
+    QCOMPARE(s_->ui.events, QStringList({question, question, question}));
+    QCOMPARE(keldor_test::ReadFile(in), saved);
+
+    s_->ui.saveAnswers << gui::SaveChoice::Save;
     QTimer::singleShot(0, this, [this] { s_->trigger("mnuExit"); });
+    QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });  // never hang
     QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(s_->ui.events.isEmpty());
+    QVERIFY(!s_->w.isWindowModified());
+    QVERIFY(keldor_test::ReadFile(in) != saved);
+    QVERIFY(keldor_test::ReadFile(in).find("150") != std::string::npos);
   }
 
   void viewCommandsNeedTheirFile() {

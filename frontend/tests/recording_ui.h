@@ -20,6 +20,7 @@ class RecordingUi : public gui::UserInterface {
   QStringList events;
   QList<bool> answers;  // answers to Yes/No questions; No when empty
   QStringList files;    // paths the file dialogs return; cancelled when empty
+  QList<gui::SaveChoice> saveAnswers;  // answers to "Save changes?"; Cancel when empty
 
   void beep() override { events << "beep"; }
   void message(const QString& text, gui::MessageIcon icon) override {
@@ -28,6 +29,10 @@ class RecordingUi : public gui::UserInterface {
   bool askYesNo(const QString& title, const QString& text) override {
     events << "question: " + title + ": " + text;
     return answers.isEmpty() ? false : answers.takeFirst();
+  }
+  gui::SaveChoice askSave(const QString& text) override {
+    events << "save question: " + text;
+    return saveAnswers.isEmpty() ? gui::SaveChoice::Cancel : saveAnswers.takeFirst();
   }
   QString chooseFile(gui::FileDialogMode mode, const QString& filters, int selected) override {
     events << QString("%1 dialog: %2 [%3]")
