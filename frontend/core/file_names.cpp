@@ -33,6 +33,12 @@ bool SetOutputFile(InputRecord& r, const std::string& path, std::string* error) 
   return true;
 }
 
+std::string WithExtension(const std::string& path, const char* extension) {
+  const std::string name = FileTitle(path);
+  if (name.empty() || name.find('.') != std::string::npos) return path;
+  return path + extension;
+}
+
 std::string ReportBeside(const std::string& input) {
   const std::string name = FileTitle(input);
   const std::string folder = input.substr(0, input.size() - name.size());

@@ -22,6 +22,10 @@ std::string FolderOf(const std::string& path);
 // blanks).
 bool SetOutputFile(InputRecord& r, const std::string& path, std::string* error);
 
+// The path with `extension` (".in", ".out") added when its file name has
+// none ("walls/w1" gives "walls/w1.in"; "w1.txt" and ".hidden" stay).
+std::string WithExtension(const std::string& path, const char* extension);
+
 // The report beside an input file: its name with the extension ".out" in the
 // input's folder ("walls/w1.in" gives "walls/w1.out").
 std::string ReportBeside(const std::string& input);

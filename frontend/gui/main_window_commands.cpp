@@ -92,8 +92,10 @@ void frmMain::saveInputAs() { saveInput(true); }
 // when it was not saved (invalid, cancelled or not written).
 bool frmMain::saveInput(bool chooseName) {
   if (!fe::ValidateInput(r_, ui_)) return false;
-  const QString path = chooseName ? ui_.chooseFile(FileDialogMode::Save, kInputFilters, 1)
-                                  : QString::fromStdString(r_.INPATH);
+  const QString path =
+      chooseName ? QString::fromStdString(fe::WithExtension(
+                       Std(ui_.chooseFile(FileDialogMode::Save, kInputFilters, 1)), ".in"))
+                 : QString::fromStdString(r_.INPATH);
   if (path.isEmpty()) return false;
   const std::string previous = r_.INPATH;
   std::string error;
@@ -109,7 +111,8 @@ bool frmMain::saveInput(bool chooseName) {
 }
 
 void frmMain::chooseOutputFile() {
-  const QString path = ui_.chooseFile(FileDialogMode::Save, kOutputFilters, 1);
+  const QString path = QString::fromStdString(
+      fe::WithExtension(Std(ui_.chooseFile(FileDialogMode::Save, kOutputFilters, 1)), ".out"));
   if (path.isEmpty()) return;
   std::string error;
   if (!fe::SetOutputFile(r_, Std(path), &error)) {
@@ -154,10 +157,9 @@ void frmMain::runKeldor() {
     QApplication::restoreOverrideCursor();
   };
   const fe::RunOutcome outcome = fe::RunAnalysis(r_, ui_, {enginePath_, run});
-  if (outcome.step == fe::RunStep::InvalidInput) return;  // the checks said why
   if (!outcome.written()) {
     endRunWithoutReport();
-    ui_.show(outcome.message, true);
+    if (!outcome.message.empty()) ui_.show(outcome.message, true);  // else the checks said why
     return;
   }
   setPanel(2, "Output written to " + QString::fromStdString(r_.OUTFILE.str()), true);

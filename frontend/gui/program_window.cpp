@@ -1,18 +1,12 @@
 #include "program_window.h"
 
+#include <QKeyEvent>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace gui {
-
-void RemoveCloseCommand(QWidget* window) {
-  Qt::WindowFlags flags = window->windowFlags();
-  flags |= Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-           Qt::WindowMinimizeButtonHint;
-  flags &= ~Qt::WindowCloseButtonHint;
-  window->setWindowFlags(flags);
-}
 
 void CentreOnScreen(QWidget* window) {
   if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
@@ -26,10 +20,16 @@ void CentreOnScreen(QWidget* window) {
 }
 
 ProgramWindow::ProgramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  RemoveCloseCommand(this);
 }
 
-void ProgramWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+// Escape puts the window away, as its own button and its Close command do.
+void ProgramWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
 
 void ProgramWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

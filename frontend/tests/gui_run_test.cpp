@@ -71,12 +71,12 @@ class RunTest : public QObject {
                                           << "No output file specified";
     QTest::newRow("no output file") << in << "" << "" << QStringList{"Please specify output file"}
                                     << "No output file specified";
-    // The start-up record with an input file named; the panel keeps the
-    // check's text.
+    // The start-up record with an input file named; the panel names the
+    // output file again once the checks have spoken.
     QTest::newRow("invalid record")
-        << "" << "wall.out" << ""
+        << "" << "wall" << ""
         << QStringList{"No load combinations were specified", "Design height must be greater than zero"}
-        << "Checking input...please wait";
+        << "Output file = " + Padded("wall.out");
     // Without the library the program goes on, so that no input is lost.
     QTest::newRow("missing library")
         << in << "wall.out" << "lib/libkeldor.so"
@@ -155,7 +155,8 @@ class RunTest : public QObject {
 
   // The report chosen for one input is not overwritten by the run of the
   // next: loading another input, or saving under a new name, proposes the
-  // report beside it. The first input keeps the report chosen before it.
+  // report beside it. The first input keeps the report chosen before it. A
+  // name typed without an extension gets the file kind's.
   void anotherInputProposesItsOwnReport() {
     chooseFiles("", "mine.out");
     chooseFiles("design-spread-english.in", "");
@@ -163,8 +164,9 @@ class RunTest : public QObject {
     chooseFiles("review-pile-english.in", "");
     QCOMPARE(s_->r.OUTPATH.trimmedRight(), path("review-pile-english.out"));
     QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("review-pile-english.out"));
-    s_->ui.files << QString::fromStdString(path("copy.in"));
+    s_->ui.files << QString::fromStdString(path("copy"));  // ".in" is added
     s_->trigger("mnuInput");
+    QVERIFY(keldor_test::Exists(path("copy.in")));
     QCOMPARE(s_->r.OUTPATH.trimmedRight(), path("copy.out"));
     QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("copy.out"));
   }
@@ -175,8 +177,9 @@ class RunTest : public QObject {
     s_->trigger("mnuDOutT");
     gui::frmTitle* t = s_->w.titleWindow();
     TypeInto(Child<QLineEdit>(t, "txtTitle"), "Abutment A2 as built");  // every key is stored
-    QVERIFY(!t->close());  // only its own button puts it away
-    Press(t, "Command1");
+    QVERIFY(t->close() && t->isHidden());  // the title bar's Close puts it away
+    s_->trigger("mnuDOutT");
+    Press(t, "Command1");  // and so does its own button
     QVERIFY(t->isHidden());
     s_->trigger("mnuRunKeldor");
     QCOMPARE(s_->ui.events.last(), QString("ok: Program execution complete"));
