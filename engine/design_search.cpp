@@ -10,6 +10,7 @@
 
 #include "footing.h"
 #include "format.h"
+#include "geometry.h"
 #include "pile_layout.h"
 #include "stability.h"
 #include "state.h"
@@ -28,12 +29,9 @@ struct BestDesign {
   std::vector<float> PILEX, PILEB, PILES;
 };
 
-// Thickness of the stem at its base.
-float StemBase() { return S.TWMIN + S.H * std::tan(S.BW); }
-
 // The footing is at least as thick as the stem at its base.
 void KeepFootingUnderStem() {
-  const float base = StemBase();
+  const float base = StemBaseThickness();
   if (S.TF < base) S.TF = base;
 }
 
@@ -158,7 +156,7 @@ bool DesignSearch() {
       if (!(S.WH <= S.WHMAX) || !(S.WH > lastHeel)) break;
       // A heel narrower than the stem base would end the footing under the
       // stem: no trial, and the next heel width of the same grid.
-      if (S.WH < StemBase()) continue;
+      if (S.WH < StemBaseThickness()) continue;
       if (!TrialPasses(pile)) continue;
 
       // Once a heel width passes, wider heels of this toe width are not
@@ -182,7 +180,7 @@ void StartHeelSpread() {
   const float P0 = 0.5f * 0.3f * S.RHOS * (height * height);
   const float T = S.H * std::tan(S.BW);
   const float B0 = S.TWMIN + T;
-  const float depth = S.TF + S.HT + S.DK;
+  const float depth = S.TF + S.HT + S.DK;  // in this order: the heel estimate's digits
   const float PP = 0.5f * S.KP * S.RHOS * (depth * depth);
   // The heel soil and footing that, with the toe, the stem and the dead load,
   // give enough base friction and cohesion against sliding.

@@ -12,7 +12,8 @@ namespace keldor {
 // true when a design was found: the best one is then restored, the model is
 // switched to review mode with report writing on, and the converged design
 // is written to the report. Returns false when none was found, or when the
-// run must stop (STOPRUN, after the message of StartHeelPile).
+// run must stop (STOPRUN, after the message of StartHeelPile). Needs
+// WallDesign run before: the stem it fixed (BW, ASW) is searched under.
 bool DesignSearch();
 
 // Starting heel width WH of a spread footing for the current toe width: the

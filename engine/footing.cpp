@@ -17,6 +17,7 @@
 
 #include "concrete_section.h"
 #include "format.h"
+#include "geometry.h"
 #include "load_combinations.h"
 #include "pile_group.h"
 #include "stability.h"
@@ -36,7 +37,7 @@ struct Geometry {
 
 Geometry FootingGeometry() {
   Geometry g;
-  g.tb = S.TWMIN + S.H * std::tan(S.BW);
+  g.tb = StemBaseThickness();
   g.Lh = S.WF - S.WT - g.tb;
   g.xh = S.WF - g.Lh;
   return g;
@@ -72,7 +73,7 @@ CombinationLoads LoadsOf(int i) {
   } else {
     // The backfill rises at BETA from the top of the stem's back face, so the
     // loaded height at the heel end is Hh.
-    const float Hh = S.H + S.TF + (S.WF - S.WT - S.TWMIN) * std::tan(S.BETA);
+    const float Hh = S.H + S.TF + HeelBehindStem() * std::tan(S.BETA);
     c.E = 0.5f * S.KA * S.FE(i) * S.RHOS * (Hh * Hh);
     ME = c.E * S.YE * Hh;
     c.Sh = S.KA * S.FSUR(i) * S.SUR * Hh;

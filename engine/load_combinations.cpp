@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "format.h"
+#include "geometry.h"
 #include "state.h"
 #include "trial_wedge.h"
 
@@ -28,7 +29,7 @@ LateralLoads LateralComponents() {
   }
   // Constant slope: the backfill rises at BETA from the top of the back face,
   // so the loaded height at the heel end is HP.
-  const float HP = S.H + S.TF + (S.WF - S.WT - S.TWMIN) * std::tan(S.BETA);
+  const float HP = S.H + S.TF + HeelBehindStem() * std::tan(S.BETA);
   l.PE = 0.5f * S.KA * S.RHOS * (HP * HP);
   l.ME = l.PE * S.YE * HP;
   l.PSL = S.KA * S.SUR * HP;
@@ -106,11 +107,6 @@ LoadSet LoadSetOf(int i) {
   if (S.FW(i) > 0.0f) set = LoadSet::kWind;
   if (S.FEQ(i) > 0.0f) set = LoadSet::kSeismic;
   return set;
-}
-
-float PassiveResistance(float kp) {
-  const float depth = S.DK + S.TF + S.HT;
-  return 0.5f * kp * S.RHOS * (depth * depth);
 }
 
 LoadSetValues ValuesOf(LoadSet set) {

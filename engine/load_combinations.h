@@ -18,8 +18,10 @@ struct LateralLoads {
   float VEQL = 0.0f, MEQL = 0.0f;  // seismic shear (earth and top) and its moment
 };
 
-// Computes the lateral loads. An irregular backfill runs the trial wedges at
-// the footing first; a constant slope stores its seismic earth force in PEQH.
+// Computes the lateral loads of the current geometry (WF, WT, TF, ...). An
+// irregular backfill runs the trial wedges at the footing first (setting ILOC
+// to 2 and leaving their results); a constant slope stores its seismic earth
+// force in PEQH.
 LateralLoads LateralComponents();
 
 // Resultants of one combination: lateral force, overturning moment, vertical
@@ -57,10 +59,6 @@ struct LoadSetValues {
   float PP = 0.0f;     // passive resistance in front of the footing with KP
 };
 LoadSetValues ValuesOf(LoadSet set);
-
-// Passive resistance in front of the footing over the key depth, the footing
-// thickness and the soil over the toe.
-float PassiveResistance(float kp);
 
 // The resultants of every combination for the pile layout: stores them into
 // HCOMB, VCOMB, MRCOMB and MOCOMB and writes the combination blocks when

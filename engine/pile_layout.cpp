@@ -97,7 +97,7 @@ bool CombinationPasses(int i) {
 void StartHeelPile() {
   // Net lateral force with an assumed active pressure coefficient of 0.3,
   // less the passive resistance in front of the footing.
-  const float depth = S.HT + S.TF + S.DK;
+  const float depth = S.HT + S.TF + S.DK;  // in this order: the row estimate's digits
   const float Pp = 0.5f * S.KP * S.RHOS * (depth * depth);
   const float height = S.H + S.TF;
   const float Hest = 0.5f * 0.3f * S.RHOS * (height * height) - Pp;

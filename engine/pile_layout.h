@@ -3,7 +3,8 @@
 
 namespace keldor {
 
-// Estimates the rows the lateral load needs and from them the starting heel
+// Reads the soil, TF, DK, HT, H, WT and the pile properties; leaves NROWS and
+// WH. Estimates the rows the lateral load needs and from them the starting heel
 // width WH of a toe width (NROWS rows at the minimum spacing with the edge
 // distance at both edges, but never narrower than the stem base). When the piles have neither batter nor lateral
 // capacity it writes " PILEBAT and PILEV cannot both be zero ***" and sets
@@ -14,7 +15,9 @@ void StartHeelPile();
 // spaced piles to many closely spaced ones, and keeps the first that passes
 // every load combination (IOK = 1); otherwise IOK = 0 and the last candidate
 // stays in the rows. NPILES holds the piles per unit length of the layout in
-// the rows.
+// the rows. Needs WeightsAndMoments run for the current geometry; the first
+// candidate computes the combinations' resultants (HCOMB ... MOCOMB) that
+// all candidates are tested with.
 void PileLayout();
 
 }  // namespace keldor

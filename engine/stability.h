@@ -25,6 +25,11 @@ bool PileTests(int i, float HL, float Hall, float Pmax, float Pmin, const LoadSe
 // footing; the pile axial loads and the lateral capacity of the group for a
 // pile footing. A failed check clears IOK; in design mode it ends the
 // analysis, in review mode its NG line is written and the analysis goes on.
+// Needs WeightsAndMoments run for the current geometry and, for a pile
+// footing, the rows (set, or left by PileLayout); runs the trial wedges at the
+// footing (ILOC 2) for an irregular backfill and leaves their results, which
+// FootingDesign then uses. In design mode it stores each combination's
+// resultants in HCOMB ... MOCOMB for a pile footing.
 void ExternalStability();
 
 // Eccentricity E of the resultant of MO, MR and V (moments about the toe)

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "format.h"
+#include "geometry.h"
 #include "state.h"
 
 namespace keldor {
@@ -100,7 +101,7 @@ BackPlane BackPlaneBase() {
     bp.x = S.H * std::tan(batter);
     bp.y = -S.H;
   } else {
-    bp.x = S.WF - S.WT - S.TWMIN;
+    bp.x = HeelBehindStem();
     bp.y = -(S.H + S.TF);
   }
   return bp;

@@ -7,7 +7,10 @@ namespace keldor {
 // (ILOC 1: the stem's back face; otherwise the vertical through the heel end)
 // and leaves the critical earth, earth-plus-surcharge and seismic forces in
 // PEH, PESH, PEQH with their heights YAPPE, YAPPES, YAPPEQ, and XAPP, HBACK.
-// Writes its report block when IPRINT is 1.
+// Writes its report block when IPRINT is 1. Reads ILOC and, for its back
+// plane, H, BWMIN or BW (design or review mode), or WF, WT, TWMIN and TF; the
+// ground segments, the surcharge lines, RHOS, PHI, SS, SSEQ, AH, AV, YE and
+// YEQ. The caller sets ILOC; nothing else must run before.
 //
 // A fan searched once is reused for every call whose back plane, ground,
 // surcharge lines and soil are bit for bit the same (the toe width and the

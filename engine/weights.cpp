@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "format.h"
+#include "geometry.h"
 #include "state.h"
 
 namespace keldor {
@@ -152,7 +153,7 @@ void WriteSection() {
 
 void WeightsAndMoments() {
   const float BOFF = S.H * std::tan(S.BW);  // growth of the stem towards its base
-  const float LH = S.WF - S.WT - S.TWMIN;   // top of the back face to the heel end
+  const float LH = HeelBehindStem();        // top of the back face to the heel end
 
   Load concrete;
   concrete.add(S.TF * S.WF * S.RHOC, S.WF / 2.0f);
