@@ -187,6 +187,9 @@ void frmMain::buildMenus() {
   file->setObjectName("mnuFile");
   connect(action(file, "&Load Input", "mnuLoadInput"), &QAction::triggered, this,
           &frmMain::loadInput);
+  QAction* saveNow = action(file, "Save I&nput", "mnuSaveInput");
+  saveNow->setShortcut(QKeySequence::Save);
+  connect(saveNow, &QAction::triggered, this, [this] { saveInput(r_.INPATH.empty()); });
   QMenu* save = file->addMenu("&Save");
   save->setObjectName("mnuSave");
   save->menuAction()->setObjectName("mnuSave");
