@@ -16,7 +16,7 @@ namespace keldor {
 
 namespace {
 
-bool Metric() { return S.IUNITS == 2; }
+bool Metric() { return S.IUNITS == KELDOR_SI; }
 
 // Stress-block factor: 0.85, reduced above 4000 psi (30 MPa), never below 0.65.
 float Beta1() {
@@ -59,7 +59,8 @@ void RaiseToMinimumSteel(float t) {
 
 // Unit shear strength of the concrete.
 float ShearStrength() {
-  const float v = S.IDESIGN == 1 ? 1.7f * std::sqrt(S.FC) : 0.95f * std::sqrt(S.FC);
+  const float v =
+      S.IDESIGN == KELDOR_ULTIMATE_STRENGTH ? 1.7f * std::sqrt(S.FC) : 0.95f * std::sqrt(S.FC);
   return Metric() ? v / 12.0f : v;
 }
 
@@ -166,7 +167,7 @@ void SectionDesign() {
 
   // Effective depth needed for bending at the chosen steel ratio.
   float rho = 0.0f, d2 = 0.0f, j = 0.0f;
-  if (S.IDESIGN == 1) {
+  if (S.IDESIGN == KELDOR_ULTIMATE_STRENGTH) {
     rho = S.RATIO * BalancedRatio();
     d2 = S.MDES / (0.9f * rho * S.FS * (1.0f - 0.5f * rho * S.FS / (0.85f * S.FC)));
   } else {
@@ -216,7 +217,7 @@ void SectionDesign() {
   d = S.TSEC - S.CSEC;
 
   float asec = 0.0f;
-  if (S.IDESIGN == 1) {
+  if (S.IDESIGN == KELDOR_ULTIMATE_STRENGTH) {
     RaiseToMinimumSteel(S.TSEC);
     // Steel from MDES = 0.9 As fy (d - 0.59 As fy / f'c); 2.124 = 4 x 0.9 x
     // 0.59 and 1.062 = 2 x 0.9 x 0.59.
@@ -242,14 +243,14 @@ void SectionDesign() {
   r.line("     Design moment   = " + G(S.MDES));
   r.line("     Wall thickness  = " + G(S.TSEC));
   r.line("     Steel area      = " + G(S.ASEC));
-  if (S.IDESIGN == 1) r.line("     Max steel area  = " + G(rho * d));
+  if (S.IDESIGN == KELDOR_ULTIMATE_STRENGTH) r.line("     Max steel area  = " + G(rho * d));
 }
 
 void SectionCheck() {
   S.VDES = std::fabs(S.VDES);
   S.MDES = std::fabs(S.MDES);
   const float d = S.TSEC - S.CSEC;
-  if (S.IDESIGN == 1) {
+  if (S.IDESIGN == KELDOR_ULTIMATE_STRENGTH) {
     UltimateStrengthChecks(d);
   } else {
     WorkingStressChecks(d);

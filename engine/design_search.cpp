@@ -58,7 +58,7 @@ bool Wins(bool pile, const BestDesign& best) {
     return S.NPILES < best.NPILES ||
            (S.NPILES == best.NPILES && S.WF * S.WT < best.WF * best.WT);
   }
-  if (S.IOPTIM == 2) return S.WF < best.WF;
+  if (S.IOPTIM == KELDOR_BY_WIDTH) return S.WF < best.WF;
   return S.WF * S.TF < best.WF * best.TF;
 }
 
@@ -115,7 +115,7 @@ void WriteBlocks(bool pile, TextFile& out) {
 }  // namespace
 
 bool DesignSearch() {
-  const bool pile = S.IFOOT == 2;
+  const bool pile = S.IFOOT == KELDOR_PILE_FOOTING;
   S.TF = S.TFMIN;
   S.DK = S.DKMAX;
   S.WT = S.WTMIN - S.STEP;
@@ -169,7 +169,7 @@ bool DesignSearch() {
 
   if (!best.found) return false;
   Restore(pile, best);
-  S.IMODE = 2;
+  S.IMODE = KELDOR_REVIEW;
   S.IPRINT = 1;
   WriteBlocks(pile, S.report);
   return true;

@@ -84,7 +84,7 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
   // Design mode: the search finds, restores and reports the best wall and
   // leaves the model in review mode for the analysis of that wall. A stem
   // that could not be designed leaves nothing to search for.
-  if (S.IMODE == 1 && (S.NOSTEM || !DesignSearch())) {
+  if (S.IMODE == KELDOR_DESIGN && (S.NOSTEM || !DesignSearch())) {
     if (!S.STOPRUN) {
       S.report.blank();
       S.report.line(" THE SOLUTION DID NOT CONVERGE ***");
@@ -99,11 +99,11 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
 }  // namespace
 
 void RunInit() {
-  if (S.IUNITS == 1) {
+  if (S.IUNITS == KELDOR_ENGLISH) {
     S.ES = 29000000.0f;
     S.EC = 57000.0f * std::sqrt(S.FC);
     S.STEP = 6.0f;
-  } else if (S.IUNITS == 2) {
+  } else if (S.IUNITS == KELDOR_SI) {
     S.ES = 200000.0f;
     S.EC = 5000.0f * std::sqrt(S.FC);
     S.STEP = 150.0f;
@@ -136,13 +136,13 @@ std::vector<std::string> CheckCounts() {
   Clamp(S.NLC, {&S.FD, &S.FL, &S.FE, &S.FSUR, &S.FW, &S.FEQ, &S.HCOMB, &S.VCOMB, &S.MRCOMB,
                 &S.MOCOMB},
         "LOAD COMBINATIONS", lines);
-  if (S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_IRREGULAR) {
     Clamp(S.NSEG, {&S.LSEG, &S.ASEG, &S.XGBEG, &S.YGBEG, &S.XGEND, &S.YGEND}, "GROUND SEGMENTS",
           lines);
     Clamp(S.NSUR, {&S.SURL, &S.XSBEG, &S.YSBEG, &S.XSEND, &S.YSEND},
           "IRREGULAR SURCHARGE LOADS", lines);
   }
-  if (S.IFOOT == 2 && S.IMODE == 2)
+  if (S.IFOOT == KELDOR_PILE_FOOTING && S.IMODE == KELDOR_REVIEW)
     Clamp(S.NROWS, {&S.PILEX, &S.PILEB, &S.PILES, &S.PLOAD}, "PILE ROWS", lines);
   return lines;
 }

@@ -58,7 +58,7 @@ CombinationLoads LoadsOf(int i) {
   CombinationLoads c;
   const float topArm = S.H + S.TF;  // the shears at the top act this high
   float ME = 0.0f, MS = 0.0f, Q = 0.0f, MQ = 0.0f;
-  if (S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_IRREGULAR) {
     // The trial wedges at the footing, as the stability analysis left them;
     // with the surcharge lines on, the earth force that includes them takes
     // the earth factor.
@@ -127,7 +127,7 @@ SectionLoads ToeLoads(int i, const Pressure& p) {
     t.M = q1 * (WT * WT) / 2.0f + (p.qtoe - q1) * (WT * WT) / 3.0f - w * (WT * WT) / 2.0f;
   };
 
-  if (S.IFOOT == 2) {
+  if (S.IFOOT == KELDOR_PILE_FOOTING) {
     t.V = -w * WT;
     t.M = -w * (WT * WT) / 2.0f;
     for (int j = 1; j <= S.NROWS; ++j) {
@@ -177,7 +177,7 @@ SectionLoads HeelLoads(int i, const Geometry& g, const CombinationLoads& c, cons
   // battered back face of the stem. The surcharge lines of an irregular
   // backfill act through the wedge force.
   float Ws = 0.0f, xw = 0.0f;
-  if (S.ISOIL != 2) {
+  if (S.ISOIL != KELDOR_IRREGULAR) {
     Ws = S.WSURV - S.SUR * S.H * std::tan(S.BW);
     if (Ws > 0.0f) {
       xw = (S.MSURV - (S.WT + S.TWMIN + 0.5f * S.H * std::tan(S.BW)) * S.SUR * S.H *
@@ -190,7 +190,7 @@ SectionLoads HeelLoads(int i, const Geometry& g, const CombinationLoads& c, cons
                       Ws * S.FSUR(i) * (xw - xh) + c.Ev * Lh;
 
   SectionLoads h{Vdown, Mdown};
-  if (S.IFOOT == 2) {
+  if (S.IFOOT == KELDOR_PILE_FOOTING) {
     // Rows under the stem (WT <= x <= xh) belong to neither cantilever.
     for (int j = 1; j <= S.NROWS; ++j) {
       if (!(S.PILEX(j) > xh)) continue;
@@ -237,7 +237,7 @@ bool Finite(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
 // a review says so whatever IPRINT is.
 void NoDesign() {
   S.IOK = 0;
-  if (S.IMODE == 1) return;
+  if (S.IMODE == KELDOR_DESIGN) return;
   S.report.blank();
   S.report.line("     NO FOOTING DESIGN POSSIBLE ***");
 }
@@ -261,7 +261,7 @@ struct PassMaxima {
 // largest thickness in `thickness` and the largest steel in `steel`, the
 // first combination of a pass starting both afresh.
 void DesignOrCheck(int i, float& thickness, float& steel) {
-  if (S.IMODE != 1) {
+  if (S.IMODE != KELDOR_DESIGN) {
     S.TSEC = S.TF;
     S.ASEC = steel;
     SectionCheck();
@@ -296,7 +296,7 @@ bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
   }
 
   Pressure p;
-  if (S.IFOOT == 2) {
+  if (S.IFOOT == KELDOR_PILE_FOOTING) {
     float Vp = 0.0f, Hall = 0.0f, Pmax = 0.0f, Pmin = 0.0f;
     if (!PileGroup(c.W, c.Mo, c.RM, Vp, Hall, Pmax, Pmin)) {
       NoDesign();  // the group cannot carry it; PileGroup has said why
@@ -345,7 +345,7 @@ bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
 }  // namespace
 
 void FootingDesign() {
-  const bool design = S.IMODE == 1;
+  const bool design = S.IMODE == KELDOR_DESIGN;
   const Geometry g = FootingGeometry();
   S.TMIN = S.TFMIN;
   PassMaxima maxima{S.TFMIN, S.TFMIN};

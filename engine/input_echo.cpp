@@ -64,14 +64,21 @@ void Options(OptionLine& work) {
   Heading(S.report, " P R O G R A M   O P T I O N S");
   S.report.blank();
   work.write(" PROGRAM UNITS      = ", S.IUNITS,
-             {{1, " (English: inches/pounds/degrees)"}, {2, " (SI: millimeters/newtons/degrees)"}});
-  work.write(" ANALYSIS MODE      = ", S.IMODE, {{1, " (Design)"}, {2, " (Review)"}});
+             {{KELDOR_ENGLISH, " (English: inches/pounds/degrees)"},
+              {KELDOR_SI, " (SI: millimeters/newtons/degrees)"}});
+  work.write(" ANALYSIS MODE      = ", S.IMODE,
+             {{KELDOR_DESIGN, " (Design)"}, {KELDOR_REVIEW, " (Review)"}});
   work.write(" CONCRETE DESIGN    = ", S.IDESIGN,
-             {{1, " (Ultimate strength)"}, {2, " (Working stress)"}});
-  work.write(" SOIL CONFIGURATION = ", S.ISOIL, {{1, " (Constant slope)"}, {2, " (Irregular)"}});
-  work.write(" FOUNDATION TYPE    = ", S.IFOOT, {{1, " (Spread footing)"}, {2, " (Pile footing)"}});
-  if (S.IMODE == 1 && S.IFOOT == 1) {
-    work.describe(S.IOPTIM, {{1, "<Optimized by volume>"}, {2, "<Optimized by width>"}});
+             {{KELDOR_ULTIMATE_STRENGTH, " (Ultimate strength)"},
+              {KELDOR_WORKING_STRESS, " (Working stress)"}});
+  work.write(" SOIL CONFIGURATION = ", S.ISOIL,
+             {{KELDOR_CONSTANT_SLOPE, " (Constant slope)"}, {KELDOR_IRREGULAR, " (Irregular)"}});
+  work.write(" FOUNDATION TYPE    = ", S.IFOOT,
+             {{KELDOR_SPREAD_FOOTING, " (Spread footing)"},
+              {KELDOR_PILE_FOOTING, " (Pile footing)"}});
+  if (S.IMODE == KELDOR_DESIGN && S.IFOOT == KELDOR_SPREAD_FOOTING) {
+    work.describe(S.IOPTIM, {{KELDOR_BY_VOLUME, "<Optimized by volume>"},
+                             {KELDOR_BY_WIDTH, "<Optimized by width>"}});
     S.report.line(X(25) + work.field());
   }
 }
@@ -114,7 +121,7 @@ void Loads() {
   Value("      Wind moment    = ", G(S.MW));
   Value("      Seismic shear  = ", G(S.VEQ));
   Value("      Seismic moment = ", G(S.MEQ));
-  if (S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_IRREGULAR) {
     SubHeading(" SEISMIC ACCELERATION:");
     Value("      Horizontal     = ", G(S.AH));
     Value("      Vertical       = ", G(S.AV));
@@ -129,16 +136,16 @@ void Loads() {
 
 void SoilConfiguration() {
   Heading(S.report, " S O I L   C O N F I G U R A T I O N");
-  if (S.ISOIL == 1 || S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_CONSTANT_SLOPE || S.ISOIL == KELDOR_IRREGULAR) {
     S.report.blank();
     Value(" Design height           = ", G(S.H));
     Value(" Height of soil over toe = ", G(S.HT));
   }
-  if (S.ISOIL == 1) {
+  if (S.ISOIL == KELDOR_CONSTANT_SLOPE) {
     Value(" Backfill slope angle    = ", G(Degrees(S.BETA)));
     S.report.blank();
     Value(" Uniform surcharge       = ", G(S.SUR));
-  } else if (S.ISOIL == 2) {
+  } else if (S.ISOIL == KELDOR_IRREGULAR) {
     SubHeading(" IRREGULAR BACKFILL SEGMENTS:");
     S.report.line(" NO       LENGTH      ANGLE");
     S.report.line(" ---------------------------");
@@ -158,7 +165,7 @@ void SoilConfiguration() {
 void WallConfiguration() {
   Heading(S.report, " W A L L   C O N F I G U R A T I O N");
   S.report.blank();
-  if (S.IMODE == 1) {
+  if (S.IMODE == KELDOR_DESIGN) {
     Value(" Minimum wall thickness    = ", G(S.TWMIN));
     Value(" Minimum wall batter       = ", G(Degrees(S.BWMIN)));
     Value(" Minimum footing thickness = ", G(S.TFMIN));
@@ -166,7 +173,7 @@ void WallConfiguration() {
     Value(" Maximum toe width         = ", G(S.WTMAX));
     Value(" Maximum heel width        = ", G(S.WHMAX));
     Value(" Minimum toe width         = ", G(S.WTMIN));
-  } else if (S.IMODE == 2) {
+  } else if (S.IMODE == KELDOR_REVIEW) {
     Value(" Minimum wall thickness    = ", G(S.TWMIN));
     Value(" Wall batter               = ", G(Degrees(S.BW)));
     Value(" Footing thickness         = ", G(S.TF));
@@ -185,7 +192,7 @@ void RebarConfiguration() {
   Value("      At wall backface        = ", G(S.CW));
   Value("      At footing top          = ", G(S.CFTOP));
   Value("      At footing bottom       = ", G(S.CFBOT));
-  if (S.IMODE == 2) {
+  if (S.IMODE == KELDOR_REVIEW) {
     SubHeading(" REINFORCING STEEL AREA:");
     Value("      At wall backface        = ", G(S.ASW));
     Value("      At footing top          = ", G(S.ASFTOP));
@@ -202,13 +209,13 @@ void Triple(const char* title, float regular, float wind, float seismic, bool fi
 }
 
 void Foundation() {
-  if (S.IFOOT == 1) {
+  if (S.IFOOT == KELDOR_SPREAD_FOOTING) {
     Heading(S.report, " S P R E A D   F O O T I N G");
     Triple(" ALLOWABLE SOIL BEARING PRESSURE:", S.Q, S.QW, S.QEQ, false);
     Triple(" CONCRETE/SOIL FRICTION COEFFICIENT:", S.CS, S.CSW, S.CSEQ, true);
     Triple(" OVERTURNING SAFETY FACTORS:", S.SFOT, S.SFOTW, S.SFOTEQ, true);
     Triple(" SLIDING SAFETY FACTORS:", S.SFSL, S.SFSLW, S.SFSLEQ, true);
-  } else if (S.IFOOT == 2) {
+  } else if (S.IFOOT == KELDOR_PILE_FOOTING) {
     Heading(S.report, " P I L E   F O O T I N G");
     SubHeading(" PILE DESIGN PROPERTIES:");
     Value("      Pile diameter     = ", G(S.PILEDIA));
@@ -223,7 +230,7 @@ void Foundation() {
     Value("      Regular loads     = ", G(S.PILEV));
     Value("      Wind loads        = ", G(S.PILEVW));
     Value("      Seismic loads     = ", G(S.PILEVEQ));
-    if (S.IMODE == 2) {
+    if (S.IMODE == KELDOR_REVIEW) {
       SubHeading(" PILE LAYOUT:");
       S.report.line(" ROW   DISTANCE    BATTER      SPACING");
       S.report.line(" --------------------------------------");

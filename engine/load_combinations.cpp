@@ -14,7 +14,7 @@ LateralLoads LateralComponents() {
   const float topArm = S.H + S.TF;  // the shears at the top act this high
   l.VWL = S.VW;
   l.MWL = S.VW * topArm + S.MW;
-  if (S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_IRREGULAR) {
     l.irregular = true;
     S.ILOC = 2;
     TrialWedge();

@@ -11,7 +11,7 @@ namespace {
 
 // Messages that make the combination fail are written in review mode whatever
 // IPRINT says, like the NG lines of the checks.
-bool WriteFailure() { return S.IPRINT == 1 || S.IMODE != 1; }
+bool WriteFailure() { return S.IPRINT == 1 || S.IMODE != KELDOR_DESIGN; }
 
 void Message(const char* text) {
   if (!WriteFailure()) return;

@@ -89,7 +89,7 @@ bool CombinationPasses(int i) {
   // Without a report the tests may end at the first failure: the verdict is
   // the same.
   const bool print = S.IPRINT == 1;
-  return PileTests(i, S.HCOMB(i), Hall, Pmax, Pmin, set, {false, !print, print});
+  return PileTests(i, S.HCOMB(i), Hall, Pmax, Pmin, set, PileTestRules::Layout(print));
 }
 
 }  // namespace

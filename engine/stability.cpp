@@ -16,7 +16,7 @@ namespace {
 // (design mode: the trial is rejected at its first failure).
 bool FailStops() {
   S.IOK = 0;
-  return S.IMODE == 1;
+  return S.IMODE == KELDOR_DESIGN;
 }
 
 // A safety factor passes while required / actual is below 1.01. A factor that
@@ -110,7 +110,7 @@ bool SpreadFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
 // Pile axial loads and lateral capacity of one combination. Returns false
 // when the analysis stops.
 bool PileFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
-  if (S.IMODE == 1) {
+  if (S.IMODE == KELDOR_DESIGN) {
     S.HCOMB(i) = r.HL;
     S.VCOMB(i) = r.V;
     S.MRCOMB(i) = r.MR;
@@ -126,8 +126,8 @@ bool PileFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
 
   // In design mode the first failure rejects the trial; in review mode every
   // failure is written and the analysis goes on.
-  const bool design = S.IMODE == 1;
-  if (!PileTests(i, r.HL, Hall, Pmax, Pmin, set, {true, design, true})) {
+  const bool design = S.IMODE == KELDOR_DESIGN;
+  if (!PileTests(i, r.HL, Hall, Pmax, Pmin, set, PileTestRules::Stability(design))) {
     S.IOK = 0;
     if (design) return false;
   }
@@ -200,7 +200,7 @@ bool PileTests(int i, float HL, float Hall, float Pmax, float Pmin, const LoadSe
 }
 
 void ExternalStability() {
-  const bool pile = S.IFOOT == 2;
+  const bool pile = S.IFOOT == KELDOR_PILE_FOOTING;
   if (S.IPRINT == 1) {
     Heading(S.report, pile ? " P I L E   A N A L Y S I S"
                            : " E X T E R N A L   S T A B I L I T Y   A N A L Y S I S");
@@ -230,7 +230,7 @@ bool SoilPressure(float& MO, float& MR, float& V, float& E, float& QTOE, float& 
     E = 0.0f;
     QTOE = 0.0f;
     QHEEL = 0.0f;
-    if (S.IMODE != 1) {
+    if (S.IMODE != KELDOR_DESIGN) {
       out.blank();
       out.line("     NO VERTICAL LOAD ON FOOTING ***");
     }

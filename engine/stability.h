@@ -10,6 +10,13 @@ struct PileTestRules {
   bool onePercent;     // compression passes below 1.01 of the allowable, else up to it
   bool stopAtFailure;  // return at the first failing test, writing nothing for it
   bool writeFailures;  // write the NG lines (passing lines follow IPRINT)
+
+  // The stability analysis: the 1 % allowance and every NG line; a design
+  // ends at the first failure.
+  static PileTestRules Stability(bool design) { return {true, design, true}; }
+  // The layout search: no allowance; with a report every test is made and
+  // written, without one the first failure settles the candidate.
+  static PileTestRules Layout(bool report) { return {false, !report, report}; }
 };
 
 // The pile tests of combination i with the group's results: compression,

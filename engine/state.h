@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "keldor.h"
 #include "real_array.h"
 #include "report.h"
 

@@ -53,7 +53,7 @@ bool PressureShape(float r, float& a, float& b, float& c) {
 }  // namespace
 
 void StemBaseLoads(int i, float& V, float& M) {
-  if (S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_IRREGULAR) {
     float e = S.PEH * S.FE(i);
     float arm = S.YAPPE;
     if (S.FE(i) > 0.0f && S.FSUR(i) > 0.0f) {
@@ -78,7 +78,7 @@ void StemLoadsAtDepth(int i, float y, float& V, float& M) {
   float ve = 0.0f, me = 0.0f, vq = 0.0f, mq = 0.0f;
   float vw = 0.0f, mw = 0.0f;
   WindLoads(i, y, vw, mw);
-  if (S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_IRREGULAR) {
     if (S.FE(i) > 0.0f) {
       float p = S.PEH * S.FE(i);
       float r = S.YAPPE / S.H;
@@ -122,7 +122,7 @@ void WallDesign() {
   S.VDES = 0.0f;
   S.MDES = 0.0f;
   Heading(r, " W A L L   D E S I G N");
-  if (S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_IRREGULAR) {
     S.ILOC = 1;
     TrialWedge();
   }
@@ -151,7 +151,7 @@ void WallDesign() {
     r.line("   Moment = " + G(S.MDES));
   }
 
-  if (S.IMODE == 1) {
+  if (S.IMODE == KELDOR_DESIGN) {
     // The section routine only ever clears IOK; watch it for this one call.
     const std::int32_t iok = S.IOK;
     S.IOK = 1;

@@ -97,7 +97,7 @@ struct BackPlane {
 BackPlane BackPlaneBase() {
   BackPlane bp;
   if (S.ILOC == 1) {
-    const float batter = S.IMODE == 1 ? S.BWMIN : S.BW;
+    const float batter = S.IMODE == KELDOR_DESIGN ? S.BWMIN : S.BW;
     bp.x = S.H * std::tan(batter);
     bp.y = -S.H;
   } else {
@@ -181,6 +181,20 @@ GroundPoint GroundIntersection(const Profile& g, float t, const BackPlane& bp) {
     }
   }
   return p;
+}
+
+// The end of the wedge on the ground. A profile too short for the plane closes
+// the wedge at its last point, and `groundShort` is set; without ground there
+// is no wedge (false).
+bool WedgeEnd(const Profile& g, float t, const BackPlane& bp, GroundPoint& end,
+              bool& groundShort) {
+  end = GroundIntersection(g, t, bp);
+  if (end.meets) return true;
+  groundShort = true;
+  if (g.nseg == 0) return false;
+  end.x = S.XGEND(g.nseg);
+  end.y = S.YGEND(g.nseg);
+  return true;
 }
 
 // A weight with its moments: MX about the toe, MY about y = 0.
@@ -344,14 +358,8 @@ FanResult Fan(const Profile& g, const BackPlane& bp, const Friction& f) {
   while (theta > S.PHI && theta > 0.0f) {
     theta -= 0.01f;
     const float t = std::tan(theta);
-    GroundPoint end = GroundIntersection(g, t, bp);
-    // A profile too short for this plane closes the wedge at its last point.
-    if (!end.meets) {
-      r.groundShort = true;
-      if (g.nseg == 0) continue;
-      end.x = S.XGEND(g.nseg);
-      end.y = S.YGEND(g.nseg);
-    }
+    GroundPoint end;
+    if (!WedgeEnd(g, t, bp, end, r.groundShort)) continue;
     const Weighed soil = WedgeWeight(g, t, bp, end);
     const Weighed sur = SurchargeShare(g, t, bp);
     // A trial without soil weight gives no force.
@@ -491,13 +499,8 @@ ShortFan SearchOnWeights(const Profile& g, const BackPlane& bp, const Friction& 
     if (!(above > S.PHI && above > 0.0f)) break;
     above = plane.theta;
     const float theta = plane.theta, t = plane.t;
-    GroundPoint end = GroundIntersection(g, t, bp);
-    if (!end.meets) {
-      r.groundShort = true;
-      if (g.nseg == 0) continue;
-      end.x = S.XGEND(g.nseg);
-      end.y = S.YGEND(g.nseg);
-    }
+    GroundPoint end;
+    if (!WedgeEnd(g, t, bp, end, r.groundShort)) continue;
     const float W = WedgeWeight(g, t, bp, end, false, &r.stripErrors).W;
     const float PSUR = SurchargeShare(g, t, bp, false).W;
     if (!(W > 0.0f) || !std::isfinite(W)) continue;

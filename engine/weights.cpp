@@ -166,7 +166,7 @@ void WeightsAndMoments() {
 
   Load soil;
   Load surcharge;
-  if (S.ISOIL == 2) {
+  if (S.ISOIL == KELDOR_IRREGULAR) {
     const Load heel = IrregularHeelSoil(BOFF, LH);
     soil.weight = heel.weight + toeSoil;
     soil.moment = heel.moment + toeSoil * (S.WT / 2.0f);
