@@ -1,6 +1,7 @@
 #include "window_tabs.h"
 
 #include <cassert>
+#include <cstdio>
 #include <string>
 
 #include "keldor.h"
@@ -116,10 +117,10 @@ WindowTab MaterialProperties() {
           {{"fraConcrete", "CONCRETE PROPERTIES", 0, 0, 1, 1,
             {Number("Concrete unit weight:", "txtRHOC", U::UnitWeight,
                     "Enter concrete unit weight in lb/in^3", "Enter concrete unit weight in N/mm^3"),
-             Number("Concrete compressive strength:", "txtFC", U::Stress,
+             Number("Concrete compressive strength:", "txtFC", U::Strength,
                     "Enter concrete compressive strength in lb/in^2",
                     "Enter concrete compressive strength in N/mm^2 (MPa)"),
-             Number("Reinforcing steel strength:", "txtFS", U::Stress,
+             Number("Reinforcing steel strength:", "txtFS", U::Strength,
                     "Enter reinforcing steel strength in lb/in^2",
                     "Enter reinforcing steel strength in N/mm^2 (MPa)")}},
            {"fraSoil", "SOIL PROPERTIES", 0, 1, 1, 1,
@@ -355,6 +356,7 @@ const char* UnitName(Unit unit, std::int32_t units) {
     case Unit::UnitWeight:
       return si ? "N/mm\u00b3" : "lb/in\u00b3";
     case Unit::Stress:
+    case Unit::Strength:
       return si ? "MPa" : "psi";
     case Unit::LoadPerLength:
       return si ? "N/mm" : "lbs/in";
@@ -368,6 +370,47 @@ const char* UnitName(Unit unit, std::int32_t units) {
       return "deg";
   }
   return "";
+}
+
+std::string EngineerValue(Unit unit, std::int32_t units, float value) {
+  const bool si = units == KELDOR_SI;
+  double factor = 1.0;
+  const char* name = nullptr;
+  switch (unit) {
+    case Unit::None:
+    case Unit::Angle:
+      return "";
+    case Unit::Length:
+      factor = si ? 0.001 : 1.0 / 12.0, name = si ? "m" : "ft";
+      break;
+    case Unit::UnitWeight:
+      factor = si ? 1.0e6 : 1728.0, name = si ? "kN/m\u00b3" : "pcf";
+      break;
+    case Unit::Stress:
+      factor = si ? 1000.0 : 144.0, name = si ? "kPa" : "psf";
+      break;
+    case Unit::Strength:
+      if (si) return "";  // MPa already
+      factor = 0.001, name = "ksi";
+      break;
+    case Unit::LoadPerLength:
+      factor = si ? 1.0 : 12.0, name = si ? "kN/m" : "plf";
+      break;
+    case Unit::MomentPerLength:
+      factor = 0.001, name = si ? "kN-m/m" : "kip-ft/ft";
+      break;
+    case Unit::AreaPerLength:
+      factor = si ? 1000.0 : 12.0, name = si ? "mm\u00b2/m" : "in\u00b2/ft";
+      break;
+    case Unit::PileLoad:
+      factor = 0.001, name = si ? "kN/pile" : "kips/pile";
+      break;
+  }
+  const double shown = static_cast<double>(value) * factor;
+  char text[64];
+  std::snprintf(text, sizeof text, shown >= 1.0e5 || shown <= -1.0e5 ? "= %.0f %s" : "= %.4g %s",
+                shown, name);
+  return text;
 }
 
 const std::vector<WindowTab>& WindowTabs() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,7 +19,8 @@ enum class Unit {
   None,  // a ratio, factor or count
   Length,
   UnitWeight,
-  Stress,
+  Stress,    // pressures: bearing, surcharge, cohesion
+  Strength,  // of concrete and steel
   LoadPerLength,
   MomentPerLength,
   AreaPerLength,
@@ -29,6 +31,11 @@ enum class Unit {
 // The unit's short name in English (1) or SI (2) units ("in", "mm", "psi",
 // "MPa", ...); empty for Unit::None.
 const char* UnitName(Unit unit, std::int32_t units);
+
+// The value in the unit engineers think in, after an equals sign
+// ("= 150 pcf" for .0868 lb/in³, "= 10 ft" for 120 in); empty for angles and
+// plain numbers.
+std::string EngineerValue(Unit unit, std::int32_t units, float value);
 
 enum class ControlKind { Box, Count, Label, Option, Button };
 

@@ -15,6 +15,7 @@
 #include "input_options.h"
 #include "input_record.h"
 #include "user_interface.h"
+#include "window_tabs.h"
 
 class QAction;
 class QGroupBox;
@@ -109,6 +110,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
                    const char* caption, int rowSpan = 1, int columnSpan = 1);
   QLineEdit* box(QGroupBox* frame, const char* caption, const char* name);
   void unitLabel(QGroupBox* frame, const char* boxName);
+  void showUnit(const fe::TabControl& box);
   QLabel* label(QGroupBox* frame, const char* caption, const char* name = nullptr);
   QRadioButton* option(QGroupBox* frame, const char* caption, const char* name, int column);
   QPushButton* button(QGroupBox* frame, const char* caption, const char* name);

@@ -77,7 +77,12 @@ void frmMain::connectHandlers() {
     switch (c.kind) {
       case fe::ControlKind::Box:
         connectNumber(
-            c.name, [this, &r, &c](std::string_view t) { return fe::StoreBox(r, c, t, selectedMode()); },
+            c.name,
+            [this, &r, &c](std::string_view t) {
+              const bool stored = fe::StoreBox(r, c, t, selectedMode());
+              showUnit(c);
+              return stored;
+            },
             [this, &r, &c] { return fe::KeptValue(r, c, selectedMode()); });
         break;
       case fe::ControlKind::Count:

@@ -147,7 +147,7 @@ class MainWindowTest : public QObject {
 
   // Yes loads the SI defaults into the boxes; No, back to English, changes
   // nothing but the units, the tooltips (the editors' included) and the units
-  // beside the boxes.
+  // beside the boxes, which show the kept numbers for what they now mean.
   void unitsQuestionYesAndNo() {
     s_->ui.answers << true << false;
     s_->click("optSI");
@@ -155,7 +155,7 @@ class MainWindowTest : public QObject {
                                        "default parameters?\rThis will overwrite any parameters you "
                                        "have specified."}));
     QCOMPARE(s_->box("txtFC")->text() + s_->box("txtWTMAX")->text(), QString(" 25 10000"));
-    QCOMPARE(tooltips(), QString("Enter distance in millimeters|Enter distance to toe in millimeters|MPa N/mm\u00b3"));
+    QCOMPARE(tooltips(), QString("Enter distance in millimeters|Enter distance to toe in millimeters|MPa N/mm\u00b3  = 23.6 kN/m\u00b3"));
     const QStringList before = boxTexts();
     InputRecord expected = s_->r;
     expected.IUNITS = 1;
@@ -164,7 +164,7 @@ class MainWindowTest : public QObject {
                                           "English default parameters?\r"));
     QVERIFY2(s_->r == expected, fe::Describe(s_->r).c_str());
     QCOMPARE(boxTexts(), before);
-    QCOMPARE(tooltips(), QString("Enter distance in inches|Enter distance to toe in inches|psi lb/in\u00b3"));
+    QCOMPARE(tooltips(), QString("Enter distance in inches|Enter distance to toe in inches|psi  = 0.025 ksi lb/in\u00b3  = 0.04078 pcf"));
   }
 
   void countBoxesKeepTheirRecordsOrRefuseAndShowTheCountKept() {
