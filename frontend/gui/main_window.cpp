@@ -119,6 +119,17 @@ QLineEdit* frmMain::box(QGroupBox* f, const char* caption, const char* name) {
   return b;
 }
 
+// The unit beside the box last added to the frame, named "unit" and the
+// box's mnemonic; ApplyTooltips writes it for the units selected.
+void frmMain::unitLabel(QGroupBox* f, const char* boxName) {
+  auto* grid = static_cast<QGridLayout*>(f->layout());
+  const QString name = "unit" + QString(boxName).mid(3);
+  auto* u = new QLabel(f);
+  u->setObjectName(name);
+  grid->addWidget(u, grid->rowCount() - 1, 2);
+  widgets_.insert(name, u);
+}
+
 QRadioButton* frmMain::option(QGroupBox* f, const char* caption, const char* name, int column) {
   auto* grid = static_cast<QGridLayout*>(f->layout());
   auto* o = new QRadioButton(caption, f);
@@ -152,6 +163,9 @@ void frmMain::buildTabs() {
       for (const fe::TabControl& c : t.controls) {
         switch (c.kind) {
           case fe::ControlKind::Box:
+            box(f, c.caption, c.name);
+            if (c.unit != fe::Unit::None) unitLabel(f, c.name);
+            break;
           case fe::ControlKind::Count:
             box(f, c.caption, c.name);
             break;

@@ -108,6 +108,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   QGroupBox* frame(QWidget* page, QGridLayout* grid, int row, int column, const char* name,
                    const char* caption, int rowSpan = 1, int columnSpan = 1);
   QLineEdit* box(QGroupBox* frame, const char* caption, const char* name);
+  void unitLabel(QGroupBox* frame, const char* boxName);
   QLabel* label(QGroupBox* frame, const char* caption, const char* name = nullptr);
   QRadioButton* option(QGroupBox* frame, const char* caption, const char* name, int column);
   QPushButton* button(QGroupBox* frame, const char* caption, const char* name);

@@ -51,6 +51,7 @@ void frmMain::RefreshWindow() {
     });
     lbl("lblWTMIN")->setVisible(design);
     txt("txtWTMIN")->setVisible(design);
+    lbl("unitWTMIN")->setVisible(design);
     fra("fraRebar")->setEnabled(!design);
   }
 

@@ -32,8 +32,10 @@ class MainWindowTest : public QObject {
 
   gui::RecordEditor* editor(CountGroup g) const { return s_->w.editor(g); }
   QLineEdit* editorBox(CountGroup g, const char* name) const { return Child<QLineEdit>(editor(g), name); }
+  // Two tooltips and two units shown beside their boxes.
   QString tooltips() const {
-    return s_->box("txtPDX")->toolTip() + "|" + editorBox(CountGroup::PileRows, "txtPILEX")->toolTip();
+    return s_->box("txtPDX")->toolTip() + "|" + editorBox(CountGroup::PileRows, "txtPILEX")->toolTip() +
+           "|" + Child<QLabel>(s_->tabs(), "unitFC")->text() + " " + Child<QLabel>(s_->tabs(), "unitRHOC")->text();
   }
   QStringList boxTexts() const {
     QStringList out;
@@ -144,7 +146,8 @@ class MainWindowTest : public QObject {
   }
 
   // Yes loads the SI defaults into the boxes; No, back to English, changes
-  // nothing but the units and the tooltips, the editors' included.
+  // nothing but the units, the tooltips (the editors' included) and the units
+  // beside the boxes.
   void unitsQuestionYesAndNo() {
     s_->ui.answers << true << false;
     s_->click("optSI");
@@ -152,7 +155,7 @@ class MainWindowTest : public QObject {
                                        "default parameters?\rThis will overwrite any parameters you "
                                        "have specified."}));
     QCOMPARE(s_->box("txtFC")->text() + s_->box("txtWTMAX")->text(), QString(" 25 10000"));
-    QCOMPARE(tooltips(), QString("Enter distance in millimeters|Enter distance to toe in millimeters"));
+    QCOMPARE(tooltips(), QString("Enter distance in millimeters|Enter distance to toe in millimeters|MPa N/mm\u00b3"));
     const QStringList before = boxTexts();
     InputRecord expected = s_->r;
     expected.IUNITS = 1;
@@ -161,7 +164,7 @@ class MainWindowTest : public QObject {
                                           "English default parameters?\r"));
     QVERIFY2(s_->r == expected, fe::Describe(s_->r).c_str());
     QCOMPARE(boxTexts(), before);
-    QCOMPARE(tooltips(), QString("Enter distance in inches|Enter distance to toe in inches"));
+    QCOMPARE(tooltips(), QString("Enter distance in inches|Enter distance to toe in inches|psi lb/in\u00b3"));
   }
 
   void countBoxesKeepTheirRecordsOrRefuseAndShowTheCountKept() {
