@@ -1,5 +1,5 @@
-// Trial wedges: the critical forces against closed-form earth pressure
-// theory, the worked case and an independently computed surcharge and seismic
+// Trial wedges: the planes kept against closed-form earth pressure theory,
+// the worked case and an independently computed surcharge and seismic
 // case, the surcharge shares, the back planes, and the inputs that must
 // neither crash, hang nor give a number that is not finite. The report block
 // is the golden files' (the worked case among them).
@@ -63,9 +63,11 @@ class TrialWedgeTest : public ::testing::Test {
   }
 };
 
-// ---- Closed-form earth pressure -------------------------------------------
+// ---- Failure angles --------------------------------------------------------------
+// The forces on straight ground are verified against Coulomb and
+// Mononobe-Okabe with the verification cases; here the plane each case keeps.
 
-const double kPi = std::acos(-1.0), kDeg = kPi / 180.0;
+const double kPi = std::acos(-1.0);
 
 // The force on a vertical back of height h from the plane wedge at angle
 // theta under ground rising at beta (Coulomb's construction, in double),
@@ -77,17 +79,11 @@ double WedgeForce(double theta, double h, double gamma, double phi, double delta
   return resultant * std::sin(theta - phi + psi) / std::cos(theta - phi - delta);
 }
 
-struct Critical {
-  double theta, force, stepLoss;
-};
-
 // The plane of greatest force, by golden-section search between phi and
 // pi / 2 (the force has a single maximum there). The trials lie 0.01 rad
-// apart, so the best of them is no farther than 0.005 rad from this plane
-// and loses at most stepLoss of its force; float arithmetic and pi taken as
-// 3.1416 add far less than kRounding of it.
-Critical CriticalPlane(double h, double gamma, double phi, double delta, double beta,
-                       double psi = 0.0, double kv = 0.0) {
+// apart, so the plane kept lies within one step of it.
+double CriticalPlane(double h, double gamma, double phi, double delta, double beta,
+                     double psi = 0.0, double kv = 0.0) {
   auto f = [&](double t) { return WedgeForce(t, h, gamma, phi, delta, beta, psi, kv); };
   double a = std::max(phi, beta) + 1e-9, b = kPi / 2 - 1e-9;
   const double g = (std::sqrt(5.0) - 1.0) / 2.0;
@@ -98,99 +94,37 @@ Critical CriticalPlane(double h, double gamma, double phi, double delta, double 
     else
       a = c;
   }
-  const double t = 0.5 * (a + b);
-  return {t, f(t), f(t) - std::min(f(t - 0.005), f(t + 0.005))};
-}
-constexpr double kRounding = 1e-4;
-
-double CoulombKa(double phi, double delta, double beta) {
-  const double root =
-      std::sqrt(std::sin(phi + delta) * std::sin(phi - beta) / (std::cos(delta) * std::cos(beta)));
-  return std::cos(phi) * std::cos(phi) / (std::cos(delta) * (1.0 + root) * (1.0 + root));
+  return 0.5 * (a + b);
 }
 
-// Mononobe-Okabe, vertical back: the seismic thrust coefficient on (1 - kv).
-double MononobeOkabeKae(double phi, double delta, double beta, double psi) {
-  const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - psi - beta) /
-                                (std::cos(delta + psi) * std::cos(beta)));
-  return std::cos(phi - psi) * std::cos(phi - psi) /
-         (std::cos(psi) * std::cos(delta + psi) * (1.0 + root) * (1.0 + root));
-}
-
-// The closed forms against published values, and the wedge search of the
-// tests against the closed forms it stands for.
-TEST(ClosedForm, CoulombCoefficientMatchesThePublishedValues) {
-  EXPECT_NEAR(CoulombKa(20 * kDeg, 10 * kDeg, 0), 0.4467, 5e-5);
-  EXPECT_NEAR(CoulombKa(30 * kDeg, 20 * kDeg, 0), 0.2973, 5e-5);
-  EXPECT_NEAR(CoulombKa(30 * kDeg, 0, 0), 1.0 / 3.0, 1e-12);
-  EXPECT_NEAR(CriticalPlane(1.0, 2.0, 35 * kDeg, 23 * kDeg, 15 * kDeg).force,
-              CoulombKa(35 * kDeg, 23 * kDeg, 15 * kDeg), 1e-9);
-  const double psi = std::atan(0.2 / 0.9);
-  EXPECT_NEAR(CriticalPlane(1.0, 2.0, 35 * kDeg, 23 * kDeg, 0, psi, 0.1).force,
-              0.9 * MononobeOkabeKae(35 * kDeg, 23 * kDeg, 0, psi), 1e-9);
-}
-
-// The horizontal component found lies within the step loss below the closed
-// form, and the critical plane within one step of the closed form's.
-void ExpectCritical(float horizontal, float theta, const Critical& c, double closedForm,
-                    double delta) {
-  EXPECT_LE(horizontal, closedForm * std::cos(delta) * (1 + kRounding));
-  EXPECT_GE(horizontal, (closedForm - c.stepLoss) * std::cos(delta) * (1 - kRounding));
-  EXPECT_LT(std::fabs(theta - c.theta), 0.01);
-}
-
-struct CoulombCase {
-  float phi, beta, ss;
-};
-
-class CoulombAgreement : public TrialWedgeTest,
-                         public ::testing::WithParamInterface<CoulombCase> {};
-
-// Without wall friction on level ground this is Rankine: the plane at 45
-// degrees + phi / 2 and 0.5 tan^2(45 - phi / 2) gamma h^2.
-TEST_P(CoulombAgreement, CriticalForceAndPlaneMatchCoulomb) {
-  const CoulombCase& c = GetParam();
-  S.PHI = Radians(c.phi);
-  S.SS = c.ss;
-  // One straight ground line from the top of the stem, so the back plane's
-  // top lies on it at x = 48: exactly the wedge of Coulomb's formula.
-  Ground({{100000.0f, c.beta}});
-  TrialWedge();
-
-  const double phi = S.PHI, delta = std::atan(static_cast<double>(S.SS));
-  const double beta = S.ASEG(1), gamma = S.RHOS;
-  const double h = 138.0 + 48.0 * std::tan(beta);
-  EXPECT_NEAR(S.HBACK, h, 1e-4 * h);
-  EXPECT_EQ(S.XAPP, 96.0f);
-  ExpectCritical(S.PEH, LastCriticalWedges().earth.theta, CriticalPlane(h, gamma, phi, delta, beta),
-                 0.5 * CoulombKa(phi, delta, beta) * gamma * h * h, delta);
-  EXPECT_EQ(S.PESH, S.PEH);  // without surcharges the second case is the first
-}
-
-std::vector<CoulombCase> CoulombCases() {
-  std::vector<CoulombCase> cases;
+// Straight ground from the top of the stem (so the back plane's top lies on
+// it at x = 48), with and without wall friction, and a seismic case: the
+// plane kept lies within one step of the critical plane.
+TEST_F(TrialWedgeTest, KeptPlanesLieWithinOneStepOfTheCriticalPlane) {
   for (float beta : {0.0f, 10.0f, 20.0f})
-    for (float phi : {20.0f, 25.0f, 30.0f, 35.0f, 40.0f}) {
-      cases.push_back({phi, beta, 0.0f});
-      // wall friction of about two thirds of phi
-      cases.push_back({phi, beta, std::tan(Radians(phi * 2.0f / 3.0f))});
-    }
-  return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(StraightGround, CoulombAgreement, ::testing::ValuesIn(CoulombCases()));
-
-TEST_F(TrialWedgeTest, SeismicForceMatchesMononobeOkabe) {
+    for (float phi : {20.0f, 25.0f, 30.0f, 35.0f, 40.0f})
+      for (float ss : {0.0f, std::tan(Radians(phi * 2.0f / 3.0f))}) {
+        S.PHI = Radians(phi);
+        S.SS = ss;
+        Ground({{100000.0f, beta}});
+        TrialWedge();
+        const double b = S.ASEG(1), h = 138.0 + 48.0 * std::tan(b);
+        const double critical = CriticalPlane(h, S.RHOS, S.PHI, std::atan(double{ss}), b);
+        EXPECT_LT(std::fabs(LastCriticalWedges().earth.theta - critical), 0.01)
+            << "phi " << phi << " beta " << beta << " ss " << ss;
+        EXPECT_EQ(S.PESH, S.PEH);  // without surcharges the second case is the first
+      }
   S.PHI = Radians(35.0f);
-  S.SSEQ = 0.3f, S.AH = 0.2f, S.AV = 0.1f;
+  S.SS = 0.0f, S.SSEQ = 0.3f, S.AH = 0.2f, S.AV = 0.1f;
+  Ground({{100000.0f, 0.0f}});
   TrialWedge();
-  const double phi = S.PHI, delta = std::atan(0.3), psi = std::atan(0.2 / 0.9);
-  ExpectCritical(S.PEQH, LastCriticalWedges().seismic.theta,
-                 CriticalPlane(138.0, S.RHOS, phi, delta, 0.0, psi, 0.1),
-                 0.5 * 0.9 * MononobeOkabeKae(phi, delta, 0.0, psi) * S.RHOS * 138.0 * 138.0, delta);
+  const double psi = std::atan(0.2 / 0.9);
+  EXPECT_LT(std::fabs(LastCriticalWedges().seismic.theta -
+                      CriticalPlane(138.0, S.RHOS, S.PHI, std::atan(0.3), 0.0, psi, 0.1)),
+            0.01);
   // The regular earth force is untouched by the acceleration.
-  ExpectCritical(S.PEH, LastCriticalWedges().earth.theta, CriticalPlane(138.0, S.RHOS, phi, 0, 0),
-                 0.5 * CoulombKa(phi, 0.0, 0.0) * S.RHOS * 138.0 * 138.0, 0.0);
+  EXPECT_LT(std::fabs(LastCriticalWedges().earth.theta - CriticalPlane(138.0, S.RHOS, S.PHI, 0, 0)),
+            0.01);
 }
 
 // ---- Worked cases ------------------------------------------------------------------
