@@ -152,7 +152,7 @@ TEST_P(DesignReview, ReviewOfTheReportedDesignRepeatsItsFinalAnalysis) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, DesignReview, ::testing::ValuesIn(DesignNames()),
-                         [](const auto& info) { return Identifier(info.param); });
+                         [](const auto& test) { return Identifier(test.param); });
 
 }  // namespace
 }  // namespace keldor_test

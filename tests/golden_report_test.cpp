@@ -80,7 +80,7 @@ TEST_P(GoldenReport, FullWedgeSearchGivesTheSameFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenReport, ::testing::ValuesIn(GoldenNames()),
-                         [](const auto& info) { return Identifier(info.param); });
+                         [](const auto& test) { return Identifier(test.param); });
 
 // Only the date and time of the run line are masked.
 TEST(GoldenHarness, MasksOnlyTheDateAndTimeOfTheRunLine) {

@@ -36,11 +36,15 @@ TEST(WindowTabs, EveryBoxNamesARecordFieldAndEveryNameIsUnique) {
   InputRecord r;
   std::set<std::string> names;
   ForEachControl([&](const TabControl& c) {
-    if (c.name != nullptr) EXPECT_TRUE(names.insert(c.name).second) << c.name;
+    if (c.name != nullptr) {
+      EXPECT_TRUE(names.insert(c.name).second) << c.name;
+    }
     if (c.kind != ControlKind::Box) return;
     EXPECT_NE(FloatField(r, c.field), nullptr) << c.name;
     EXPECT_EQ(c.pairing == Pairing::None, c.reviewField == nullptr) << c.name;
-    if (c.reviewField != nullptr) EXPECT_NE(FloatField(r, c.reviewField), nullptr) << c.name;
+    if (c.reviewField != nullptr) {
+      EXPECT_NE(FloatField(r, c.reviewField), nullptr) << c.name;
+    }
     EXPECT_NE(c.english, nullptr) << c.name;
   });
   EXPECT_EQ(names.count("txtWHMAX"), 1u);  // the walk reached the last tabs
