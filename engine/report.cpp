@@ -6,6 +6,7 @@ const char* const kRule = " ====================================================
 
 bool TextFile::create(const std::string& path) {
   close();
+  lines_ = 0;
   file_ = std::fopen(path.c_str(), "wb");
   return file_ != nullptr;
 }
@@ -17,6 +18,7 @@ void TextFile::close() {
 
 void TextFile::line(std::string_view text) {
   if (file_ == nullptr) return;
+  ++lines_;
   if (!text.empty()) std::fwrite(text.data(), 1, text.size(), file_);
   std::fwrite("\r\n", 1, 2, file_);
 }

@@ -24,9 +24,12 @@ class TextFile {
   // One line. Writes to a file that is not open are dropped.
   void line(std::string_view text);
   void blank() { line(std::string_view()); }
+  // Lines written since the file was created: the number of the last line.
+  int lines() const { return lines_; }
 
  private:
   std::FILE* file_ = nullptr;
+  int lines_ = 0;
 };
 
 // A section heading: a blank line, the title in spaced capitals and the rule.
