@@ -35,6 +35,7 @@ class EngineLibrary {
   decltype(&::SETIRR) SETIRR = nullptr;
   decltype(&::SETSUR) SETSUR = nullptr;
   decltype(&::CONDLL) CONDLL = nullptr;
+  decltype(&::KELDOR_WRITTEN) KELDOR_WRITTEN = nullptr;
   // The results of the last run.
   decltype(&::GETRUN) GETRUN = nullptr;
   decltype(&::GETGEO) GETGEO = nullptr;
