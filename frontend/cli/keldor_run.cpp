@@ -3,6 +3,7 @@
 // over a range of one value.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -15,12 +16,14 @@
 #include "report_files.h"
 #include "run_engine.h"
 #include "study.h"
+#include "summary_table.h"
 
 namespace {
 
 const char* const kUsage =
     "Usage: keldor-run [-o REPORT] INPUT.in\n"
-    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
+    "                  [--summary FILE.csv] INPUT.in...\n";
 
 const char* const kHelp =
     "Runs the Keldor analysis of saved input files and writes their reports.\n"
@@ -31,6 +34,10 @@ const char* const kHelp =
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
+    "      --summary FILE.csv\n"
+    "                       write one line per run to FILE.csv: the wall found\n"
+    "                       or checked, its least safety factor ratios, largest\n"
+    "                       bearing ratio, failing and governing checks\n"
     "      --vary NAME=FROM:TO:STEP\n"
     "                       run each input for every value of NAME from FROM\n"
     "                       to TO in steps of STEP (for example H=96:240:12);\n"
@@ -58,7 +65,8 @@ const char* const kHelp =
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
-int Run(const std::string& input, std::string report, const std::string& outDir) {
+int Run(const std::string& input, std::string report, const std::string& outDir,
+        const std::string& summary) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -73,10 +81,20 @@ int Run(const std::string& input, std::string report, const std::string& outDir)
     Say(error);
     return fe::kRunNotWritten;
   }
+  if (!summary.empty() && fe::SameFile(summary, input)) {
+    Say("The summary " + summary + " would replace the input file.");
+    return fe::kRunBadInput;
+  }
   const fe::BatchResult result =
       fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
   if (!result.written.empty()) std::cout << result.written << '\n';
+  if (summary.empty()) return result.status;
+  if (!fe::WriteSummary(summary, "", {{input, "", result.summary}}, &error)) {
+    Say("Cannot write the summary " + summary + ": " + error);
+    return std::max(result.status, fe::kRunNotWritten);
+  }
+  std::cout << "Summary written to " << summary << '\n';
   return result.status;
 }
 
@@ -95,8 +113,9 @@ int Processors() {
 
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
-  std::string report, outDir, jobs, vary;
+  std::string report, outDir, jobs, vary, summary;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
+  bool summaryGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -128,6 +147,7 @@ int main(int argc, char** argv) {
         {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
         {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
         {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
     };
     bool matched = false;
     for (const Valued& v : valued) {
@@ -192,7 +212,8 @@ int main(int argc, char** argv) {
       return fe::kRunNotWritten;
     }
   }
-  if (!study) return Run(inputs.front(), report, outDir);
+  plan.summary = summary;
+  if (!study) return Run(inputs.front(), report, outDir, summary);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;
