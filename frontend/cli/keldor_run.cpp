@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "drawing_file.h"
 #include "engine_library.h"
 #include "file_names.h"
 #include "input_defaults.h"
@@ -17,13 +18,16 @@ constexpr int kSuccess = 0;
 constexpr int kReportNotWritten = 1;
 constexpr int kBadInput = 2;
 
-const char* const kUsage = "Usage: keldor-run [-o REPORT] INPUT.in\n";
+const char* const kUsage = "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n";
 
 const char* const kHelp =
     "Runs the Keldor analysis of a saved input file and writes its report.\n"
     "\n"
     "  -o, --output REPORT  write the report to REPORT (default: the input's\n"
     "                       name with the extension .out, beside the input)\n"
+    "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
+    "                       as SVG\n"
+    "      --png FILE       after the run, write the drawing as a PNG picture\n"
     "  -h, --help           show this help and exit\n"
     "  -V, --version        show the version and exit\n"
     "\n"
@@ -32,8 +36,8 @@ const char* const kHelp =
     "KELDOR.DAT (the passing trials of a design) into the current folder,\n"
     "replacing any file of that name there.\n"
     "\n"
-    "Exit status: 0 when the report was written; 1 when the report could not\n"
-    "be written; 2 when the input file cannot be loaded or is not valid, or\n"
+    "Exit status: 0 when the report was written; 1 when the report or a drawing\n"
+    "could not be written; 2 when the input file cannot be loaded or is not valid, or\n"
     "the command line is wrong.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
@@ -60,7 +64,12 @@ int ExitStatus(fe::RunStep step) {
   return kReportNotWritten;
 }
 
-int Run(const std::string& input, std::string report) {
+// The drawings asked for on the command line, by file name.
+struct Drawings {
+  std::string svg, png;
+};
+
+int Run(const std::string& input, std::string report, const Drawings& drawings) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -80,7 +89,18 @@ int Run(const std::string& input, std::string report) {
       record, messages, {fe::EngineLibrary::besideProgram(), &fe::RunEngine});
   if (!outcome.message.empty()) Say(outcome.message);
   if (outcome.written()) std::cout << "Output written to " << report << '\n';
-  return ExitStatus(outcome.step);
+  int status = ExitStatus(outcome.step);
+  if (!outcome.written()) return status;
+  for (const std::string& file : {drawings.svg, drawings.png}) {
+    if (file.empty()) continue;
+    if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
+      Say(error);
+      status = kReportNotWritten;
+    } else {
+      std::cout << "Drawing written to " << file << '\n';
+    }
+  }
+  return status;
 }
 
 int UsageError(const std::string& text) {
@@ -93,6 +113,7 @@ int UsageError(const std::string& text) {
 
 int main(int argc, char** argv) {
   std::string input, report;
+  Drawings drawings;
   bool inputGiven = false, reportGiven = false, optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -119,6 +140,13 @@ int main(int argc, char** argv) {
       }
       if (report.empty()) return UsageError("The report file name is empty.");
       reportGiven = true;
+    } else if (!optionsEnd && (arg == "--svg" || arg == "--png")) {
+      std::string& file = arg == "--svg" ? drawings.svg : drawings.png;
+      if (!file.empty()) return UsageError("Option " + arg + " is given twice.");
+      if (i + 1 >= argc || argv[i + 1][0] == '\0')
+        return UsageError("Option " + arg + " needs a file name.");
+      file = argv[++i];
+      if (!cli::CanDraw()) return UsageError("This keldor-run was built without the drawing.");
     } else if (!optionsEnd && arg.size() > 1 && arg[0] == '-') {
       return UsageError("Unknown option " + arg + ".");
     } else {
@@ -128,5 +156,5 @@ int main(int argc, char** argv) {
     }
   }
   if (!inputGiven) return UsageError("No input file was given.");
-  return Run(input, report);
+  return Run(input, report, drawings);
 }
