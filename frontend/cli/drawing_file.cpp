@@ -3,6 +3,7 @@
 #ifdef KELDOR_DRAWING
 #include <QGuiApplication>
 #include <QString>
+#include <cstdio>
 
 #include "drawing_export.h"
 #endif
@@ -20,6 +21,12 @@ bool WriteDrawingFile(const fe::InputRecord& record, const fe::DrawingResults* r
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's own chatter (a missing runtime folder, fonts) is not the command's
+  // to print; only its errors are, in the command's form.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      std::fprintf(stderr, "Keldor: %s\n", qPrintable(text));
+  });
   static int argc = 1;
   static char name[] = "keldor-run";
   static char* argv[] = {name, nullptr};

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "drawing_painter.h"
-#include "replace_file.h"
+#include "atomic_file.h"
 
 namespace gui {
 
@@ -77,10 +77,10 @@ bool ExportDrawing(const fe::WallDrawing& drawing, const QString& path, QSize si
     return false;
   }
   std::string why;
-  if (!fe::WriteFileReplacing(QFile::encodeName(path).toStdString(),
-                              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                              &why)) {
-    *error = QString::fromLocal8Bit(why.c_str());
+  if (!fe::WriteFileAtomically(
+          QFile::encodeName(path).toStdString(),
+          std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &why)) {
+    *error = "Cannot write file " + path + ": " + QString::fromLocal8Bit(why.c_str());
     return false;
   }
   return true;
