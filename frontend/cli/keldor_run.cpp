@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing_file.h"
 #include "engine_library.h"
 #include "file_names.h"
 #include "input_defaults.h"
@@ -21,7 +22,7 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
     "                  [--summary FILE.csv] INPUT.in...\n";
 
@@ -31,6 +32,9 @@ const char* const kHelp =
     "  -o, --output REPORT  write the report to REPORT (one input only; default:\n"
     "                       the input's name with the extension .out, beside\n"
     "                       the input)\n"
+    "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
+    "                       as SVG (one input only)\n"
+    "      --png FILE       after the run, write the drawing as a PNG picture\n"
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
@@ -60,13 +64,18 @@ const char* const kHelp =
     "\n"
     "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
     "side file were written whole; 1 when either could not be written or is\n"
-    "incomplete; 2 when the input file cannot be loaded or is not valid, or the\n"
-    "command line is wrong.\n";
+    "incomplete, or a drawing or the summary could not be written; 2 when the\n"
+    "input file cannot be loaded or is not valid, or the command line is wrong.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
+// The drawings asked for on the command line, by file name.
+struct Drawings {
+  std::string svg, png;
+};
+
 int Run(const std::string& input, std::string report, const std::string& outDir,
-        const std::string& summary) {
+        const Drawings& drawings, const std::string& summary) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -89,13 +98,26 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
       fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
   if (!result.written.empty()) std::cout << result.written << '\n';
-  if (summary.empty()) return result.status;
-  if (!fe::WriteSummary(summary, "", {{input, "", result.summary}}, &error)) {
-    Say("Cannot write the summary " + summary + ": " + error);
-    return std::max(result.status, fe::kRunNotWritten);
+  int status = result.status;
+  if (!summary.empty()) {
+    if (!fe::WriteSummary(summary, "", {{input, "", result.summary}}, &error)) {
+      Say("Cannot write the summary " + summary + ": " + error);
+      status = std::max(status, fe::kRunNotWritten);
+    } else {
+      std::cout << "Summary written to " << summary << '\n';
+    }
   }
-  std::cout << "Summary written to " << summary << '\n';
-  return result.status;
+  if (result.status != fe::kRunWritten) return status;
+  for (const std::string& file : {drawings.svg, drawings.png}) {
+    if (file.empty()) continue;
+    if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
+      Say(error);
+      status = fe::kRunNotWritten;
+    } else {
+      std::cout << "Drawing written to " << file << '\n';
+    }
+  }
+  return status;
 }
 
 int UsageError(const std::string& text) {
@@ -114,8 +136,9 @@ int Processors() {
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
   std::string report, outDir, jobs, vary, summary;
+  Drawings drawings;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
-  bool summaryGiven = false;
+  bool svgGiven = false, pngGiven = false, summaryGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -148,6 +171,8 @@ int main(int argc, char** argv) {
         {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
         {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
         {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
+        {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
+        {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
     };
     bool matched = false;
     for (const Valued& v : valued) {
@@ -202,6 +227,10 @@ int main(int argc, char** argv) {
   std::string error;
   if (varyGiven && !fe::ParseVariation(vary, &plan.vary, &error)) return UsageError(error);
   const bool study = inputs.size() > 1 || varyGiven;
+  if ((svgGiven || pngGiven) && !cli::CanDraw())
+    return UsageError("This keldor-run was built without the drawing.");
+  if (study && (svgGiven || pngGiven))
+    return UsageError("Options --svg and --png draw the wall of one input.");
   if (study && reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
   if (outDirGiven) {
@@ -213,7 +242,7 @@ int main(int argc, char** argv) {
     }
   }
   plan.summary = summary;
-  if (!study) return Run(inputs.front(), report, outDir, summary);
+  if (!study) return Run(inputs.front(), report, outDir, drawings, summary);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;
