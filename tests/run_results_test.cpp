@@ -192,7 +192,7 @@ TEST_P(RecordedResults, OutcomeAndGeometryAreTheReported) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, RecordedResults, ::testing::ValuesIn(GoldenNames()),
-                         [](const auto& info) { return Identifier(info.param); });
+                         [](const auto& test) { return Identifier(test.param); });
 
 // A run that cannot create its report leaves no results, not the last run's.
 TEST(RecordedResults, ARunWithoutAReportLeavesNoResults) {
