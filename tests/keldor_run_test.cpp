@@ -11,7 +11,9 @@ namespace keldor_test {
 namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
-const std::string kUsage = "Usage: keldor-run [-o REPORT] INPUT.in\n";
+const std::string kUsage =
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
 Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
@@ -63,7 +65,17 @@ const Refusal kRefusals[] = {
     {"no input", {}, 2, "Keldor: No input file was given.\n" + kTryHelp},
     {"unknown option", {"-x", "w.in"}, 2, "Keldor: Unknown option -x.\n" + kTryHelp},
     {"-o last", {"w.in", "-o"}, 2, "Keldor: Option -o needs a report file name.\n" + kTryHelp},
-    {"two inputs", {"w.in", "w.in"}, 2, "Keldor: Only one input file can be run at a time.\n" + kTryHelp},
+    {"-o in a study", {"-o", "r.out", "w.in", "bad.in"}, 2,
+     "Keldor: Option -o names the report of one input; for a study use --out-dir.\n" + kTryHelp},
+    {"bad -j", {"-j", "0", "w.in"}, 2,
+     "Keldor: The number of analyses at once (-j) must be a whole number from 1 to 1024.\n" + kTryHelp},
+    {"bad --vary name", {"--vary", "HEIGHT=96:240:12", "w.in"}, 2,
+     "Keldor: --vary HEIGHT=96:240:12: the input has no single value named HEIGHT.\n" + kTryHelp},
+    {"bad --vary range", {"--vary=h=96:240:-12", "w.in"}, 2,
+     "Keldor: --vary h=96:240:-12: the step goes away from TO.\n" + kTryHelp},
+    {"--vary too long", {"--vary", "H=1:100000:1", "w.in"}, 2,
+     "Keldor: --vary H=1:100000:1: the range has 100000 values; a study runs at most 10000.\n" +
+         kTryHelp},
     {"missing input", {"@/none.in"}, 2, "Keldor: Cannot open file @/none.in: No such file or directory\n"},
     // Every validation message, in order; the engine is not run.
     {"invalid input", {"bad.in"}, 2,
@@ -125,6 +137,76 @@ TEST(KeldorRun, AMissingEngineLibraryIsNamed) {
   EXPECT_FALSE(Exists(dir / "w.out"));
 }
 
+// A write that fails part-way: the report or the side file on a full device,
+// or cut by a file size limit (the shell's ulimit, in blocks of 512 or 1024
+// bytes, with the limit's signal ignored as a full disk sends none). The
+// file cut short is kept beside its own name; a device is left as it is.
+struct CutShort {
+  const char* why;
+  std::string name;    // of the golden input and report, without extension
+  std::string report;  // -o; the golden report's name when empty
+  int blocks;          // the file size limit; 0 for none
+  std::string err;     // "@" stands for the report's name
+  bool reportWhole, sideKept;
+};
+
+// Whether `part` is a part of `whole` from its start, cut short.
+::testing::AssertionResult CutFrom(const std::string& part, const std::string& whole) {
+  if (part.empty() || part.size() >= whole.size() || whole.compare(0, part.size(), part) != 0)
+    return ::testing::AssertionFailure() << part.size() << " bytes of " << whole.size()
+                                         << " are not its start";
+  return ::testing::AssertionSuccess();
+}
+
+TEST(KeldorRun, AReportOrSideFileCutShortIsNeverAnnouncedAsWritten) {
+  const std::string golden = KELDOR_SOURCE_DIR "/tests/golden/";
+  const std::string full = "No space left on device", large = "File too large";
+  // A review writes no side trials; the irregular design's side file
+  // (37632 bytes) is longer than its report (9371).
+  const CutShort cases[] = {
+      {"report on a full device", "review-pile-english", "/dev/full", 0,
+       "Keldor: the report /dev/full is incomplete: " + full + "\n", false, false},
+      {"report cut by the size limit", "review-pile-english", "", 8,
+       "Keldor: the report @ is incomplete: " + large +
+           "\nKeldor: what was written is kept as @.incomplete\n",
+       false, false},
+      {"side file cut by the size limit", "design-irregular-english", "", 24,
+       "Keldor: the side file KELDOR.DAT is incomplete: " + large +
+           "\nKeldor: what was written is kept as KELDOR.DAT.incomplete\n",
+       true, true},
+  };
+  for (const CutShort& c : cases) {
+    SCOPED_TRACE(c.why);
+    TempFolder cwd;
+    const std::string input = c.name + ".in", report = c.report.empty() ? c.name + ".out" : c.report;
+    WriteFile(cwd / input, ReadFile(golden + input));
+    const std::string limit = c.blocks > 0 ? "ulimit -f " + std::to_string(c.blocks) + "; " : "";
+    const Outcome o = RunProgram("/bin/sh",
+                                 {"-c", "trap '' XFSZ; " + limit + "exec \"$0\" \"$@\"",
+                                  ProgramFolder() + "/keldor-run", "-o", report, input},
+                                 cwd.path());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    std::string err = c.err;
+    for (std::size_t at; (at = err.find('@')) != std::string::npos;) err.replace(at, 1, report);
+    EXPECT_EQ(o.err, err);
+    if (c.report.empty()) {
+      const std::string expected = MaskRunLine(ReadFile(golden + c.name + ".out"));
+      EXPECT_EQ(Exists(cwd / report), c.reportWhole);
+      EXPECT_EQ(Exists(cwd / (report + ".incomplete")), !c.reportWhole);
+      if (c.reportWhole) {
+        EXPECT_TRUE(MaskRunLine(ReadFile(cwd / report)) == expected);
+      } else {
+        EXPECT_TRUE(CutFrom(MaskRunLine(ReadFile(cwd / (report + ".incomplete"))), expected));
+      }
+    }
+    EXPECT_FALSE(Exists(cwd / "KELDOR.DAT") && c.sideKept);
+    if (c.sideKept) {
+      EXPECT_TRUE(CutFrom(ReadFile(cwd / "KELDOR.DAT.incomplete"), ReadFile(golden + c.name + ".dat")));
+    }
+  }
+}
+
 TEST(KeldorRun, EveryBundledExampleRuns) {
   for (const auto& entry : std::filesystem::directory_iterator(KELDOR_SOURCE_DIR "/examples")) {
     if (entry.path().extension() != ".in") continue;
@@ -134,6 +216,34 @@ TEST(KeldorRun, EveryBundledExampleRuns) {
     EXPECT_EQ(o.out, "Output written to r.out\n");
   }
   EXPECT_TRUE(Exists(KELDOR_SOURCE_DIR "/examples/design-10ft-spread.in"));  // the loop ran
+}
+
+// The drawing of the wall after the run, headless: SVG and PNG by option;
+// a drawing that cannot be written fails the command, not the report.
+TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
+  TempFolder cwd;
+  const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
+  Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", pile}, cwd.path());
+  if (o.err.find("built without the drawing") != std::string::npos) GTEST_SKIP() << o.err;
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, "Output written to r.out\nDrawing written to w.svg\nDrawing written to w.png\n");
+  const std::string svg = ReadFile(cwd / "w.svg"), png = ReadFile(cwd / "w.png");
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);
+  EXPECT_EQ(png.rfind("\x89PNG", 0), 0u);
+
+  o = KeldorRun({"-o", "r2.out", "--svg", "w.jpg", pile}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "Keldor: Cannot write file w.jpg: the name must end in .svg or .png\n");
+  EXPECT_TRUE(Exists(cwd / "r2.out"));
+  EXPECT_FALSE(Exists(cwd / "w.jpg"));
+
+  o = KeldorRun({"--png"}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Option --png needs a file name.\n" + kTryHelp);
+  o = KeldorRun({"--svg", "w.svg", pile, pile}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp);
 }
 
 }  // namespace

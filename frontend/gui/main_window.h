@@ -30,6 +30,7 @@ class QTabWidget;
 
 namespace gui {
 
+class DrawingPane;
 class HelpWindow;
 class RecordEditor;
 class TextViewer;
@@ -69,6 +70,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   frmTitle* titleWindow() const { return title_; }
   frmAbout* aboutWindow() const { return about_; }
   HelpWindow* helpWindow() const { return help_; }
+  DrawingPane* drawingPane() const { return drawing_; }
   // The viewer of a file, or nullptr before the file was first shown.
   TextViewer* viewer(ViewedFile file) const;
 
@@ -94,6 +96,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void openEditor(fe::CountGroup group);
   void undo();
   void redo();
+  void exportDrawing();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -108,6 +111,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void buildTabs();
   void buildMenus();
   void buildStatusBar();
+  void buildDrawing();  // main_window_drawing.cpp
   QWidget* page(const char* caption);
   QGroupBox* frame(QWidget* page, QGridLayout* grid, int row, int column, const char* name,
                    const char* caption, int rowSpan = 1, int columnSpan = 1);
@@ -181,6 +185,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   frmTitle* title_ = nullptr;
   frmAbout* about_ = nullptr;
   HelpWindow* help_ = nullptr;
+  DrawingPane* drawing_ = nullptr;
 };
 
 }  // namespace gui

@@ -2,8 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QVBoxLayout>
+
+#include "fixed_font.h"
 
 namespace gui {
 
@@ -13,7 +14,7 @@ TextViewer::TextViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
   text_->setObjectName("txtView");
   text_->setReadOnly(true);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  text_->setFont(FixedPitchFont());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text_);

@@ -1,0 +1,505 @@
+// The wall drawing's geometry against hand values, and every record it cannot
+// draw whole giving a note instead of a fault.
+#include "wall_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "input_defaults.h"
+#include "input_file.h"
+#include "keldor.h"
+
+namespace fe {
+namespace {
+
+InputRecord Example(const std::string& name) {
+  InputRecord r;
+  InitialiseInput(r, KELDOR_ENGLISH);
+  std::string error;
+  EXPECT_TRUE(LoadInputFile(r, std::string(KELDOR_SOURCE_DIR) + "/examples/" + name, &error))
+      << error;
+  return r;
+}
+
+// The reference wall of the hand calculation: a 10 ft stem, 12 in thick, on
+// an 8 ft footing 18 in thick with a 3 ft toe.
+InputRecord ReferenceWall() {
+  InputRecord r;
+  InitialiseInput(r, KELDOR_ENGLISH);
+  r.IMODE = KELDOR_REVIEW;
+  r.ISOIL = KELDOR_CONSTANT_SLOPE;
+  r.IFOOT = KELDOR_SPREAD_FOOTING;
+  r.H = 120, r.HT = 0, r.BETA = 0, r.SUR = 0;
+  r.TWMIN = 12, r.BW = 0, r.TF = 18, r.DK = 0, r.WT = 36, r.WF = 96;
+  return r;
+}
+
+struct Corner {
+  float x, y;
+};
+
+void ExpectPolygon(const WallDrawing& d, const std::string& name,
+                   const std::vector<Corner>& corners) {
+  const DrawPolygon* g = d.polygon(name);
+  ASSERT_NE(g, nullptr) << "no " << name;
+  ASSERT_EQ(g->points.size(), corners.size()) << name;
+  for (std::size_t i = 0; i < corners.size(); ++i) {
+    EXPECT_NEAR(g->points[i].x, corners[i].x, 1e-3) << name << " corner " << i;
+    EXPECT_NEAR(g->points[i].y, corners[i].y, 1e-3) << name << " corner " << i;
+  }
+}
+
+bool HasNote(const WallDrawing& d, const std::string& text) {
+  for (const std::string& n : d.notes)
+    if (n == text) return true;
+  return false;
+}
+
+std::string Notes(const WallDrawing& d) {
+  std::string all;
+  for (const std::string& n : d.notes) all += "[" + n + "] ";
+  return all;
+}
+
+const DrawPolyline* Line(const WallDrawing& d, const std::string& name) {
+  for (const DrawPolyline& l : d.polylines)
+    if (l.name == name) return &l;
+  return nullptr;
+}
+
+bool HasDimension(const WallDrawing& d, const std::string& label) {
+  for (const DrawDimension& m : d.dimensions)
+    if (m.label == label) return true;
+  return false;
+}
+
+bool HasLabel(const WallDrawing& d, const std::string& text) {
+  for (const DrawLabel& l : d.labels)
+    if (l.text == text) return true;
+  return false;
+}
+
+// ---- The outline against hand values ----------------------------------------
+
+TEST(WallOutline, ReferenceWallCornersInTheEngineFrame) {
+  const WallDrawing d = DrawWall(ReferenceWall());
+  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+  EXPECT_EQ(d.title, "Review");
+  EXPECT_EQ(d.unit, "in");
+  // Toe corner at -(WT + TWMIN) = -48, heel end at WF - WT - TWMIN = 48.
+  ExpectPolygon(d, "stem", {{-12, 0}, {0, 0}, {0, -120}, {-12, -120}});
+  ExpectPolygon(d, "footing", {{-48, -120}, {48, -120}, {48, -138}, {-48, -138}});
+  EXPECT_EQ(d.polygon("key"), nullptr);
+  EXPECT_EQ(d.polygon("toe soil"), nullptr);  // HT = 0
+  EXPECT_TRUE(HasDimension(d, "H = 120 in"));
+  EXPECT_TRUE(HasDimension(d, "TF = 18 in"));
+  EXPECT_TRUE(HasDimension(d, "WT = 36 in"));
+  EXPECT_TRUE(HasDimension(d, "WF = 96 in"));
+  EXPECT_TRUE(HasDimension(d, "heel = 48 in"));
+  EXPECT_TRUE(HasDimension(d, "TWMIN = 12 in"));
+  EXPECT_TRUE(HasDimension(d, "base = 12 in"));
+}
+
+TEST(WallOutline, PileReviewExample) {
+  const WallDrawing d = DrawWall(Example("review-12ft-pile.in"));
+  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+  // H 144, HT 24, TWMIN 18, TF 30, WT 36, WF 132: toe at -54, heel at 78.
+  ExpectPolygon(d, "stem", {{-18, 0}, {0, 0}, {0, -144}, {-18, -144}});
+  ExpectPolygon(d, "footing", {{-54, -144}, {78, -144}, {78, -174}, {-54, -174}});
+  ExpectPolygon(d, "toe soil", {{-54, -144}, {-18, -144}, {-18, -120}, {-54, -120}});
+  EXPECT_TRUE(HasDimension(d, "HT = 24 in"));
+  // The abutment's dead load at PDX = 6 from the stem's front face.
+  int loads = 0;
+  for (const DrawArrow& a : d.arrows)
+    loads += a.layer == DrawLayer::Load && a.head.y == 0 && std::fabs(a.head.x - (-12)) < 1e-4f;
+  EXPECT_EQ(loads, 2);  // PD and PL, both at 6
+  EXPECT_TRUE(HasLabel(d, "PD = 1200 lbs/in (14400 plf)"));
+}
+
+TEST(WallOutline, SiReviewWithBatterAndBackslope) {
+  const WallDrawing d = DrawWall(Example("review-si-spread.in"));
+  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+  EXPECT_EQ(d.unit, "mm");
+  // BW 2.29 degrees over 3000 mm moves the back face 119.97 mm out at the base.
+  ExpectPolygon(d, "stem", {{-300, 0}, {0, 0}, {119.968f, -3000}, {-300, -3000}});
+  ExpectPolygon(d, "footing", {{-1200, -3000}, {1500, -3000}, {1500, -3450}, {-1200, -3450}});
+  EXPECT_TRUE(HasDimension(d, "heel = 1380 mm"));
+  EXPECT_TRUE(HasDimension(d, "base = 420 mm"));
+  // The ground rises at BETA = 10 degrees from the top of the back face.
+  const DrawPolyline* ground = Line(d, "ground");
+  ASSERT_NE(ground, nullptr);
+  ASSERT_EQ(ground->points.size(), 2u);
+  EXPECT_EQ(ground->points[0].x, 0);
+  EXPECT_EQ(ground->points[0].y, 0);
+  EXPECT_NEAR(ground->points[1].y / ground->points[1].x, std::tan(10 * 3.1416 / 180), 1e-5);
+}
+
+TEST(WallOutline, DesignLimitsDrawTheLeastWallAndTheSearchedFootingDashed) {
+  const WallDrawing d = DrawWall(Example("design-10ft-spread.in"));
+  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+  EXPECT_EQ(d.title, "Design limits");
+  // Stem at the least batter 2.4 degrees: 120 tan(2.4) = 5.0295 at the base;
+  // the least footing: toe WTMIN = 0, heel at the stem's back face.
+  ExpectPolygon(d, "stem", {{-12, 0}, {0, 0}, {5.0295f, -120}, {-12, -120}});
+  ExpectPolygon(d, "footing", {{-12, -120}, {5.0295f, -120}, {5.0295f, -135}, {-12, -135}});
+  // The largest: toe WTMAX = 60 in front of the stem, WF = WTMAX + WHMAX.
+  ExpectPolygon(d, "largest footing", {{-72, -120}, {108, -120}, {108, -135}, {-72, -135}});
+  EXPECT_TRUE(d.polygon("largest footing")->dashed);
+  EXPECT_TRUE(HasDimension(d, "WTMAX = 60 in"));
+  EXPECT_TRUE(HasDimension(d, "WHMAX = 120 in"));
+  EXPECT_TRUE(HasLabel(d, "BWMIN = 2.4\u00b0"));
+  EXPECT_TRUE(HasLabel(d, "SUR = 1.736 psi (250 psf)"));
+}
+
+TEST(WallOutline, KeyHangsUnderTheStem) {
+  const WallDrawing d = DrawWall(Example("design-irregular-spread.in"));
+  // WTMIN 12: toe at -24; TFMIN 15, DKMAX 12, base 12 + 150 tan(2.4) = 18.287.
+  ExpectPolygon(d, "key", {{-12, -165}, {6.2869f, -165}, {6.2869f, -177}, {-12, -177}});
+  ExpectPolygon(d, "footing", {{-24, -150}, {6.2869f, -150}, {6.2869f, -165}, {-24, -165}});
+  EXPECT_TRUE(HasDimension(d, "DK = 12 in"));
+}
+
+// ---- The irregular backfill ---------------------------------------------------
+
+TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
+  const InputRecord r = Example("design-irregular-spread.in");
+  const WallDrawing d = DrawWall(r);
+  const DrawPolyline* ground = Line(d, "ground");
+  ASSERT_NE(ground, nullptr);
+  ASSERT_EQ(ground->points.size(), static_cast<std::size_t>(r.NSEG + 1));
+  double x = 0, y = 0;
+  for (int i = 1; i <= r.NSEG; ++i) {
+    const double a = r.ASEG(i) * 3.1416 / 180;
+    x += r.LSEG(i) * std::cos(a);
+    y += r.LSEG(i) * std::sin(a);
+    EXPECT_NEAR(ground->points[static_cast<std::size_t>(i)].x, x, 1e-3) << "segment " << i;
+    EXPECT_NEAR(ground->points[static_cast<std::size_t>(i)].y, y, 1e-3) << "segment " << i;
+  }
+  // By hand: the last vertex of 96 at 26.57, 120 level, 240 at -5 degrees.
+  EXPECT_NEAR(ground->points.back().x, 444.948, 1e-2);
+  EXPECT_NEAR(ground->points.back().y, 22.023, 1e-2);
+  // The haul road: its line and four arrows with the load named.
+  const DrawPolyline* road = Line(d, "surcharge 1");
+  ASSERT_NE(road, nullptr);
+  EXPECT_NEAR(road->points[0].x, 120, 1e-4);
+  EXPECT_NEAR(road->points[1].x, 240, 1e-4);
+  EXPECT_TRUE(HasLabel(d, "400 lbs/in (4800 plf)"));
+  EXPECT_NE(d.polygon("backfill"), nullptr);
+}
+
+// ---- Piles -----------------------------------------------------------------
+
+TEST(Piles, RowsStandAtTheirDistancesFromTheToe) {
+  const InputRecord r = Example("review-12ft-pile.in");
+  const WallDrawing d = DrawWall(r);
+  const float toe = -54, under = -174;
+  const float at[] = {18, 66, 114};
+  for (int i = 1; i <= 3; ++i) {
+    const DrawPolygon* pile = d.polygon("pile row " + std::to_string(i));
+    ASSERT_NE(pile, nullptr) << i;
+    // The pile's head: the midpoint of its top edge on the footing's underside.
+    const float x = 0.5f * (pile->points[0].x + pile->points[1].x);
+    const float y = 0.5f * (pile->points[0].y + pile->points[1].y);
+    EXPECT_NEAR(x, toe + at[i - 1], 1e-3) << i;
+    EXPECT_NEAR(y, under, 1e-3) << i;
+    // Its foot: vertical rows straight down, the battered row towards the toe.
+    const float fx = 0.5f * (pile->points[2].x + pile->points[3].x);
+    const float fy = 0.5f * (pile->points[2].y + pile->points[3].y);
+    const double lean = std::atan2(x - fx, y - fy) * 180 / 3.1416;
+    EXPECT_NEAR(lean, r.PILEB(i), 1e-2) << i;
+  }
+  EXPECT_TRUE(HasLabel(d, "18.43\u00b0, s = 72 in"));
+  EXPECT_TRUE(HasLabel(d, "s = 72 in"));
+  EXPECT_TRUE(HasDimension(d, "row 2 = 66 in"));
+}
+
+TEST(Piles, DesignModeDrawsNoRowsUntilADesignExists) {
+  InputRecord r = Example("review-12ft-pile.in");
+  r.IMODE = KELDOR_DESIGN;
+  const WallDrawing d = DrawWall(r);
+  EXPECT_EQ(d.polygon("pile row 1"), nullptr);
+  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+}
+
+// ---- Records that cannot be drawn whole ---------------------------------------
+
+TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  struct Case {
+    const char* why;
+    std::function<void(InputRecord&)> change;
+    const char* note;
+  };
+  const Case cases[] = {
+      {"short footing", [](InputRecord& r) { r.WF = 40; },
+       "Footing width is smaller than the toe plus the stem"},
+      {"zero footing width", [](InputRecord& r) { r.WF = 0; },
+       "The footing width must be greater than zero"},
+      {"negative footing width", [](InputRecord& r) { r.WF = -96; },
+       "The footing width must be greater than zero"},
+      {"zero height", [](InputRecord& r) { r.H = 0; }, "The design height must be greater than zero"},
+      {"negative height", [](InputRecord& r) { r.H = -120; },
+       "The design height must be greater than zero"},
+      {"height not a number", [nan](InputRecord& r) { r.H = nan; }, "The design height is not a number"},
+      {"height infinite", [inf](InputRecord& r) { r.H = inf; }, "The design height is too large to draw"},
+      // 1200 typed for 120 draws; ten kilometres does not.
+      {"height absurd", [](InputRecord& r) { r.H = 3e7f; }, "The design height is too large to draw"},
+      {"zero wall thickness", [](InputRecord& r) { r.TWMIN = 0; },
+       "The wall thickness must be greater than zero"},
+      {"zero footing thickness", [](InputRecord& r) { r.TF = 0; },
+       "The footing thickness must be greater than zero"},
+      {"negative toe", [](InputRecord& r) { r.WT = -6; }, "The toe width is negative"},
+      {"negative key", [](InputRecord& r) { r.DK = -6; }, "The key depth is negative"},
+      {"negative toe soil", [](InputRecord& r) { r.HT = -6; },
+       "The height of soil over the toe is negative"},
+      {"key not a number", [nan](InputRecord& r) { r.DK = nan; }, "The key depth is not a number"},
+      {"batter of 90", [](InputRecord& r) { r.BW = 90; },
+       "The wall batter must lie between -90 and 90 degrees"},
+      // A batter leaning the back face forward past the front face.
+      {"batter backwards", [](InputRecord& r) { r.BW = -10; },
+       "The stem's back face crosses its front face"},
+      {"slope of 90", [](InputRecord& r) { r.BETA = 90; },
+       "The backfill slope must lie between -90 and 90 degrees"},
+      {"slope not a number", [nan](InputRecord& r) { r.BETA = nan; },
+       "The backfill slope is not a number"},
+      {"no segments",
+       [](InputRecord& r) {
+         r.ISOIL = KELDOR_IRREGULAR;
+         r.NSEG = 0;
+       },
+       "There are no backfill segments"},
+      {"profile turning back",
+       [](InputRecord& r) {
+         r.ISOIL = KELDOR_IRREGULAR;
+         r.NSEG = 2;
+         r.LSEG = {120, 60};
+         r.ASEG = {0, 135};
+       },
+       "The ground profile turns back at segment 2"},
+      {"segment of negative length",
+       [](InputRecord& r) {
+         r.ISOIL = KELDOR_IRREGULAR;
+         r.NSEG = 1;
+         r.LSEG = {-120};
+         r.ASEG = {0};
+       },
+       "Backfill segment 1 has a negative length"},
+      {"segment not a number",
+       [nan](InputRecord& r) {
+         r.ISOIL = KELDOR_IRREGULAR;
+         r.NSEG = 2;
+         r.LSEG = {120, nan};
+         r.ASEG = {0, 0};
+       },
+       "Backfill segment 2 is not a number"},
+      // A count larger than its arrays (never left so by the window) reads zeros.
+      {"count beyond the arrays",
+       [](InputRecord& r) {
+         r.ISOIL = KELDOR_IRREGULAR;
+         r.NSEG = 3;
+         r.LSEG = {40};
+         r.ASEG = {0};
+       },
+       "The ground profile ends before the heel"},
+      {"surcharge not a number",
+       [nan](InputRecord& r) {
+         r.ISOIL = KELDOR_IRREGULAR;
+         r.NSEG = 1;
+         r.LSEG = {400};
+         r.ASEG = {0};
+         r.NSUR = 1;
+         r.SURL = {100};
+         r.XSBEG = {nan};
+         r.YSBEG = {0};
+         r.XSEND = {200};
+         r.YSEND = {0};
+       },
+       "Surcharge 1 cannot be drawn"},
+      {"no pile rows",
+       [](InputRecord& r) {
+         r.IFOOT = KELDOR_PILE_FOOTING;
+         r.NROWS = 0;
+       },
+       "There are no pile rows"},
+      {"pile row off the footing",
+       [](InputRecord& r) {
+         r.IFOOT = KELDOR_PILE_FOOTING;
+         r.NROWS = 2;
+         r.PILEX = {18, 200};
+         r.PILEB = {0, 0};
+         r.PILES = {72, 72};
+       },
+       "Pile row 2 lies outside the footing"},
+      {"pile battered flat",
+       [](InputRecord& r) {
+         r.IFOOT = KELDOR_PILE_FOOTING;
+         r.NROWS = 1;
+         r.PILEX = {18};
+         r.PILEB = {90};
+         r.PILES = {72};
+       },
+       "Pile row 1 cannot be drawn"},
+      {"unknown units", [](InputRecord& r) { r.IUNITS = 0; }, "Choose English or SI units"},
+      {"unknown backfill", [](InputRecord& r) { r.ISOIL = 3; },
+       "Choose a constant slope or an irregular backfill"},
+      {"design: toe limits crossed",
+       [](InputRecord& r) {
+         r.IMODE = KELDOR_DESIGN;
+         r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
+         r.WTMIN = 48, r.WTMAX = 24, r.WHMAX = 96;
+       },
+       "The largest toe width is smaller than the smallest"},
+      {"design: heel smaller than the stem",
+       [](InputRecord& r) {
+         r.IMODE = KELDOR_DESIGN;
+         r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
+         r.WTMIN = 0, r.WTMAX = 24, r.WHMAX = 6;
+       },
+       "The largest heel width is smaller than the stem at its base"},
+  };
+  for (const Case& c : cases) {
+    InputRecord r = ReferenceWall();
+    c.change(r);
+    WallDrawing d;
+    ASSERT_NO_THROW(d = DrawWall(r)) << c.why;
+    EXPECT_TRUE(HasNote(d, c.note)) << c.why << ": " << Notes(d);
+    // Whatever could not be drawn, the rest is, and every point is finite.
+    DrawPoint low, high;
+    EXPECT_TRUE(d.bounds(&low, &high)) << c.why;
+    EXPECT_TRUE(std::isfinite(low.x) && std::isfinite(high.y)) << c.why;
+    EXPECT_GT(d.size, 0) << c.why;
+  }
+}
+
+TEST(DegenerateRecords, AnEmptyRecordDrawsNothingAndSaysWhy) {
+  InputRecord r;  // every value zero, no options chosen
+  const WallDrawing d = DrawWall(r);
+  EXPECT_FALSE(d.notes.empty());
+  EXPECT_TRUE(d.polygons.empty());
+}
+
+TEST(DegenerateRecords, HugeCountsAreDrawnInBoundedTime) {
+  InputRecord r = ReferenceWall();
+  r.IFOOT = KELDOR_PILE_FOOTING;
+  r.NROWS = 32767;
+  r.PILEX.resize(32767), r.PILEB.resize(32767), r.PILES.resize(32767);
+  const WallDrawing d = DrawWall(r);
+  EXPECT_TRUE(HasNote(d, "Only the first 200 pile rows are drawn"));
+  EXPECT_NE(d.polygon("pile row 200"), nullptr);
+  EXPECT_EQ(d.polygon("pile row 201"), nullptr);
+}
+
+// ---- After a run --------------------------------------------------------------
+
+DrawingResults ReferenceResults() {
+  DrawingResults res;
+  res.BW = 0, res.TF = 18, res.DK = 0, res.WT = 36, res.WF = 96;
+  res.forces = {{"Earth", 220.4f, 46}, {"Earth + surcharge", 300.3f, 52.1f}};
+  DrawnCombination full{"Combination 1", true, 1.910f, 7.870f, 6.192f, {}};
+  DrawnCombination partial{"Combination 2", true, 20, 11.0f, 0, {}};
+  res.combinations = {full, partial};
+  res.governing = 1;
+  return res;
+}
+
+TEST(AfterARun, EarthForcesPushOnThePlaneThroughTheHeel) {
+  const DrawingResults res = ReferenceResults();
+  const WallDrawing d = DrawWall(ReferenceWall(), &res);
+  int forces = 0;
+  for (const DrawArrow& a : d.arrows) {
+    if (a.layer != DrawLayer::Force) continue;
+    ++forces;
+    EXPECT_NEAR(a.head.x, 48, 1e-4);  // the heel end
+    EXPECT_LT(a.head.x, a.tail.x);    // towards the wall
+    EXPECT_EQ(a.head.y, a.tail.y);
+  }
+  EXPECT_EQ(forces, 2);
+  // The earth force 46 above the underside of the footing (y = -138).
+  EXPECT_EQ(d.arrows.back().label, "Earth + surcharge 300.3 lbs/in (3604 plf)");
+  EXPECT_NEAR(d.arrows.back().head.y, -138 + 52.1, 1e-3);
+}
+
+TEST(AfterARun, BearingPressureFollowsTheChosenCombination) {
+  const DrawingResults res = ReferenceResults();
+  // The governing combination: only 3 (48 - 20) = 84 of the base in
+  // compression, a triangle from the toe.
+  WallDrawing d = DrawWall(ReferenceWall(), &res);
+  const DrawPolygon* q = d.polygon("bearing pressure");
+  ASSERT_NE(q, nullptr);
+  ASSERT_EQ(q->points.size(), 3u);
+  EXPECT_NEAR(q->points[0].x, -48, 1e-3);
+  EXPECT_NEAR(q->points[1].x, -48 + 84, 1e-3);
+  EXPECT_TRUE(HasLabel(d, "Bearing pressure, Combination 2"));
+  // Combination 1 chosen: the whole base, toe deeper than heel.
+  d = DrawWall(ReferenceWall(), &res, 0);
+  q = d.polygon("bearing pressure");
+  ASSERT_NE(q, nullptr);
+  ASSERT_EQ(q->points.size(), 4u);
+  EXPECT_NEAR(q->points[0].x, -48, 1e-3);
+  EXPECT_NEAR(q->points[1].x, 48, 1e-3);
+  const float toeDepth = q->points[0].y - q->points[3].y;
+  const float heelDepth = q->points[1].y - q->points[2].y;
+  EXPECT_NEAR(heelDepth / toeDepth, 6.192 / 7.870, 1e-4);
+  EXPECT_TRUE(HasLabel(d, "q toe = 7.87 psi (1133 psf)"));
+  // Below the footing, not through it.
+  EXPECT_LT(q->points[0].y, -138);
+}
+
+TEST(AfterARun, ResultantOffTheBaseGivesANoteAndNoDiagram) {
+  DrawingResults res = ReferenceResults();
+  res.combinations[1].eccentricity = 48;
+  const WallDrawing d = DrawWall(ReferenceWall(), &res);
+  EXPECT_EQ(d.polygon("bearing pressure"), nullptr);
+  EXPECT_TRUE(HasNote(d, "The resultant lies outside the footing in Combination 2"));
+}
+
+TEST(AfterARun, ConvergedDesignReplacesTheLimits) {
+  InputRecord r = ReferenceWall();
+  r.IMODE = KELDOR_DESIGN;
+  r.WTMAX = 60, r.WHMAX = 120, r.TFMIN = 12, r.BWMIN = 0;
+  DrawingResults res = ReferenceResults();
+  WallDrawing d = DrawWall(r, &res);
+  EXPECT_EQ(d.title, "Converged design");
+  EXPECT_EQ(d.polygon("largest footing"), nullptr);
+  ExpectPolygon(d, "footing", {{-48, -120}, {48, -120}, {48, -138}, {-48, -138}});
+  res.converged = false;
+  d = DrawWall(r, &res);
+  EXPECT_EQ(d.title, "Design limits");
+  EXPECT_NE(d.polygon("largest footing"), nullptr);
+  EXPECT_TRUE(HasNote(d, "No design found: the search did not converge"));
+}
+
+TEST(AfterARun, PileLoadsLabelEachRow) {
+  InputRecord r = Example("review-12ft-pile.in");
+  DrawingResults res;
+  res.BW = 0, res.TF = 30, res.DK = 0, res.WT = 36, res.WF = 132;
+  res.combinations = {{"Combination 1", false, 0, 0, 0, {41000, 30500, 20000}}};
+  const WallDrawing d = DrawWall(r, &res);
+  EXPECT_TRUE(HasLabel(d, "P = 41000 lbs/pile (41 kips/pile)")) << d.labels.size();
+  EXPECT_TRUE(HasLabel(d, "P = 20000 lbs/pile (20 kips/pile)"));
+  EXPECT_EQ(d.polygon("bearing pressure"), nullptr);
+}
+
+// ---- Numbers ------------------------------------------------------------------
+
+TEST(DrawingNumber, FourFiguresAndAPeriod) {
+  const struct {
+    float value;
+    const char* text;
+  } rows[] = {
+      {120, "120"},       {2.4f, "2.4"},          {0.0868f, "0.0868"}, {1.7361f, "1.736"},
+      {1736.1f, "1736"},  {-5, "-5"},             {0, "0"},            {-0.0f, "0"},
+      {999.96f, "1000"},  {12345.6f, "12346"},    {0.5f, "0.5"},       {2.36e-5f, "2.36e-05"},
+      {std::numeric_limits<float>::quiet_NaN(), "NaN"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(DrawingNumber(row.value), row.text) << row.value;
+}
+
+}  // namespace
+}  // namespace fe
