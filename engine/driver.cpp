@@ -1,8 +1,11 @@
 // CONDLL: creates the report and the side file, initialises the run, writes
 // the input echo and runs the analyses in the order of the report.
+// KELDOR_WRITTEN: whether the last run's two files were written whole.
 #include "driver.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "design_search.h"
@@ -40,7 +43,7 @@ bool StartRun(const char* outpath, const char* infile, const char* outfile, cons
   S.VERSION = Field(version, 5);
   if (TrimRight(S.OUTPATH).empty()) S.OUTPATH = "KELDOR.OUT" + std::string(122, ' ');
 
-  S.side.close();
+  S.side.reset();
   if (!S.report.create(TrimRight(S.OUTPATH))) return false;  // nowhere to say it
   if (!S.side.create("KELDOR.DAT")) {
     S.report.blank();
@@ -160,5 +163,21 @@ extern "C" void CONDLL(const char* OUTPATH, const char* INFILE, const char* OUTF
     keldor::S.report.line(" THE ANALYSIS STOPPED ON AN INTERNAL ERROR ***");
     keldor::S.report.close();
     keldor::S.side.close();
+  }
+}
+
+extern "C" void KELDOR_WRITTEN(int32_t* REPORT_OK, int32_t* SIDE_OK, char* REASON) {
+  const keldor::TextFile& report = keldor::S.report;
+  const keldor::TextFile& side = keldor::S.side;
+  std::string reason;
+  if (!report.written())
+    reason = report.error() != 0 ? std::strerror(report.error()) : "no analysis has been run";
+  else if (!side.written())
+    reason = side.error() != 0 ? std::strerror(side.error()) : "the file was not created";
+  if (REPORT_OK != nullptr) *REPORT_OK = report.written() ? 1 : 0;
+  if (SIDE_OK != nullptr) *SIDE_OK = side.written() ? 1 : 0;
+  if (REASON != nullptr) {
+    reason.resize(132, ' ');
+    std::copy(reason.begin(), reason.end(), REASON);
   }
 }

@@ -107,29 +107,42 @@ BackPlane BackPlaneBase() {
   return bp;
 }
 
-// The ground segments and surcharge lines that the arrays really hold, with
-// the slope of every segment (entry i for segment i).
+// A ground segment with its slope, and the product of the slope and the
+// segment's start that every intersection with a plane begins with.
+struct Segment {
+  float xb = 0.0f, yb = 0.0f, xe = 0.0f, ye = 0.0f, tanA = 0.0f, tanAxb = 0.0f;
+};
+
 // A surcharge line taken from left to right, with its slope and length.
 struct SurchargeLine {
   float xsb = 0.0f, ysb = 0.0f, xse = 0.0f, yse = 0.0f, m = 0.0f, full = 0.0f;
+  float load = 0.0f;
   bool vertical = true;  // no horizontal extent: carries nothing onto a plane
 };
 
+// The ground segments and surcharge lines that the arrays really hold (entry
+// i for segment i, entry j - 1 for line j).
 struct Profile {
   int nseg = 0, nsur = 0;
-  std::vector<float> slope;
-  std::vector<SurchargeLine> lines;  // entry j - 1 for line j
-  float tanA(int i) const { return slope[static_cast<std::size_t>(i)]; }
+  std::vector<Segment> segments;
+  std::vector<SurchargeLine> lines;
+  const Segment& seg(int i) const { return segments[static_cast<std::size_t>(i)]; }
+  float tanA(int i) const { return seg(i).tanA; }
 };
 
 Profile ReadProfile() {
   Profile g;
   g.nseg = Available(S.NSEG, {&S.ASEG, &S.XGBEG, &S.YGBEG, &S.XGEND, &S.YGEND});
   g.nsur = Available(S.NSUR, {&S.SURL, &S.XSBEG, &S.YSBEG, &S.XSEND, &S.YSEND});
-  g.slope.assign(static_cast<std::size_t>(g.nseg) + 1, 0.0f);
-  for (int i = 1; i <= g.nseg; ++i) g.slope[static_cast<std::size_t>(i)] = std::tan(S.ASEG(i));
+  g.segments.assign(static_cast<std::size_t>(g.nseg) + 1, Segment{});
+  for (int i = 1; i <= g.nseg; ++i) {
+    Segment& s = g.segments[static_cast<std::size_t>(i)];
+    s = {S.XGBEG(i), S.YGBEG(i), S.XGEND(i), S.YGEND(i), std::tan(S.ASEG(i)), 0.0f};
+    s.tanAxb = s.tanA * s.xb;
+  }
   for (int j = 1; j <= g.nsur; ++j) {
     SurchargeLine l{S.XSBEG(j), S.YSBEG(j), S.XSEND(j), S.YSEND(j)};
+    l.load = S.SURL(j);
     if (l.xse < l.xsb) {
       std::swap(l.xsb, l.xse);
       std::swap(l.ysb, l.yse);
@@ -151,12 +164,13 @@ float GroundAtBack(const Profile& g, float XBP, bool& groundShort) {
   groundShort = true;
   float groundAtBack = 0.0f;
   for (int i = 1; i <= g.nseg; ++i) {
-    if (S.XGBEG(i) <= XBP && XBP <= S.XGEND(i)) {
-      groundAtBack = S.YGBEG(i) + g.tanA(i) * (XBP - S.XGBEG(i));
+    const Segment& s = g.seg(i);
+    if (s.xb <= XBP && XBP <= s.xe) {
+      groundAtBack = s.yb + s.tanA * (XBP - s.xb);
       groundShort = false;
     }
   }
-  if (groundShort && g.nseg > 0) groundAtBack = XBP < S.XGBEG(1) ? S.YGBEG(1) : S.YGEND(g.nseg);
+  if (groundShort && g.nseg > 0) groundAtBack = XBP < g.seg(1).xb ? g.seg(1).yb : g.seg(g.nseg).ye;
   return groundAtBack;
 }
 
@@ -166,18 +180,20 @@ struct GroundPoint {
   float x = 0.0f, y = 0.0f;
 };
 
-// The last segment in order wins. A segment parallel to the plane is passed
-// over.
+// The last segment in order wins, so the segments are tried from the last.
+// A segment parallel to the plane is passed over.
 GroundPoint GroundIntersection(const Profile& g, float t, const BackPlane& bp) {
   GroundPoint p;
-  for (int i = 1; i <= g.nseg; ++i) {
-    const float den = g.tanA(i) - t;
+  for (int i = g.nseg; i >= 1; --i) {
+    const Segment& s = g.seg(i);
+    const float den = s.tanA - t;
     if (den == 0.0f) continue;
-    const float x = (g.tanA(i) * S.XGBEG(i) - t * bp.x + bp.y - S.YGBEG(i)) / den;
-    if (x > bp.x && S.XGBEG(i) < x && x <= S.XGEND(i)) {
+    const float x = (s.tanAxb - t * bp.x + bp.y - s.yb) / den;
+    if (x > bp.x && s.xb < x && x <= s.xe) {
       p.x = x;
-      p.y = S.YGBEG(i) + g.tanA(i) * (x - S.XGBEG(i));
+      p.y = s.yb + s.tanA * (x - s.xb);
       p.meets = true;
+      break;
     }
   }
   return p;
@@ -192,8 +208,8 @@ bool WedgeEnd(const Profile& g, float t, const BackPlane& bp, GroundPoint& end,
   if (end.meets) return true;
   groundShort = true;
   if (g.nseg == 0) return false;
-  end.x = S.XGEND(g.nseg);
-  end.y = S.YGEND(g.nseg);
+  end.x = g.seg(g.nseg).xe;
+  end.y = g.seg(g.nseg).ye;
   return true;
 }
 
@@ -202,6 +218,33 @@ struct Weighed {
   float W = 0.0f, MX = 0.0f, MY = 0.0f;
 };
 
+// The parts of the ground segments over the wedge, in order from the back
+// plane out to the ground point `end`: `part(xa, ya, xb, yb)` for each.
+template <class Part>
+void ForEachGroundPart(const Profile& g, const BackPlane& bp, const GroundPoint& end,
+                       Part part) {
+  const float XBP = bp.x, XI = end.x, YI = end.y;
+  for (int i = 1; i <= g.nseg; ++i) {
+    const Segment& s = g.seg(i);
+    float xa, ya;
+    if (s.xb < XBP && XBP < s.xe) {
+      xa = XBP;
+      ya = s.yb + s.tanA * (XBP - s.xb);
+    } else if (XBP <= s.xb && s.xb <= XI) {
+      xa = s.xb;
+      ya = s.yb;
+    } else {
+      continue;
+    }
+    float xb = s.xe, yb = s.ye;
+    if (xb > XI) {
+      xb = XI;
+      yb = YI;
+    }
+    part(xa, ya, xb, yb);
+  }
+}
+
 // Wedge weight and its moments, 10 strips per part of a segment over it,
 // between the back plane and the ground point `end`. Where the plane does not
 // meet the ground the wedge holds only soil that lies above the plane.
@@ -209,24 +252,10 @@ struct Weighed {
 // intersection are counted in `stripErrors` instead of being reported.
 Weighed WedgeWeight(const Profile& g, float t, const BackPlane& bp, const GroundPoint& end,
                     bool moments = true, int* stripErrors = nullptr) {
-  const float XBP = bp.x, YBP = bp.y, XI = end.x, YI = end.y;
+  const float XBP = bp.x, YBP = bp.y, XI = end.x;
+  const float rho = S.RHOS, twmin = S.TWMIN, wt = S.WT;
   Weighed w;
-  for (int i = 1; i <= g.nseg; ++i) {
-    float xa, ya;
-    if (S.XGBEG(i) < XBP && XBP < S.XGEND(i)) {
-      xa = XBP;
-      ya = S.YGBEG(i) + g.tanA(i) * (XBP - S.XGBEG(i));
-    } else if (XBP <= S.XGBEG(i) && S.XGBEG(i) <= XI) {
-      xa = S.XGBEG(i);
-      ya = S.YGBEG(i);
-    } else {
-      continue;
-    }
-    float xb = S.XGEND(i), yb = S.YGEND(i);
-    if (xb > XI) {
-      xb = XI;
-      yb = YI;
-    }
+  ForEachGroundPart(g, bp, end, [&](float xa, float ya, float xb, float yb) {
     const float width = (xb - xa) / 10.0f;
     const float rise = (yb - ya) / 10.0f;
     float xm = xa + 0.5f * width;
@@ -242,17 +271,17 @@ Weighed WedgeWeight(const Profile& g, float t, const BackPlane& bp, const Ground
       }
       const float yplane = YBP + t * (xm - XBP);
       const float depth = end.meets ? std::fabs(ym - yplane) : std::max(ym - yplane, 0.0f);
-      const float dW = depth * width * S.RHOS;
+      const float dW = depth * width * rho;
       // Summed strip by strip from the back plane outward.
       w.W += dW;
       if (moments) {
-        w.MX += (xm + S.TWMIN + S.WT) * dW;
+        w.MX += (xm + twmin + wt) * dW;
         w.MY += 0.5f * (ym + yplane) * dW;
       }
       xm += width;
       ym += rise;
     }
-  }
+  });
   return w;
 }
 
@@ -277,7 +306,7 @@ Weighed SurchargeShare(const Profile& g, float t, const BackPlane& bp, bool mome
     const float full = l.full;
     const float part = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
     if (!(full > 0.0f)) continue;
-    const float PS = S.SURL(j) * part / full;
+    const float PS = l.load * part / full;
     s.W += PS;
     if (!moments) continue;
     s.MX += (S.WT + S.TWMIN + 0.5f * (x1 + x2)) * PS;

@@ -125,6 +125,76 @@ TEST(KeldorRun, AMissingEngineLibraryIsNamed) {
   EXPECT_FALSE(Exists(dir / "w.out"));
 }
 
+// A write that fails part-way: the report or the side file on a full device,
+// or cut by a file size limit (the shell's ulimit, in blocks of 512 or 1024
+// bytes, with the limit's signal ignored as a full disk sends none). The
+// file cut short is kept beside its own name; a device is left as it is.
+struct CutShort {
+  const char* why;
+  std::string name;    // of the golden input and report, without extension
+  std::string report;  // -o; the golden report's name when empty
+  int blocks;          // the file size limit; 0 for none
+  std::string err;     // "@" stands for the report's name
+  bool reportWhole, sideKept;
+};
+
+// Whether `part` is a part of `whole` from its start, cut short.
+::testing::AssertionResult CutFrom(const std::string& part, const std::string& whole) {
+  if (part.empty() || part.size() >= whole.size() || whole.compare(0, part.size(), part) != 0)
+    return ::testing::AssertionFailure() << part.size() << " bytes of " << whole.size()
+                                         << " are not its start";
+  return ::testing::AssertionSuccess();
+}
+
+TEST(KeldorRun, AReportOrSideFileCutShortIsNeverAnnouncedAsWritten) {
+  const std::string golden = KELDOR_SOURCE_DIR "/tests/golden/";
+  const std::string full = "No space left on device", large = "File too large";
+  // A review writes no side trials; the irregular design's side file
+  // (37632 bytes) is longer than its report (9371).
+  const CutShort cases[] = {
+      {"report on a full device", "review-pile-english", "/dev/full", 0,
+       "Keldor: the report /dev/full is incomplete: " + full + "\n", false, false},
+      {"report cut by the size limit", "review-pile-english", "", 8,
+       "Keldor: the report @ is incomplete: " + large +
+           "\nKeldor: what was written is kept as @.incomplete\n",
+       false, false},
+      {"side file cut by the size limit", "design-irregular-english", "", 24,
+       "Keldor: the side file KELDOR.DAT is incomplete: " + large +
+           "\nKeldor: what was written is kept as KELDOR.DAT.incomplete\n",
+       true, true},
+  };
+  for (const CutShort& c : cases) {
+    SCOPED_TRACE(c.why);
+    TempFolder cwd;
+    const std::string input = c.name + ".in", report = c.report.empty() ? c.name + ".out" : c.report;
+    WriteFile(cwd / input, ReadFile(golden + input));
+    const std::string limit = c.blocks > 0 ? "ulimit -f " + std::to_string(c.blocks) + "; " : "";
+    const Outcome o = RunProgram("/bin/sh",
+                                 {"-c", "trap '' XFSZ; " + limit + "exec \"$0\" \"$@\"",
+                                  ProgramFolder() + "/keldor-run", "-o", report, input},
+                                 cwd.path());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    std::string err = c.err;
+    for (std::size_t at; (at = err.find('@')) != std::string::npos;) err.replace(at, 1, report);
+    EXPECT_EQ(o.err, err);
+    if (c.report.empty()) {
+      const std::string expected = MaskRunLine(ReadFile(golden + c.name + ".out"));
+      EXPECT_EQ(Exists(cwd / report), c.reportWhole);
+      EXPECT_EQ(Exists(cwd / (report + ".incomplete")), !c.reportWhole);
+      if (c.reportWhole) {
+        EXPECT_TRUE(MaskRunLine(ReadFile(cwd / report)) == expected);
+      } else {
+        EXPECT_TRUE(CutFrom(MaskRunLine(ReadFile(cwd / (report + ".incomplete"))), expected));
+      }
+    }
+    EXPECT_FALSE(Exists(cwd / "KELDOR.DAT") && c.sideKept);
+    if (c.sideKept) {
+      EXPECT_TRUE(CutFrom(ReadFile(cwd / "KELDOR.DAT.incomplete"), ReadFile(golden + c.name + ".dat")));
+    }
+  }
+}
+
 TEST(KeldorRun, EveryBundledExampleRuns) {
   for (const auto& entry : std::filesystem::directory_iterator(KELDOR_SOURCE_DIR "/examples")) {
     if (entry.path().extension() != ".in") continue;

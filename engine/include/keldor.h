@@ -5,8 +5,9 @@
  * Every argument is passed by address: 32-bit signed integers, 32-bit IEEE
  * floats, float arrays by the address of their first element (record 1), and
  * character fields of fixed length, blank-padded and not terminated. Angles are
- * given in degrees. The engine copies every value it is given; nothing is
- * returned. Call the set operations in this order, then CONDLL:
+ * given in degrees. The engine copies every value it is given; the set
+ * operations and CONDLL return nothing. Call the set operations in this order,
+ * then CONDLL, and after it KELDOR_WRITTEN to learn whether the files are whole:
  *
  *   SETOPT, SETMAT, SETSP, SETLC, SETSCON, SETWCON, SETRCON,
  *   SETSF (spread footing) or SETPF and, in review mode, SETPI (pile footing),
@@ -105,6 +106,14 @@ KELDOR_API void SETSUR(const float *SURL, const float *XSBEG, const float *YSBEG
  * 80, 80, 80 and 5 characters. */
 KELDOR_API void CONDLL(const char *OUTPATH, const char *INFILE, const char *OUTFILE,
                        const char *TITLE, const char *VERSION);
+
+/* After CONDLL, until the next run: whether the report (REPORT_OK) and the
+ * side file (SIDE_OK) were created and written to the end, 1 when they were
+ * and 0 when not; a file that failed was closed at its first failed write,
+ * flush or close and is incomplete. REASON (132 characters, blank-padded)
+ * gives the system's reason for the report's failure, or else for the side
+ * file's, and is blank when both are whole. Before any run both are 0. */
+KELDOR_API void KELDOR_WRITTEN(int32_t *REPORT_OK, int32_t *SIDE_OK, char *REASON);
 
 #ifdef __cplusplus
 }

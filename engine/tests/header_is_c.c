@@ -17,11 +17,12 @@ int main(void) {
   void (*setsur)(const float *, const float *, const float *, const float *,
                  const float *) = SETSUR;
   void (*condll)(const char *, const char *, const char *, const char *, const char *) = CONDLL;
+  void (*written)(int32_t *, int32_t *, char *) = KELDOR_WRITTEN;
   const void *all[] = {(const void *)setopt, (const void *)setmat, (const void *)SETSP,
                        (const void *)SETLC,  (const void *)SETSCON, (const void *)SETWCON,
                        (const void *)SETRCON, (const void *)SETSF, (const void *)SETPF,
                        (const void *)setpi,  (const void *)setlf,  (const void *)setirr,
-                       (const void *)setsur, (const void *)condll};
+                       (const void *)setsur, (const void *)condll, (const void *)written};
   for (unsigned i = 0; i < sizeof all / sizeof all[0]; ++i)
     if (all[i] == 0) {
       printf("export %u missing\n", i);

@@ -7,6 +7,7 @@
 #include "file_names.h"
 #include "input_defaults.h"
 #include "input_file.h"
+#include "report_files.h"
 #include "run_engine.h"
 #include "run_sequence.h"
 #include "validation.h"
@@ -32,9 +33,13 @@ const char* const kHelp =
     "KELDOR.DAT (the passing trials of a design) into the current folder,\n"
     "replacing any file of that name there.\n"
     "\n"
-    "Exit status: 0 when the report was written; 1 when the report could not\n"
-    "be written; 2 when the input file cannot be loaded or is not valid, or\n"
-    "the command line is wrong.\n";
+    "A report or side file whose writing failed part-way (a full disk) is\n"
+    "never left under its own name: what was written is kept with the\n"
+    "extension .incomplete added.\n"
+    "\n"
+    "Exit status: 0 when the report and the side file were written whole; 1\n"
+    "when either could not be written or is incomplete; 2 when the input\n"
+    "file cannot be loaded or is not valid, or the command line is wrong.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
@@ -55,6 +60,8 @@ int ExitStatus(fe::RunStep step) {
     case fe::RunStep::SideFileNotWritable:
     case fe::RunStep::NoLibrary:
     case fe::RunStep::ReportMissing:
+    case fe::RunStep::ReportIncomplete:
+    case fe::RunStep::SideFileIncomplete:
       break;
   }
   return kReportNotWritten;
@@ -78,7 +85,16 @@ int Run(const std::string& input, std::string report) {
   PrintMessages messages;
   const fe::RunOutcome outcome = fe::RunAnalysis(
       record, messages, {fe::EngineLibrary::besideProgram(), &fe::RunEngine});
-  if (!outcome.message.empty()) Say(outcome.message);
+  if (outcome.step == fe::RunStep::ReportIncomplete ||
+      outcome.step == fe::RunStep::SideFileIncomplete) {
+    const std::string file = outcome.step == fe::RunStep::ReportIncomplete
+                                 ? "report " + report
+                                 : std::string("side file ") + fe::kSideFileName;
+    Say("the " + file + " is incomplete: " + outcome.reason);
+    if (!outcome.kept.empty()) Say("what was written is kept as " + outcome.kept);
+  } else if (!outcome.message.empty()) {
+    Say(outcome.message);
+  }
   if (outcome.written()) std::cout << "Output written to " << report << '\n';
   return ExitStatus(outcome.step);
 }

@@ -45,7 +45,8 @@ bool EngineLibrary::load(const std::string& path, std::string* error) {
                   bind(h, "SETRCON", &b.SETRCON, error) && bind(h, "SETSF", &b.SETSF, error) &&
                   bind(h, "SETPF", &b.SETPF, error) && bind(h, "SETPI", &b.SETPI, error) &&
                   bind(h, "SETLF", &b.SETLF, error) && bind(h, "SETIRR", &b.SETIRR, error) &&
-                  bind(h, "SETSUR", &b.SETSUR, error) && bind(h, "CONDLL", &b.CONDLL, error);
+                  bind(h, "SETSUR", &b.SETSUR, error) && bind(h, "CONDLL", &b.CONDLL, error) &&
+                  bind(h, "KELDOR_WRITTEN", &b.KELDOR_WRITTEN, error);
   if (!ok) {
     if (error) *error = path + ": " + *error;
     dlclose(h);

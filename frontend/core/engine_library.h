@@ -35,6 +35,7 @@ class EngineLibrary {
   decltype(&::SETIRR) SETIRR = nullptr;
   decltype(&::SETSUR) SETSUR = nullptr;
   decltype(&::CONDLL) CONDLL = nullptr;
+  decltype(&::KELDOR_WRITTEN) KELDOR_WRITTEN = nullptr;
 
  private:
   void* handle_ = nullptr;  // never closed: the library stays loaded

@@ -8,10 +8,10 @@
 #include <initializer_list>
 #include <istream>
 
+#include "atomic_file.h"
 #include "file_names.h"
 #include "input_defaults.h"
 #include "number_text.h"
-#include "replace_file.h"
 
 #include "keldor.h"
 
@@ -404,7 +404,10 @@ bool SaveInputFile(InputRecord& r, const std::string& path, std::string* error) 
     if (error) *error = "Cannot write file " + path + ": " + why;
     return false;
   }
-  if (!WriteFileReplacing(path, text, error)) return false;
+  if (!WriteFileAtomically(path, text, &why)) {
+    if (error) *error = "Cannot write file " + path + ": " + why;
+    return false;
+  }
   r.INPATH = path;
   r.INFILE = FileTitle(path);
   return true;

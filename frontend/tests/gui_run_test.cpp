@@ -2,7 +2,11 @@
 // the checks, the messages and status texts, the window during the run, the
 // report on disk (compared whole with the golden report) and the runs
 // refused before the engine is called.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <csignal>
 #include <memory>
 
 #include "record_fields.h"
@@ -155,6 +159,56 @@ class RunTest : public QObject {
     s_->r.TITLE = fe::FixedText<80>("Second run");
     s_->trigger("mnuRunKeldor");
     QVERIFY(v->text().startsWith(" Second run"));
+  }
+
+  // A report the engine could not write to its end is never announced as
+  // written: the reason after a beep, the panel naming the output file, and
+  // what was written kept beside the report's own name. Cut here by a file
+  // size limit during the run (its signal ignored, as a full disk sends
+  // none), and on a full device, which is left as it is.
+  void aReportCutShortIsNeverAnnouncedAsWritten() {
+    chooseFiles("review-pile-english.in", "review.out");
+    s_->w.setEngineRunner([](const fe::EngineLibrary& e, fe::InputRecord& r) {
+      rlimit old {};
+      ::getrlimit(RLIMIT_FSIZE, &old);
+      rlimit cut = old;
+      cut.rlim_cur = 4096;
+      const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+      ::setrlimit(RLIMIT_FSIZE, &cut);
+      fe::RunEngine(e, r);
+      ::setrlimit(RLIMIT_FSIZE, &old);
+      std::signal(SIGXFSZ, handler);
+    });
+    s_->trigger("mnuRunKeldor");
+    const QString report = QString::fromStdString(path("review.out"));
+    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: The report " + report +
+                                                     " is incomplete: File too large\n\n"
+                                                     "What was written is kept as " +
+                                                     report + ".incomplete."}));
+    QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("review.out"));
+    QVERIFY(s_->w.isEnabled());
+    QVERIFY(!keldor_test::Exists(path("review.out")));
+    QCOMPARE(read("review.out.incomplete").size(), std::size_t(4096));
+
+    s_->w.setEngineRunner(&fe::RunEngine);
+    QVERIFY(::symlink("/dev/full", path("full.out").c_str()) == 0);
+    chooseFiles("", "full.out");
+    s_->trigger("mnuRunKeldor");
+    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: The report " + QString::fromStdString(path("full.out")) +
+                                                     " is incomplete: No space left on device"}));
+    QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("full.out"));
+    QVERIFY(keldor_test::Exists(path("full.out")));  // the link is left as it is
+  }
+
+  // The side file cut short: the report is whole, the run still failed.
+  void aSideFileCutShortIsNeverAnnouncedAsWritten() {
+    chooseFiles("design-irregular-english.in", "design-irregular-english.out");
+    QVERIFY(::symlink("/dev/full", path("KELDOR.DAT").c_str()) == 0);
+    s_->trigger("mnuRunKeldor");
+    QCOMPARE(s_->ui.events,
+             QStringList({"beep", "ok: The side file KELDOR.DAT is incomplete: No space left on device"}));
+    QCOMPARE(keldor_test::MaskRunLine(read("design-irregular-english.out")),
+             keldor_test::MaskRunLine(keldor_test::ReadFile(kGolden + "design-irregular-english.out")));
   }
 
   // The report chosen for one input is not overwritten by the run of the
