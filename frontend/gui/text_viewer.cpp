@@ -27,7 +27,7 @@
 #include "fixed_font.h"
 #include "main_window.h"
 #include "program_window.h"
-#include "replace_file.h"
+#include "atomic_file.h"
 #include "report_highlighter.h"
 #include "report_lines.h"
 #include "user_interface.h"
@@ -343,11 +343,11 @@ void TextViewer::saveAs() {
   const QString filters = SaveFilters(path_, &selected);
   const QString target = ui_.chooseFile(FileDialogMode::Save, filters, selected);
   if (target.isEmpty()) return;
-  std::string error;
-  if (!fe::WriteFileReplacing(target.toStdString(),
-                              std::string_view(bytes_.constData(), std::size_t(bytes_.size())),
-                              &error)) {
-    ui_.show("Unable to save the copy\n\n" + error, true);
+  std::string reason;
+  if (!fe::WriteFileAtomically(target.toStdString(),
+                               std::string_view(bytes_.constData(), std::size_t(bytes_.size())),
+                               &reason)) {
+    ui_.show("Unable to save the copy\n\n" + target.toStdString() + ": " + reason, true);
   }
 }
 
