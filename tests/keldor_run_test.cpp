@@ -12,7 +12,7 @@ namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
 const std::string kUsage =
-    "Usage: keldor-run [-o REPORT] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
@@ -216,6 +216,34 @@ TEST(KeldorRun, EveryBundledExampleRuns) {
     EXPECT_EQ(o.out, "Output written to r.out\n");
   }
   EXPECT_TRUE(Exists(KELDOR_SOURCE_DIR "/examples/design-10ft-spread.in"));  // the loop ran
+}
+
+// The drawing of the wall after the run, headless: SVG and PNG by option;
+// a drawing that cannot be written fails the command, not the report.
+TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
+  TempFolder cwd;
+  const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
+  Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", pile}, cwd.path());
+  if (o.err.find("built without the drawing") != std::string::npos) GTEST_SKIP() << o.err;
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, "Output written to r.out\nDrawing written to w.svg\nDrawing written to w.png\n");
+  const std::string svg = ReadFile(cwd / "w.svg"), png = ReadFile(cwd / "w.png");
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);
+  EXPECT_EQ(png.rfind("\x89PNG", 0), 0u);
+
+  o = KeldorRun({"-o", "r2.out", "--svg", "w.jpg", pile}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "Keldor: Cannot write file w.jpg: the name must end in .svg or .png\n");
+  EXPECT_TRUE(Exists(cwd / "r2.out"));
+  EXPECT_FALSE(Exists(cwd / "w.jpg"));
+
+  o = KeldorRun({"--png"}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Option --png needs a file name.\n" + kTryHelp);
+  o = KeldorRun({"--svg", "w.svg", pile, pile}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing_file.h"
 #include "engine_library.h"
 #include "file_names.h"
 #include "input_defaults.h"
@@ -19,7 +20,7 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
 
 const char* const kHelp =
@@ -28,6 +29,9 @@ const char* const kHelp =
     "  -o, --output REPORT  write the report to REPORT (one input only; default:\n"
     "                       the input's name with the extension .out, beside\n"
     "                       the input)\n"
+    "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
+    "                       as SVG (one input only)\n"
+    "      --png FILE       after the run, write the drawing as a PNG picture\n"
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
@@ -53,12 +57,18 @@ const char* const kHelp =
     "\n"
     "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
     "side file were written whole; 1 when either could not be written or is\n"
-    "incomplete; 2 when the input file cannot be loaded or is not valid, or the\n"
+    "incomplete, or a drawing could not be written; 2 when the input file cannot be loaded or is not valid, or the\n"
     "command line is wrong.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
-int Run(const std::string& input, std::string report, const std::string& outDir) {
+// The drawings asked for on the command line, by file name.
+struct Drawings {
+  std::string svg, png;
+};
+
+int Run(const std::string& input, std::string report, const std::string& outDir,
+        const Drawings& drawings) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -77,7 +87,18 @@ int Run(const std::string& input, std::string report, const std::string& outDir)
       fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
   if (!result.written.empty()) std::cout << result.written << '\n';
-  return result.status;
+  if (result.status != fe::kRunWritten) return result.status;
+  int status = result.status;
+  for (const std::string& file : {drawings.svg, drawings.png}) {
+    if (file.empty()) continue;
+    if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
+      Say(error);
+      status = fe::kRunNotWritten;
+    } else {
+      std::cout << "Drawing written to " << file << '\n';
+    }
+  }
+  return status;
 }
 
 int UsageError(const std::string& text) {
@@ -96,7 +117,9 @@ int Processors() {
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
   std::string report, outDir, jobs, vary;
+  Drawings drawings;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
+  bool svgGiven = false, pngGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -128,6 +151,8 @@ int main(int argc, char** argv) {
         {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
         {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
         {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
+        {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
     };
     bool matched = false;
     for (const Valued& v : valued) {
@@ -182,6 +207,10 @@ int main(int argc, char** argv) {
   std::string error;
   if (varyGiven && !fe::ParseVariation(vary, &plan.vary, &error)) return UsageError(error);
   const bool study = inputs.size() > 1 || varyGiven;
+  if ((svgGiven || pngGiven) && !cli::CanDraw())
+    return UsageError("This keldor-run was built without the drawing.");
+  if (study && (svgGiven || pngGiven))
+    return UsageError("Options --svg and --png draw the wall of one input.");
   if (study && reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
   if (outDirGiven) {
@@ -192,7 +221,7 @@ int main(int argc, char** argv) {
       return fe::kRunNotWritten;
     }
   }
-  if (!study) return Run(inputs.front(), report, outDir);
+  if (!study) return Run(inputs.front(), report, outDir, drawings);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;
