@@ -13,6 +13,7 @@ if [[ "$what" != example && "$what" != test ]]; then
 fi
 
 packages=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+          nlohmann-json3-dev
           fonts-dejavu-core locales)
 missing=()
 for p in "${packages[@]}"; do

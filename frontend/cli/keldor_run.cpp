@@ -13,13 +13,15 @@
 #include "input_defaults.h"
 #include "input_file.h"
 #include "report_files.h"
+#include "results_json.h"
 #include "run_engine.h"
+#include "run_results.h"
 #include "study.h"
 
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
 
 const char* const kHelp =
@@ -35,6 +37,12 @@ const char* const kHelp =
     "                       run each input for every value of NAME from FROM\n"
     "                       to TO in steps of STEP (for example H=96:240:12);\n"
     "                       each report is named after the value (w-H96.out)\n"
+    "      --json FILE      write the run's results (every check with its\n"
+    "                       verdict, the final geometry; docs/results-json.md)\n"
+    "                       to FILE as JSON, or to standard output for -\n"
+    "                       (one input only; written when the report is)\n"
+    "      --strict         exit with 3 when the report was written but a\n"
+    "                       check is NG or the design did not converge\n"
     "  -h, --help           show this help and exit\n"
     "  -V, --version        show the version and exit\n"
     "\n"
@@ -51,14 +59,33 @@ const char* const kHelp =
     "never left under its own name: what was written is kept with the\n"
     "extension .incomplete added.\n"
     "\n"
+    "One input: after \"Output written to REPORT\" a line gives the verdict, for\n"
+    "a design \"Design converged: toe 24, footing width 90, footing thickness 15\n"
+    "(in); 0 of 27 checks NG\" or \"Design did not converge\", for a review the\n"
+    "number of NG checks and the governing check (the highest ratio). With\n"
+    "--json - both lines go to standard error, the document alone to standard\n"
+    "output.\n"
+    "\n"
     "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
     "side file were written whole; 1 when either could not be written or is\n"
-    "incomplete; 2 when the input file cannot be loaded or is not valid, or the\n"
-    "command line is wrong.\n";
+    "incomplete, or the results could not be written; 2 when the input file\n"
+    "cannot be loaded or is not valid, or the command line is wrong; with\n"
+    "--strict, 3 when the report was written whole but a check is NG, the\n"
+    "design did not converge or the analysis stopped early.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
-int Run(const std::string& input, std::string report, const std::string& outDir) {
+// A written report that --strict does not accept.
+constexpr int kRunNotPassed = 3;
+
+// What one input's run also writes: the results document and the exit rule.
+struct ResultsOptions {
+  std::string json;  // the document's file, "-" for standard output; none when empty
+  bool strict = false;
+};
+
+int Run(const std::string& input, std::string report, const std::string& outDir,
+        const ResultsOptions& options) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -73,11 +100,33 @@ int Run(const std::string& input, std::string report, const std::string& outDir)
     Say(error);
     return fe::kRunNotWritten;
   }
-  const fe::BatchResult result =
-      fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
+  const std::string library = fe::EngineLibrary::besideProgram();
+  const fe::BatchResult result = fe::RunBatch(record, library, fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
-  if (!result.written.empty()) std::cout << result.written << '\n';
-  return result.status;
+  if (result.written.empty()) return result.status;
+
+  // The results belong to the run just made: the library is loaded once it ran.
+  fe::RunResults results;
+  if (fe::EngineLibrary* engine = fe::EngineAt(library, nullptr))
+    results = fe::ReadRunResults(*engine);
+  // With the document on standard output, the lines for a person go to
+  // standard error.
+  std::ostream& said = options.json == "-" ? std::cerr : std::cout;
+  said << result.written << '\n' << fe::SummaryLine(results) << '\n';
+
+  int status = result.status;
+  if (options.json == "-") {
+    std::cout << fe::ResultsJsonText(results, report) << std::flush;
+  } else if (!options.json.empty()) {
+    if (!fe::WriteResultsJson(options.json, results, report, &error)) {
+      Say(error);
+      return fe::kRunNotWritten;
+    }
+  }
+  if (options.strict && status == fe::kRunWritten &&
+      fe::OutcomeOf(results) != fe::Outcome::Passes)
+    status = kRunNotPassed;
+  return status;
 }
 
 int UsageError(const std::string& text) {
@@ -96,7 +145,9 @@ int Processors() {
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
   std::string report, outDir, jobs, vary;
+  ResultsOptions results;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
+  bool jsonGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -114,6 +165,10 @@ int main(int argc, char** argv) {
       optionsEnd = true;
       continue;
     }
+    if (!optionsEnd && arg == "--strict") {
+      results.strict = true;
+      continue;
+    }
     // An option with a value: "-o X", "--output X", "--output=X", "-jN".
     struct Valued {
       const char* shortName;
@@ -128,6 +183,7 @@ int main(int argc, char** argv) {
         {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
         {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
         {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--json", &results.json, &jsonGiven, "a file name or -", "The results file is named twice."},
     };
     bool matched = false;
     for (const Valued& v : valued) {
@@ -184,6 +240,8 @@ int main(int argc, char** argv) {
   const bool study = inputs.size() > 1 || varyGiven;
   if (study && reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
+  if (study && (jsonGiven || results.strict))
+    return UsageError("Options --json and --strict apply to one input, not to a study.");
   if (outDirGiven) {
     std::error_code ec;
     std::filesystem::create_directories(outDir, ec);
@@ -192,7 +250,7 @@ int main(int argc, char** argv) {
       return fe::kRunNotWritten;
     }
   }
-  if (!study) return Run(inputs.front(), report, outDir);
+  if (!study) return Run(inputs.front(), report, outDir, results);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;
