@@ -75,6 +75,22 @@ TEST(KeldorRunStudy, VaryRunsEveryValueAndNamesTheFilesAfterIt) {
   EXPECT_EQ(ReadFile(dir / "w.in"), ReadFile(kGolden + "design-spread-english.in"));
 }
 
+// On a terminal (here the pseudo-terminal of script(1)) a progress line
+// counts the runs done (one at a time here) and is cleared before each run's
+// lines.
+TEST(KeldorRunStudy, AProgressLineOnlyOnATerminal) {
+  TempFolder dir;
+  WriteFile(dir / "w.in", ReadFile(kGolden + "review-pile-english.in"));
+  const Outcome o = RunProgram(
+      "/usr/bin/script", {"-qec", ProgramFolder() + "/keldor-run -j 1 --vary H=96:120:12 w.in", "/dev/null"},
+      dir.path());
+  EXPECT_EQ(o.status, 0) << o.out;
+  for (const char* text : {"\rKeldor: 1 of 3 runs done, ", "\rKeldor: 2 of 3 runs done, ",
+                           "s\r\033[KOutput written to w-H120.out\r\n"})
+    EXPECT_NE(o.out.find(text), std::string::npos) << text << " in " << o.out;
+  EXPECT_EQ(o.out.find("3 of 3"), std::string::npos);
+}
+
 // Runs that cannot be done are reported with their reasons, whole and in the
 // order of the runs, and the others go on; the exit status is the worst.
 TEST(KeldorRunStudy, FailingRunsAreReportedAndTheOthersFinish) {

@@ -2,6 +2,7 @@
 // exit status on every kind of failure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -12,7 +13,7 @@ namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
 const std::string kUsage =
-    "Usage: keldor-run [-o REPORT] [--json FILE] [--strict] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
@@ -310,6 +311,37 @@ TEST(KeldorRun, ResultsOnlyWithTheirReport) {
     EXPECT_EQ(o.out, "");
   }
   EXPECT_FALSE(Exists(cwd / "a.json"));
+}
+
+// The drawing of the wall after the run, headless: SVG and PNG by option;
+// a drawing that cannot be written fails the command, not the report.
+TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
+  TempFolder cwd;
+  const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
+  Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", pile}, cwd.path());
+  if (o.err.find("built without the drawing") != std::string::npos) GTEST_SKIP() << o.err;
+  EXPECT_EQ(o.status, 0) << o.err;
+  // The report's line and the verdict's, then the drawings'.
+  EXPECT_EQ(o.out.rfind("Output written to r.out\nReview finished: ", 0), 0u) << o.out;
+  const std::string drawn = "\nDrawing written to w.svg\nDrawing written to w.png\n";
+  EXPECT_EQ(o.out.substr(o.out.size() - std::min(o.out.size(), drawn.size())), drawn) << o.out;
+  const std::string svg = ReadFile(cwd / "w.svg"), png = ReadFile(cwd / "w.png");
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);
+  EXPECT_EQ(png.rfind("\x89PNG", 0), 0u);
+
+  o = KeldorRun({"-o", "r2.out", "--svg", "w.jpg", pile}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "Keldor: Cannot write file w.jpg: the name must end in .svg or .png\n");
+  EXPECT_TRUE(Exists(cwd / "r2.out"));
+  EXPECT_FALSE(Exists(cwd / "w.jpg"));
+
+  o = KeldorRun({"--png"}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Option --png needs a file name.\n" + kTryHelp);
+  o = KeldorRun({"--svg", "w.svg", pile, pile}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp);
 }
 
 }  // namespace

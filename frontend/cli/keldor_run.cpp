@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing_file.h"
 #include "engine_library.h"
 #include "file_names.h"
 #include "input_defaults.h"
@@ -21,7 +22,7 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] [--json FILE] [--strict] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
 
 const char* const kHelp =
@@ -30,6 +31,15 @@ const char* const kHelp =
     "  -o, --output REPORT  write the report to REPORT (one input only; default:\n"
     "                       the input's name with the extension .out, beside\n"
     "                       the input)\n"
+    "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
+    "                       as SVG (one input only)\n"
+    "      --png FILE       after the run, write the drawing as a PNG picture\n"
+    "      --json FILE      write the run's results (every check with its\n"
+    "                       verdict, the final geometry; docs/results-json.md)\n"
+    "                       to FILE as JSON, or to standard output for -\n"
+    "                       (one input only; written when the report is)\n"
+    "      --strict         exit with 3 when the report was written but a\n"
+    "                       check is NG or the design did not converge\n"
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
@@ -37,12 +47,6 @@ const char* const kHelp =
     "                       run each input for every value of NAME from FROM\n"
     "                       to TO in steps of STEP (for example H=96:240:12);\n"
     "                       each report is named after the value (w-H96.out)\n"
-    "      --json FILE      write the run's results (every check with its\n"
-    "                       verdict, the final geometry; docs/results-json.md)\n"
-    "                       to FILE as JSON, or to standard output for -\n"
-    "                       (one input only; written when the report is)\n"
-    "      --strict         exit with 3 when the report was written but a\n"
-    "                       check is NG or the design did not converge\n"
     "  -h, --help           show this help and exit\n"
     "  -V, --version        show the version and exit\n"
     "\n"
@@ -63,17 +67,22 @@ const char* const kHelp =
     "a design \"Design converged: toe 24, footing width 90, footing thickness 15\n"
     "(in); 0 of 27 checks NG\" or \"Design did not converge\", for a review the\n"
     "number of NG checks and the governing check (the highest ratio). With\n"
-    "--json - both lines go to standard error, the document alone to standard\n"
+    "--json - these lines go to standard error, the document alone to standard\n"
     "output.\n"
     "\n"
     "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
     "side file were written whole; 1 when either could not be written or is\n"
-    "incomplete, or the results could not be written; 2 when the input file\n"
-    "cannot be loaded or is not valid, or the command line is wrong; with\n"
-    "--strict, 3 when the report was written whole but a check is NG, the\n"
+    "incomplete, or a drawing or the results could not be written; 2 when the\n"
+    "input file cannot be loaded or is not valid, or the command line is wrong;\n"
+    "with --strict, 3 when the report was written whole but a check is NG, the\n"
     "design did not converge or the analysis stopped early.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
+
+// The drawings asked for on the command line, by file name.
+struct Drawings {
+  std::string svg, png;
+};
 
 // A written report that --strict does not accept.
 constexpr int kRunNotPassed = 3;
@@ -85,7 +94,7 @@ struct ResultsOptions {
 };
 
 int Run(const std::string& input, std::string report, const std::string& outDir,
-        const ResultsOptions& options) {
+        const Drawings& drawings, const ResultsOptions& options) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -113,15 +122,23 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
   // standard error.
   std::ostream& said = options.json == "-" ? std::cerr : std::cout;
   said << result.written << '\n' << fe::SummaryLine(results) << '\n';
+  if (result.status != fe::kRunWritten) return result.status;
 
   int status = result.status;
+  for (const std::string& file : {drawings.svg, drawings.png}) {
+    if (file.empty()) continue;
+    if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
+      Say(error);
+      status = fe::kRunNotWritten;
+    } else {
+      said << "Drawing written to " << file << '\n';
+    }
+  }
   if (options.json == "-") {
     std::cout << fe::ResultsJsonText(results, report) << std::flush;
-  } else if (!options.json.empty()) {
-    if (!fe::WriteResultsJson(options.json, results, report, &error)) {
-      Say(error);
-      return fe::kRunNotWritten;
-    }
+  } else if (!options.json.empty() && !fe::WriteResultsJson(options.json, results, report, &error)) {
+    Say(error);
+    status = fe::kRunNotWritten;
   }
   if (options.strict && status == fe::kRunWritten &&
       fe::OutcomeOf(results) != fe::Outcome::Passes)
@@ -145,9 +162,10 @@ int Processors() {
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
   std::string report, outDir, jobs, vary;
+  Drawings drawings;
   ResultsOptions results;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
-  bool jsonGiven = false;
+  bool svgGiven = false, pngGiven = false, jsonGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -183,6 +201,8 @@ int main(int argc, char** argv) {
         {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
         {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
         {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
+        {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
         {"", "--json", &results.json, &jsonGiven, "a file name or -", "The results file is named twice."},
     };
     bool matched = false;
@@ -238,6 +258,10 @@ int main(int argc, char** argv) {
   std::string error;
   if (varyGiven && !fe::ParseVariation(vary, &plan.vary, &error)) return UsageError(error);
   const bool study = inputs.size() > 1 || varyGiven;
+  if ((svgGiven || pngGiven) && !cli::CanDraw())
+    return UsageError("This keldor-run was built without the drawing.");
+  if (study && (svgGiven || pngGiven))
+    return UsageError("Options --svg and --png draw the wall of one input.");
   if (study && reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
   if (study && (jsonGiven || results.strict))
@@ -250,7 +274,7 @@ int main(int argc, char** argv) {
       return fe::kRunNotWritten;
     }
   }
-  if (!study) return Run(inputs.front(), report, outDir, results);
+  if (!study) return Run(inputs.front(), report, outDir, drawings, results);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;
