@@ -14,7 +14,8 @@ namespace {
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
 const std::string kUsage =
     "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--json FILE] [--strict] INPUT.in\n"
-    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
+    "                  [--summary FILE.csv] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
 Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {

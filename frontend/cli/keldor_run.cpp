@@ -3,6 +3,7 @@
 // over a range of one value.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -18,12 +19,14 @@
 #include "run_engine.h"
 #include "run_results.h"
 #include "study.h"
+#include "summary_table.h"
 
 namespace {
 
 const char* const kUsage =
     "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--json FILE] [--strict] INPUT.in\n"
-    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
+    "                  [--summary FILE.csv] INPUT.in...\n";
 
 const char* const kHelp =
     "Runs the Keldor analysis of saved input files and writes their reports.\n"
@@ -43,6 +46,10 @@ const char* const kHelp =
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
+    "      --summary FILE.csv\n"
+    "                       write one line per run to FILE.csv: the wall found\n"
+    "                       or checked, its least safety factor ratios, largest\n"
+    "                       bearing ratio, failing and governing checks\n"
     "      --vary NAME=FROM:TO:STEP\n"
     "                       run each input for every value of NAME from FROM\n"
     "                       to TO in steps of STEP (for example H=96:240:12);\n"
@@ -72,10 +79,10 @@ const char* const kHelp =
     "\n"
     "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
     "side file were written whole; 1 when either could not be written or is\n"
-    "incomplete, or a drawing or the results could not be written; 2 when the\n"
-    "input file cannot be loaded or is not valid, or the command line is wrong;\n"
-    "with --strict, 3 when the report was written whole but a check is NG, the\n"
-    "design did not converge or the analysis stopped early.\n";
+    "incomplete, or a drawing, the summary or the results could not be written;\n"
+    "2 when the input file cannot be loaded or is not valid, or the command line\n"
+    "is wrong; with --strict, 3 when the report was written whole but a check is\n"
+    "NG, the design did not converge or the analysis stopped early.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
@@ -94,7 +101,7 @@ struct ResultsOptions {
 };
 
 int Run(const std::string& input, std::string report, const std::string& outDir,
-        const Drawings& drawings, const ResultsOptions& options) {
+        const Drawings& drawings, const std::string& summary, const ResultsOptions& options) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -109,22 +116,33 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
     Say(error);
     return fe::kRunNotWritten;
   }
+  if (!summary.empty() && fe::SameFile(summary, input)) {
+    Say("The summary " + summary + " would replace the input file.");
+    return fe::kRunBadInput;
+  }
   const std::string library = fe::EngineLibrary::besideProgram();
   const fe::BatchResult result = fe::RunBatch(record, library, fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
-  if (result.written.empty()) return result.status;
-
-  // The results belong to the run just made: the library is loaded once it ran.
-  fe::RunResults results;
-  if (fe::EngineLibrary* engine = fe::EngineAt(library, nullptr))
-    results = fe::ReadRunResults(*engine);
   // With the document on standard output, the lines for a person go to
   // standard error.
   std::ostream& said = options.json == "-" ? std::cerr : std::cout;
-  said << result.written << '\n' << fe::SummaryLine(results) << '\n';
-  if (result.status != fe::kRunWritten) return result.status;
-
+  // The results belong to the run just made: the library is loaded once it ran.
+  fe::RunResults results;
+  if (!result.written.empty()) {
+    if (fe::EngineLibrary* engine = fe::EngineAt(library, nullptr))
+      results = fe::ReadRunResults(*engine);
+    said << result.written << '\n' << fe::SummaryLine(results) << '\n';
+  }
   int status = result.status;
+  if (!summary.empty()) {
+    if (!fe::WriteSummary(summary, "", {{input, "", result.summary}}, &error)) {
+      Say("Cannot write the summary " + summary + ": " + error);
+      status = std::max(status, fe::kRunNotWritten);
+    } else {
+      said << "Summary written to " << summary << '\n';
+    }
+  }
+  if (result.status != fe::kRunWritten) return status;
   for (const std::string& file : {drawings.svg, drawings.png}) {
     if (file.empty()) continue;
     if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
@@ -141,7 +159,7 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
     status = fe::kRunNotWritten;
   }
   if (options.strict && status == fe::kRunWritten &&
-      fe::OutcomeOf(results) != fe::Outcome::Passes)
+      fe::VerdictOf(results) != fe::Verdict::Passes)
     status = kRunNotPassed;
   return status;
 }
@@ -161,11 +179,11 @@ int Processors() {
 
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
-  std::string report, outDir, jobs, vary;
+  std::string report, outDir, jobs, vary, summary;
   Drawings drawings;
   ResultsOptions results;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
-  bool svgGiven = false, pngGiven = false, jsonGiven = false;
+  bool svgGiven = false, pngGiven = false, summaryGiven = false, jsonGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -201,6 +219,7 @@ int main(int argc, char** argv) {
         {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
         {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
         {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
         {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
         {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
         {"", "--json", &results.json, &jsonGiven, "a file name or -", "The results file is named twice."},
@@ -274,7 +293,8 @@ int main(int argc, char** argv) {
       return fe::kRunNotWritten;
     }
   }
-  if (!study) return Run(inputs.front(), report, outDir, drawings, results);
+  plan.summary = summary;
+  if (!study) return Run(inputs.front(), report, outDir, drawings, summary, results);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;

@@ -36,13 +36,13 @@ json Measure(float v, int units, fe::Quantity q) {
 
 float ValueOf(const json& j) { return FloatOf(j.at("value")); }
 
-const char* OutcomeName(Outcome o) {
+const char* VerdictName(Verdict o) {
   switch (o) {
-    case Outcome::NoResults: return "no results";
-    case Outcome::Stopped: return "stopped";
-    case Outcome::NotConverged: return "not converged";
-    case Outcome::Fails: return "fail";
-    case Outcome::Passes: return "pass";
+    case Verdict::NoResults: return "no results";
+    case Verdict::Stopped: return "stopped";
+    case Verdict::NotConverged: return "not converged";
+    case Verdict::Fails: return "fail";
+    case Verdict::Passes: return "pass";
   }
   return "";
 }
@@ -120,7 +120,7 @@ json ResultsJson(const RunResults& r, const std::string& report) {
   doc["format"] = kFormat;
   doc["version"] = kResultsFormatVersion;
   if (!report.empty()) doc["report"] = report;
-  doc["outcome"] = OutcomeName(OutcomeOf(r));
+  doc["outcome"] = VerdictName(VerdictOf(r));
   doc["summary"] = SummaryLine(r);
   if (!r.available()) return doc;
 
@@ -205,7 +205,7 @@ bool ReadResultsJson(const std::string& text, RunResults* out, std::string* erro
       throw std::runtime_error("results format version " + doc.at("version").dump() +
                                " is not known");
     RunResults r;
-    if (doc.at("outcome").get<std::string>() == OutcomeName(Outcome::NoResults)) {
+    if (doc.at("outcome").get<std::string>() == VerdictName(Verdict::NoResults)) {
       *out = r;
       return true;
     }

@@ -80,11 +80,11 @@ std::vector<std::size_t> RunResults::governingOfEachKind() const {
   return marked;
 }
 
-Outcome OutcomeOf(const RunResults& r) {
-  if (!r.available()) return Outcome::NoResults;
-  if (r.status == KELDOR_STOPPED) return Outcome::Stopped;
-  if (r.design() && !r.converged) return Outcome::NotConverged;
-  return r.failures() > 0 ? Outcome::Fails : Outcome::Passes;
+Verdict VerdictOf(const RunResults& r) {
+  if (!r.available()) return Verdict::NoResults;
+  if (r.status == KELDOR_STOPPED) return Verdict::Stopped;
+  if (r.design() && !r.converged) return Verdict::NotConverged;
+  return r.failures() > 0 ? Verdict::Fails : Verdict::Passes;
 }
 
 RunResults ReadRunResults(const EngineLibrary& e) {

@@ -73,14 +73,14 @@ struct RunResults {
 };
 
 // The verdict of a run at a glance.
-enum class Outcome {
+enum class Verdict {
   NoResults,     // the engine could not finish: no report
   Stopped,       // the report ends early on the message that says why
   NotConverged,  // a design whose search found no wall
   Fails,         // a check is NG
   Passes         // every check passes
 };
-Outcome OutcomeOf(const RunResults& r);
+Verdict VerdictOf(const RunResults& r);
 
 // Reads the results of the engine's last run.
 RunResults ReadRunResults(const EngineLibrary& engine);
