@@ -196,6 +196,23 @@ void Replace(std::string& text, const std::string& from, const std::string& to) 
     text.replace(at, from.size(), to);
 }
 
+// Whether the file a run's side file would replace is missing, or a side
+// file itself: empty (a review's) or opening with a converged design block.
+// Any other file of that name is the user's, and is not written over.
+bool IsSideFileOrAbsent(const std::string& path) {
+  std::error_code ec;
+  const fs::file_status st = fs::symlink_status(path, ec);
+  if (ec || !fs::exists(st)) return true;
+  if (!fs::is_regular_file(st)) return false;
+  static const std::string kStart = "\r\n C O N V E R G E D   D E S I G N\r\n";
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  char head[64];
+  const std::size_t n = std::fread(head, 1, kStart.size(), f);
+  std::fclose(f);
+  return n == 0 || std::string(head, n) == kStart;
+}
+
 // ---- One run in a child process ----
 
 // Runs in a folder of its own beside the report, so that no two analyses
@@ -417,6 +434,10 @@ class Study {
                  "The " + kind + *file + " would replace a file of another run of this study.");
         }
       }
+      if (!r.done && !IsSideFileOrAbsent(r.side))
+        finish(r, kRunBadInput,
+               "The file " + r.side + " is not a side file of an earlier run; it is kept, "
+               "and this run is not made.");
       if (!r.done) {
         claimed.insert(Key(r.report));
         claimed.insert(Key(r.side));
