@@ -335,6 +335,15 @@ TEST(KeldorRun, ResultsOnlyWithTheirReport) {
     EXPECT_EQ(o.out, "");
   }
   EXPECT_FALSE(Exists(cwd / "a.json"));
+
+  // The document never replaces the input or the report.
+  WriteFile(cwd / "w.in", ReadFile(input));
+  for (const char* file : {"w.in", "r.out"}) {
+    const Outcome o = KeldorRun({"--json", file, "-o", "r.out", "w.in"}, cwd.path());
+    EXPECT_EQ(o.status, 2) << file;
+    EXPECT_EQ(o.err, "Keldor: The results " + std::string(file) + " would replace " + file + ".\n");
+  }
+  EXPECT_EQ(ReadFile(cwd / "w.in"), ReadFile(input));
 }
 
 // The drawing of the wall after the run, headless: SVG and PNG by option;

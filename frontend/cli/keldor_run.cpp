@@ -117,9 +117,15 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
     Say(error);
     return fe::kRunNotWritten;
   }
-  if (!summary.empty() && fe::SameFile(summary, input)) {
-    Say("The summary " + summary + " would replace the input file.");
-    return fe::kRunBadInput;
+  for (const std::string& other : {input, report, std::string(fe::kSideFileName)}) {
+    if (!summary.empty() && fe::SameFile(summary, other)) {
+      Say("The summary " + summary + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
+    if (!options.json.empty() && options.json != "-" && fe::SameFile(options.json, other)) {
+      Say("The results " + options.json + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
   }
   const std::string library = fe::EngineLibrary::besideProgram();
   const fe::BatchResult result = fe::RunBatch(record, library, fe::kSideFileName);
