@@ -13,6 +13,7 @@ if [[ "$what" != example && "$what" != test ]]; then
 fi
 
 packages=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
+          nlohmann-json3-dev
           fonts-dejavu-core locales bsdutils)
 missing=()
 for p in "${packages[@]}"; do
