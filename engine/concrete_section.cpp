@@ -10,6 +10,7 @@
 #include <string>
 
 #include "format.h"
+#include "results.h"
 #include "state.h"
 
 namespace keldor {
@@ -92,25 +93,34 @@ void UltimateStrengthChecks(float d) {
   const float phimn = 0.9f * S.ASEC * S.FS * (d - 0.59f * S.ASEC * S.FS / S.FC);
   const float limit = rhomax * d;
 
-  TextFile& r = S.report;
-  r.blank();
+  S.report.blank();
+  const CheckValues shear = Demand(KELDOR_CHECK_SHEAR, S.VDES, Shown(phivc));
   if (Passes(S.VDES, phivc)) {
-    r.line("     Shear capacity  = " + G(phivc) + " > Design shear  = " + G(S.VDES) + " OKAY");
+    ReportCheck("     Shear capacity  = " + G(phivc) + " > Design shear  = " + G(S.VDES) + " OKAY",
+                shear, true);
   } else {
-    r.line("     Shear capacity  = " + G(Shown(phivc)) + " < Design shear  = " + G(S.VDES) +
-           " NG ***");
+    ReportCheck("     Shear capacity  = " + G(Shown(phivc)) + " < Design shear  = " + G(S.VDES) +
+                    " NG ***",
+                shear, false);
   }
+  const CheckValues moment = Demand(KELDOR_CHECK_MOMENT, S.MDES, Shown(phimn));
   if (Passes(S.MDES, phimn)) {
-    r.line("     Moment capacity = " + G(phimn) + " > Design moment = " + G(S.MDES) + " OKAY");
+    ReportCheck("     Moment capacity = " + G(phimn) + " > Design moment = " + G(S.MDES) + " OKAY",
+                moment, true);
   } else {
-    r.line("     Moment capacity = " + G(Shown(phimn)) + " < Design moment = " + G(S.MDES) +
-           " NG ***");
+    ReportCheck("     Moment capacity = " + G(Shown(phimn)) + " < Design moment = " + G(S.MDES) +
+                    " NG ***",
+                moment, false);
   }
+  const CheckValues steel = Demand(KELDOR_CHECK_STEEL_AREA, S.ASEC, Shown(limit));
   if (Passes(S.ASEC, limit)) {
-    r.line("     Steel area      = " + G(S.ASEC) + " < " + "Max stl area  = " + G(limit) + " OKAY");
+    ReportCheck("     Steel area      = " + G(S.ASEC) + " < " + "Max stl area  = " + G(limit) +
+                    " OKAY",
+                steel, true);
   } else {
-    r.line("     Steel area      = " + G(S.ASEC) + " > " + "Max stl area  = " + G(Shown(limit)) +
-           " NG ***");
+    ReportCheck("     Steel area      = " + G(S.ASEC) + " > " + "Max stl area  = " +
+                    G(Shown(limit)) + " NG ***",
+                steel, false);
   }
 }
 
@@ -131,31 +141,43 @@ void WorkingStressChecks(float d) {
   const float fsa = AllowableSteel();
   const float fca = AllowableConcrete();
 
-  TextFile& r = S.report;
-  r.blank();
+  S.report.blank();
+  const CheckValues shear = Demand(KELDOR_CHECK_SHEAR, S.VDES, Shown(vd));
   if (Passes(S.VDES, vd)) {
-    r.line("     Shear capacity     = " + G(vd) + " > Design shear     = " + G(S.VDES) + " OKAY");
+    ReportCheck("     Shear capacity     = " + G(vd) + " > Design shear     = " + G(S.VDES) +
+                    " OKAY",
+                shear, true);
   } else {
-    r.line("     Shear capacity     = " + G(Shown(vd)) + " < Design shear     = " + G(S.VDES) +
-           " NG ***");
+    ReportCheck("     Shear capacity     = " + G(Shown(vd)) + " < Design shear     = " +
+                    G(S.VDES) + " NG ***",
+                shear, false);
   }
   // No effective depth, a moment without steel, or no concrete strength: the
   // stresses have no value, and the section fails.
   const bool defined = d > 0.0f && std::isfinite(fs) && std::isfinite(fc) &&
                        (S.ASEC > 0.0f || S.MDES == 0.0f);
   if (!defined) {
-    r.line("     STRESSES CANNOT BE COMPUTED FOR THIS SECTION ***");
+    ReportFailure("     STRESSES CANNOT BE COMPUTED FOR THIS SECTION ***",
+                  Unchecked(KELDOR_CHECK_STEEL_STRESS));
     return;
   }
+  const CheckValues steel = Demand(KELDOR_CHECK_STEEL_STRESS, fs, fsa);
   if (Passes(fs, fsa)) {
-    r.line("     Stress in steel    = " + G(fs) + " < Allowable stress = " + G(fsa) + " OKAY");
+    ReportCheck("     Stress in steel    = " + G(fs) + " < Allowable stress = " + G(fsa) + " OKAY",
+                steel, true);
   } else {
-    r.line("     Stress in steel    = " + G(fs) + " > Allowable stress = " + G(fsa) + " NG ***");
+    ReportCheck("     Stress in steel    = " + G(fs) + " > Allowable stress = " + G(fsa) +
+                    " NG ***",
+                steel, false);
   }
+  const CheckValues concrete = Demand(KELDOR_CHECK_CONCRETE_STRESS, fc, fca);
   if (Passes(fc, fca)) {
-    r.line("     Stress in concrete = " + G(fc) + " < Allowable stress = " + G(fca) + " OKAY");
+    ReportCheck("     Stress in concrete = " + G(fc) + " < Allowable stress = " + G(fca) + " OKAY",
+                concrete, true);
   } else {
-    r.line("     Stress in concrete = " + G(fc) + " > Allowable stress = " + G(fca) + " NG ***");
+    ReportCheck("     Stress in concrete = " + G(fc) + " > Allowable stress = " + G(fca) +
+                    " NG ***",
+                concrete, false);
   }
 }
 

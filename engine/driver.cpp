@@ -12,6 +12,7 @@
 #include "footing.h"
 #include "input_echo.h"
 #include "keldor.h"
+#include "results.h"
 #include "stability.h"
 #include "state.h"
 #include "stem.h"
@@ -47,14 +48,17 @@ bool StartRun(const char* outpath, const char* infile, const char* outfile, cons
   if (!S.report.create(TrimRight(S.OUTPATH))) return false;  // nowhere to say it
   if (!S.side.create("KELDOR.DAT")) {
     S.report.blank();
-    S.report.line(" ERROR OPENING KELDOR.DAT ***");
+    ReportMessage(" ERROR OPENING KELDOR.DAT ***");
+    S.results.status = KELDOR_STOPPED;
     S.report.close();
     return false;
   }
   return true;
 }
 
+// The report is complete unless the run had to stop after a message.
 void EndRun() {
+  S.results.status = S.STOPRUN ? KELDOR_STOPPED : KELDOR_COMPLETE;
   S.report.close();
   S.side.close();
 }
@@ -74,13 +78,14 @@ void Clamp(std::int32_t& count, std::initializer_list<const RealArray*> arrays, 
 
 void Run(const char* outpath, const char* infile, const char* outfile, const char* title,
          const char* version) {
+  ClearResults(S.IMODE);  // a run that cannot start leaves no results
   if (!StartRun(outpath, infile, outfile, title, version)) return;
   RunInit();
   const std::vector<std::string> missing = CheckCounts();
   InputEcho();
   for (const std::string& line : missing) {
     S.report.blank();
-    S.report.line(line);
+    ReportMessage(line);
   }
   WallDesign();
   if (16.0f * S.STEP <= S.H) StemLoadTable();
@@ -90,12 +95,14 @@ void Run(const char* outpath, const char* infile, const char* outfile, const cha
   if (S.IMODE == KELDOR_DESIGN && (S.NOSTEM || !DesignSearch())) {
     if (!S.STOPRUN) {
       S.report.blank();
-      S.report.line(" THE SOLUTION DID NOT CONVERGE ***");
+      ReportMessage(" THE SOLUTION DID NOT CONVERGE ***");
     }
     EndRun();
     return;
   }
+  S.results.converged = S.results.mode == KELDOR_DESIGN;
   FinalAnalysis();
+  RecordFinalGeometry();
   EndRun();
 }
 
@@ -124,6 +131,7 @@ void RunInit() {
   S.NOSTEM = false;
   S.NTRIAL = 0;
   ForgetWedgeSearches();
+  ClearResults(S.IMODE);
 }
 
 void FinalAnalysis() {
@@ -159,9 +167,17 @@ extern "C" void CONDLL(const char* OUTPATH, const char* INFILE, const char* OUTF
   } catch (...) {
     // Nothing may escape into the calling program; the report says the run
     // did not finish.
-    keldor::S.report.blank();
-    keldor::S.report.line(" THE ANALYSIS STOPPED ON AN INTERNAL ERROR ***");
-    keldor::S.report.close();
+    using keldor::S;
+    const bool written = S.report.isOpen();
+    S.report.blank();
+    try {
+      keldor::ReportMessage(" THE ANALYSIS STOPPED ON AN INTERNAL ERROR ***");
+    } catch (...) {
+      // The line is written before it is recorded: short of memory to record
+      // it, the report says it all the same.
+    }
+    if (written) S.results.status = KELDOR_STOPPED;
+    S.report.close();
     keldor::S.side.close();
   }
 }

@@ -20,6 +20,7 @@
 #include "geometry.h"
 #include "load_combinations.h"
 #include "pile_group.h"
+#include "results.h"
 #include "stability.h"
 #include "state.h"
 #include "weights.h"
@@ -239,7 +240,7 @@ void NoDesign() {
   S.IOK = 0;
   if (S.IMODE == KELDOR_DESIGN) return;
   S.report.blank();
-  S.report.line("     NO FOOTING DESIGN POSSIBLE ***");
+  ReportFailure("     NO FOOTING DESIGN POSSIBLE ***", Unchecked(KELDOR_CHECK_FOOTING_LOADS));
 }
 
 void WriteLoads(const char* member, const SectionLoads& s) {
@@ -278,6 +279,7 @@ bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
   TextFile& out = S.report;
   const bool print = S.IPRINT == 1;
 
+  CheckPlace(KELDOR_AT_FOOTING, i);
   CombinationLoads c = LoadsOf(i);
   if (print) {
     out.blank();
@@ -317,7 +319,9 @@ bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
   S.VDES = toe.V;
   S.MDES = toe.M;
   S.CSEC = S.DBAR / 2.0f + S.CFBOT;
+  CheckPlace(KELDOR_AT_TOE, i);
   DesignOrCheck(i, maxima.toe, S.ASFBOT);
+  CheckPlace(KELDOR_AT_FOOTING, i);
 
   // Heel: tension at the top, unless the upward pressure wins.
   const SectionLoads heel = HeelLoads(i, g, c, p);
@@ -334,9 +338,10 @@ bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
     if (print) {
       out.blank();
       out.line("     NOTE: LOAD REVERSAL IN FOOTING HEEL PRODUCES");
-      out.line("           TENSION IN BOTTOM OF HEEL ***");
+      ReportMessage("           TENSION IN BOTTOM OF HEEL ***");
     }
   }
+  CheckPlace(KELDOR_AT_HEEL, i);
   // The heel's steel is the top steel, even under a load reversal.
   DesignOrCheck(i, maxima.heel, S.ASFTOP);
   return true;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "format.h"
+#include "results.h"
 #include "state.h"
 
 namespace keldor {
@@ -13,10 +14,11 @@ namespace {
 // IPRINT says, like the NG lines of the checks.
 bool WriteFailure() { return S.IPRINT == 1 || S.IMODE != KELDOR_DESIGN; }
 
+// The group cannot carry the combination: a failed check of the group.
 void Message(const char* text) {
   if (!WriteFailure()) return;
   S.report.blank();
-  S.report.line(text);
+  ReportFailure(text, Unchecked(KELDOR_CHECK_PILE_GROUP));
 }
 
 }  // namespace

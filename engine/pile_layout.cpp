@@ -10,6 +10,7 @@
 #include "format.h"
 #include "load_combinations.h"
 #include "pile_group.h"
+#include "results.h"
 #include "stability.h"
 #include "state.h"
 
@@ -81,6 +82,7 @@ float PilesPerLength(int rows) {
 // capacity plus the passive resistance. Returns whether all pass; writes the
 // verdict lines when IPRINT = 1.
 bool CombinationPasses(int i) {
+  CheckPlace(KELDOR_AT_PILES, i);
   const LoadSetValues set = ValuesOf(LoadSetOf(i));
   float W = S.VCOMB(i), Mo = S.MOCOMB(i), RM = S.MRCOMB(i), Vp = set.PILEV;
   float Hall = 0.0f, Pmax = 0.0f, Pmin = 0.0f;
@@ -116,7 +118,7 @@ void StartHeelPile() {
     rows = WholeRows(r, r);
   } else {
     S.report.blank();
-    S.report.line(" PILEBAT and PILEV cannot both be zero ***");
+    ReportMessage(" PILEBAT and PILEV cannot both be zero ***");
     S.STOPRUN = true;
     return;
   }

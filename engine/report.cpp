@@ -15,6 +15,7 @@ int LastError() { return errno != 0 ? errno : EIO; }
 
 bool TextFile::create(const std::string& path) {
   reset();
+  lines_ = 0;
   errno = 0;
   file_ = std::fopen(path.c_str(), "wb");
   if (file_ == nullptr) {
@@ -62,6 +63,7 @@ void TextFile::put(const char* data, std::size_t size) {
 
 void TextFile::line(std::string_view text) {
   if (file_ == nullptr) return;
+  ++lines_;
   if (!text.empty()) put(text.data(), text.size());
   if (file_ != nullptr) put("\r\n", 2);
 }

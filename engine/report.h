@@ -38,6 +38,8 @@ class TextFile {
   // One line. Writes to a file that is not open are dropped.
   void line(std::string_view text);
   void blank() { line(std::string_view()); }
+  // Lines written since the file was created: the number of the last line.
+  int lines() const { return lines_; }
 
   // Whether the file was created and everything written to it so far reached
   // it (complete once closed).
@@ -53,6 +55,7 @@ class TextFile {
   void fail(int error);
 
   std::FILE* file_ = nullptr;
+  int lines_ = 0;
   bool created_ = false;
   int error_ = 0;
   WriteFunction write_ = &std::fwrite;

@@ -6,6 +6,7 @@
 #include "format.h"
 #include "load_combinations.h"
 #include "pile_group.h"
+#include "results.h"
 #include "state.h"
 
 namespace keldor {
@@ -52,28 +53,30 @@ bool SpreadFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
   if (r.HL > 0.0f) {
     slidingChecked = true;
     const float SF = RSL / r.HL;
+    const CheckValues check = SafetyFactor(KELDOR_CHECK_SLIDING, SF, set.SFSL);
     if (SafetyFactorPasses(set.SFSL, SF)) {
       if (print) {
         out.blank();
-        out.line(SafetyFactorLine(kSliding, SF, " > ", set.SFSL, " OKAY"));
+        ReportCheck(SafetyFactorLine(kSliding, SF, " > ", set.SFSL, " OKAY"), check, true);
       }
     } else {
       if (FailStops()) return false;
       out.blank();
-      out.line(SafetyFactorLine(kSliding, SF, " < ", set.SFSL, " NG ***"));
+      ReportCheck(SafetyFactorLine(kSliding, SF, " < ", set.SFSL, " NG ***"), check, false);
     }
   }
   if (r.MO > 0.0f) {
     const float SF = r.MR / r.MO;
+    const CheckValues check = SafetyFactor(KELDOR_CHECK_OVERTURNING, SF, set.SFOT);
     if (SafetyFactorPasses(set.SFOT, SF)) {
       if (print) {
         if (!slidingChecked) out.blank();
-        out.line(SafetyFactorLine(kOverturning, SF, " > ", set.SFOT, " OKAY"));
+        ReportCheck(SafetyFactorLine(kOverturning, SF, " > ", set.SFOT, " OKAY"), check, true);
       }
     } else {
       if (FailStops()) return false;
       if (!slidingChecked) out.blank();
-      out.line(SafetyFactorLine(kOverturning, SF, " < ", set.SFOT, " NG ***"));
+      ReportCheck(SafetyFactorLine(kOverturning, SF, " < ", set.SFOT, " NG ***"), check, false);
     }
   }
 
@@ -89,20 +92,22 @@ bool SpreadFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
   if (std::fabs(e) > S.WF / 6.0f && !windOrSeismic) {
     if (FailStops()) return false;
     out.blank();
-    out.line("     RESULTANT PRESSURE IS OUTSIDE OF KERN ***");
+    ReportFailure("     RESULTANT PRESSURE IS OUTSIDE OF KERN ***",
+                  Demand(KELDOR_CHECK_RESULTANT, std::fabs(e), S.WF / 6.0f));
     return true;
   }
 
   const float QMAX = QTOE > QHEEL ? QTOE : QHEEL;
+  const CheckValues bearing = Demand(KELDOR_CHECK_BEARING, QMAX, set.Q);
   if (RatioPasses(QMAX, set.Q)) {
     if (print && QMAX != 0.0f) {
       out.blank();
-      out.line("     Max pressure  = " + G(QMAX) + " < " + G(set.Q) + " OKAY");
+      ReportCheck("     Max pressure  = " + G(QMAX) + " < " + G(set.Q) + " OKAY", bearing, true);
     }
   } else {
     if (FailStops()) return false;
     out.blank();
-    out.line("     Max pressure  = " + G(QMAX) + " > " + G(set.Q) + " NG ***");
+    ReportCheck("     Max pressure  = " + G(QMAX) + " > " + G(set.Q) + " NG ***", bearing, false);
   }
   return true;
 }
@@ -123,6 +128,7 @@ bool PileFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
     // The group cannot carry the combination; PileGroup has said why.
     return !FailStops();
   }
+  if (S.IPRINT == 1) RecordPileLoads();
 
   // In design mode the first failure rejects the trial; in review mode every
   // failure is written and the analysis goes on.
@@ -150,16 +156,19 @@ bool PileTests(int i, float HL, float Hall, float Pmax, float Pmin, const LoadSe
   const char* const kMaximum = "     Maximum axial load = ";
   const bool compression =
       rules.onePercent ? RatioPasses(Pmax, set.PILEP) : Pmax <= set.PILEP;
+  const CheckValues axial = Demand(KELDOR_CHECK_PILE_COMPRESSION, Pmax, set.PILEP);
   if (compression) {
     if (print) {
       out.blank();
-      out.line(kMaximum + G(Pmax) + " < Allowable compression  = " + G(set.PILEP) + " OKAY");
+      ReportCheck(kMaximum + G(Pmax) + " < Allowable compression  = " + G(set.PILEP) + " OKAY",
+                  axial, true);
     }
   } else {
     if (fail()) return false;
     if (rules.writeFailures) {
       out.blank();
-      out.line(kMaximum + G(Pmax) + " > Allowable compression  = " + G(set.PILEP) + " NG ***");
+      ReportCheck(kMaximum + G(Pmax) + " > Allowable compression  = " + G(set.PILEP) + " NG ***",
+                  axial, false);
     }
   }
 
@@ -167,15 +176,22 @@ bool PileTests(int i, float HL, float Hall, float Pmax, float Pmin, const LoadSe
   if (Pmin < 0.0f) {
     if (!(S.FW(i) > 0.0f) && !(S.FEQ(i) > 0.0f)) {
       if (fail()) return false;
-      if (rules.writeFailures) out.line(kMinimum + G(Pmin) + " NG: PILE IS IN TENSION ***");
+      if (rules.writeFailures)
+        ReportCheck(kMinimum + G(Pmin) + " NG: PILE IS IN TENSION ***",
+                    Demand(KELDOR_CHECK_PILE_TENSION, -Pmin, 0.0f), false);
     } else {
       const float tension = set.PILEP / 2.0f;
+      const CheckValues uplift = Demand(KELDOR_CHECK_PILE_TENSION, -Pmin, tension);
       if (std::fabs(Pmin) <= tension) {
-        if (print) out.line(kMinimum + G(Pmin) + " < Allowable tension      = " + G(tension) + " OKAY");
+        if (print)
+          ReportCheck(kMinimum + G(Pmin) + " < Allowable tension      = " + G(tension) + " OKAY",
+                      uplift, true);
       } else {
         if (fail()) return false;
         if (rules.writeFailures)
-          out.line(kMinimum + G(Pmin) + " > Allowable tension      = " + G(tension) + " NG ***");
+          ReportCheck(kMinimum + G(Pmin) + " > Allowable tension      = " + G(tension) +
+                          " NG ***",
+                      uplift, false);
       }
     }
   }
@@ -183,12 +199,16 @@ bool PileTests(int i, float HL, float Hall, float Pmax, float Pmin, const LoadSe
   // The passive resistance in front of the footing adds to the piles'.
   Hall = Hall + set.PP;
   const char* const kLateral = "     Total lateral load = ";
+  const CheckValues lateral = Demand(KELDOR_CHECK_PILE_LATERAL, HL, Hall);
   if (HL <= Hall) {
-    if (print) out.line(kLateral + G(HL) + " < Allowable lateral load = " + G(Hall) + " OKAY");
+    if (print)
+      ReportCheck(kLateral + G(HL) + " < Allowable lateral load = " + G(Hall) + " OKAY", lateral,
+                  true);
   } else {
     if (fail()) return false;
     if (rules.writeFailures)
-      out.line(kLateral + G(HL) + " > Allowable lateral load = " + G(Hall) + " NG ***");
+      ReportCheck(kLateral + G(HL) + " > Allowable lateral load = " + G(Hall) + " NG ***",
+                  lateral, false);
   }
 
   if (print && set.PP > 0.0f) {
@@ -206,7 +226,9 @@ void ExternalStability() {
                            : " E X T E R N A L   S T A B I L I T Y   A N A L Y S I S");
   }
   const LateralLoads loads = LateralComponents();
+  if (S.IPRINT == 1) RecordEarthForces(2);
   for (int i = 1; i <= S.NLC; ++i) {
+    CheckPlace(pile ? KELDOR_AT_PILES : KELDOR_AT_STABILITY, i);
     const Resultants r = CombinationResultants(loads, i);
     if (S.IPRINT == 1) WriteCombinationBlock(i, r);
     const LoadSetValues set = ValuesOf(LoadSetOf(i));
@@ -232,7 +254,7 @@ bool SoilPressure(float& MO, float& MR, float& V, float& E, float& QTOE, float& 
     QHEEL = 0.0f;
     if (S.IMODE != KELDOR_DESIGN) {
       out.blank();
-      out.line("     NO VERTICAL LOAD ON FOOTING ***");
+      ReportFailure("     NO VERTICAL LOAD ON FOOTING ***", Unchecked(KELDOR_CHECK_RESULTANT));
     }
     return false;
   }
@@ -246,7 +268,8 @@ bool SoilPressure(float& MO, float& MR, float& V, float& E, float& QTOE, float& 
     if (print) {
       out.blank();
       out.line("     Eccentricity  = " + G(e));
-      out.line("     RESULTANT PRESSURE IS OUTSIDE OF FOOTING ***");
+      ReportFailure("     RESULTANT PRESSURE IS OUTSIDE OF FOOTING ***",
+                    Demand(KELDOR_CHECK_RESULTANT, ae, S.WF / 2.0f));
     }
     return false;
   }

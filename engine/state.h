@@ -13,6 +13,7 @@
 #include "keldor.h"
 #include "real_array.h"
 #include "report.h"
+#include "results.h"
 
 namespace keldor {
 
@@ -87,6 +88,9 @@ struct EngineState {
   // ---- Files of a run ----------------------------------------------------------
   TextFile report;  // the report on OUTPATH
   TextFile side;    // the side file KELDOR.DAT
+
+  // ---- What the run found, for the GET operations ---------------------------
+  RunResults results;
 };
 
 extern EngineState S;

@@ -11,6 +11,7 @@
 
 #include "concrete_section.h"
 #include "format.h"
+#include "results.h"
 #include "state.h"
 #include "trial_wedge.h"
 
@@ -126,6 +127,8 @@ void WallDesign() {
     S.ILOC = 1;
     TrialWedge();
   }
+  RecordEarthForces(1);
+  CheckPlace(KELDOR_AT_STEM_BASE, 0);
 
   for (int i = 1; i <= S.NLC; ++i) {
     float v = 0.0f, m = 0.0f;
@@ -161,7 +164,7 @@ void WallDesign() {
     S.NOSTEM = !designed;
     if (!designed) {
       r.blank();
-      r.line("     NO WALL DESIGN POSSIBLE ***");
+      ReportMessage("     NO WALL DESIGN POSSIBLE ***");
     }
     // A wall without height has no batter to find: it keeps the minimum.
     S.BW = S.H > 0.0f ? std::atan((S.TSEC - S.TWMIN) / S.H) : S.BWMIN;
@@ -186,7 +189,7 @@ void StemLoadTable() {
     float y = static_cast<float>(k) * delta;
     if (!(y <= S.H)) break;
     if (k > kMaxTableRows) {
-      r.line("   THE TABLE ENDS AFTER " + std::to_string(kMaxTableRows) + " ROWS ***");
+      ReportMessage("   THE TABLE ENDS AFTER " + std::to_string(kMaxTableRows) + " ROWS ***");
       break;
     }
     S.VDES = 0.0f;
@@ -214,7 +217,7 @@ void DistributeEarthForce(float& P, float& y, float& r, float& V, float& M) {
   if (!(S.H > 0.0f) || !PressureShape(r, a, b, c)) {
     M = 0.0f;
     S.report.blank();
-    S.report.line(" *** LOAD DISTRIBUTION ERROR ***");
+    ReportMessage(" *** LOAD DISTRIBUTION ERROR ***");
     S.report.blank();
     return;
   }

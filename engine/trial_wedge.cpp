@@ -20,6 +20,7 @@
 
 #include "format.h"
 #include "geometry.h"
+#include "results.h"
 #include "state.h"
 
 namespace keldor {
@@ -63,13 +64,6 @@ void Keep(CriticalWedge& w, float force, float theta, float weight, float mx, fl
 
 // Never let an overflow of absurd input reach the callers or the report.
 float Finite(float v) { return std::isfinite(v) ? v : 0.0f; }
-
-// 2 P / (RHOS HBACK^2); a back plane without height has no coefficient.
-float EquivalentCoefficient(float force) {
-  const float den = S.RHOS * (S.HBACK * S.HBACK);
-  if (den == 0.0f) return 0.0f;
-  return Finite(2.0f * force / den);
-}
 
 void ForceBlock(const char* title, const CriticalWedge& w, float frictionAngle, float yapp,
                 const char* coefficientLabel) {
@@ -282,7 +276,7 @@ Weighed WedgeWeight(const Profile& g, float t, const BackPlane& bp, const Ground
           ++*stripErrors;
         } else {
           S.report.blank();
-          S.report.line(kStripError);
+          ReportMessage(kStripError);
         }
       }
       const float yplane = YBP + t * (xm - XBP);
@@ -912,7 +906,7 @@ bool ShortWay(const Profile& g, const BackPlane& bp, const Friction& f, FanResul
   if (!fan.holds) return false;
   for (int k = 0; k < fan.stripErrors; ++k) {
     S.report.blank();
-    S.report.line(kStripError);
+    ReportMessage(kStripError);
   }
   r.anyWeight = fan.anyWeight;
   r.groundShort = fan.groundShort;
@@ -961,7 +955,7 @@ void LeaveResults(const FanResult& r, const BackPlane& bp, float groundAtBack,
 void WriteResults(const CriticalWedges& found, bool groundShort, const Friction& f) {
   if (groundShort) {
     S.report.blank();
-    S.report.line(kGroundShort);
+    ReportMessage(kGroundShort);
   }
   ForceBlock("   EARTH FORCE   = ", found.earth, f.delta, S.YAPPE, "   Ka (equiv)    = ");
   if (found.withSurcharge.force != found.earth.force)
@@ -975,6 +969,12 @@ void WriteResults(const CriticalWedges& found, bool groundShort, const Friction&
 }  // namespace
 
 const CriticalWedges& LastCriticalWedges() { return last; }
+
+float EquivalentCoefficient(float force) {
+  const float den = S.RHOS * (S.HBACK * S.HBACK);
+  if (den == 0.0f) return 0.0f;
+  return Finite(2.0f * force / den);
+}
 
 void ForgetWedgeSearches() { fans.clear(); }
 

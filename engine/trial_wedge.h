@@ -44,4 +44,8 @@ struct CriticalWedges {
 // The critical wedges found by the last call (read by the tests).
 const CriticalWedges& LastCriticalWedges();
 
+// The equivalent pressure coefficient of a wedge force over the back plane of
+// the last call: 2 P / (RHOS HBACK^2); 0 for a back plane without height.
+float EquivalentCoefficient(float force);
+
 }  // namespace keldor

@@ -97,7 +97,7 @@ Load IrregularHeelSoil(float BOFF, float LH) {
       } else {
         // Beyond the heel end: said, and summed on the last bottom found.
         S.report.blank();
-        S.report.line(" Error in calculating weight of soil over footing ***");
+        ReportMessage(" Error in calculating weight of soil over footing ***");
       }
       soil.add((y - bottom) * run.width * S.RHOS, x + S.TWMIN + S.WT);
       x = x + run.width;

@@ -11,7 +11,9 @@ namespace keldor_test {
 namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
-const std::string kUsage = "Usage: keldor-run [-o REPORT] INPUT.in\n";
+const std::string kUsage =
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
 Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
@@ -63,7 +65,17 @@ const Refusal kRefusals[] = {
     {"no input", {}, 2, "Keldor: No input file was given.\n" + kTryHelp},
     {"unknown option", {"-x", "w.in"}, 2, "Keldor: Unknown option -x.\n" + kTryHelp},
     {"-o last", {"w.in", "-o"}, 2, "Keldor: Option -o needs a report file name.\n" + kTryHelp},
-    {"two inputs", {"w.in", "w.in"}, 2, "Keldor: Only one input file can be run at a time.\n" + kTryHelp},
+    {"-o in a study", {"-o", "r.out", "w.in", "bad.in"}, 2,
+     "Keldor: Option -o names the report of one input; for a study use --out-dir.\n" + kTryHelp},
+    {"bad -j", {"-j", "0", "w.in"}, 2,
+     "Keldor: The number of analyses at once (-j) must be a whole number from 1 to 1024.\n" + kTryHelp},
+    {"bad --vary name", {"--vary", "HEIGHT=96:240:12", "w.in"}, 2,
+     "Keldor: --vary HEIGHT=96:240:12: the input has no single value named HEIGHT.\n" + kTryHelp},
+    {"bad --vary range", {"--vary=h=96:240:-12", "w.in"}, 2,
+     "Keldor: --vary h=96:240:-12: the step goes away from TO.\n" + kTryHelp},
+    {"--vary too long", {"--vary", "H=1:100000:1", "w.in"}, 2,
+     "Keldor: --vary H=1:100000:1: the range has 100000 values; a study runs at most 10000.\n" +
+         kTryHelp},
     {"missing input", {"@/none.in"}, 2, "Keldor: Cannot open file @/none.in: No such file or directory\n"},
     // Every validation message, in order; the engine is not run.
     {"invalid input", {"bad.in"}, 2,
@@ -204,6 +216,34 @@ TEST(KeldorRun, EveryBundledExampleRuns) {
     EXPECT_EQ(o.out, "Output written to r.out\n");
   }
   EXPECT_TRUE(Exists(KELDOR_SOURCE_DIR "/examples/design-10ft-spread.in"));  // the loop ran
+}
+
+// The drawing of the wall after the run, headless: SVG and PNG by option;
+// a drawing that cannot be written fails the command, not the report.
+TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
+  TempFolder cwd;
+  const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
+  Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", pile}, cwd.path());
+  if (o.err.find("built without the drawing") != std::string::npos) GTEST_SKIP() << o.err;
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, "Output written to r.out\nDrawing written to w.svg\nDrawing written to w.png\n");
+  const std::string svg = ReadFile(cwd / "w.svg"), png = ReadFile(cwd / "w.png");
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);
+  EXPECT_EQ(png.rfind("\x89PNG", 0), 0u);
+
+  o = KeldorRun({"-o", "r2.out", "--svg", "w.jpg", pile}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "Keldor: Cannot write file w.jpg: the name must end in .svg or .png\n");
+  EXPECT_TRUE(Exists(cwd / "r2.out"));
+  EXPECT_FALSE(Exists(cwd / "w.jpg"));
+
+  o = KeldorRun({"--png"}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Option --png needs a file name.\n" + kTryHelp);
+  o = KeldorRun({"--svg", "w.svg", pile, pile}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp);
 }
 
 }  // namespace

@@ -115,6 +115,92 @@ KELDOR_API void CONDLL(const char *OUTPATH, const char *INFILE, const char *OUTF
  * file's, and is blank when both are whole. Before any run both are 0. */
 KELDOR_API void KELDOR_WRITTEN(int32_t *REPORT_OK, int32_t *SIDE_OK, char *REASON);
 
+/* ---- Results of the last run ----------------------------------------------
+ *
+ * While CONDLL writes the report the engine records what it found: the
+ * outcome, the final geometry and steel, the earth forces, every check line
+ * and every message line (a line ending in " ***" that is no check), each with
+ * its report line number (the report's first line is 1). The results stay
+ * valid until the next CONDLL, which clears them first; a run that could not
+ * create its report leaves none (STATUS KELDOR_NO_RESULTS). Values are in the
+ * run's units (IUNITS); angles in degrees. A value the run did not compute is
+ * a quiet NaN. An index out of range gives zeros, NaNs and blanks.
+ */
+
+/* Outcome of a run (GETRUN STATUS). */
+enum {
+  KELDOR_NO_RESULTS = 0, /* no run, or the report could not be created */
+  KELDOR_COMPLETE = 1,   /* the report was written to its end */
+  KELDOR_STOPPED = 2     /* the report ends early on the message that says why */
+};
+
+/* Where a check is made (GETCHK PLACE). */
+enum {
+  KELDOR_AT_STEM_BASE = 1, KELDOR_AT_STABILITY = 2, KELDOR_AT_PILES = 3,
+  KELDOR_AT_TOE = 4, KELDOR_AT_HEEL = 5, KELDOR_AT_FOOTING = 6
+};
+
+/* The load set of a combination (GETCHK LSET; 0 for the maxima of all). */
+enum { KELDOR_REGULAR_SET = 1, KELDOR_WIND_SET = 2, KELDOR_SEISMIC_SET = 3 };
+
+/* What a check is (GETCHK CHECK). Safety factors (sliding, overturning) give
+ * the actual factor as DEMAND, the required one as LIMIT and required / actual
+ * as RATIO; every other check demand, capacity (or allowable) and their
+ * ratio. Pile tension is the magnitude of the least axial load. The last two
+ * stand for failures the report states as a message: a pile group that cannot
+ * carry its load, and a footing whose loads cannot be had. */
+enum {
+  KELDOR_CHECK_SLIDING = 1, KELDOR_CHECK_OVERTURNING = 2, KELDOR_CHECK_RESULTANT = 3,
+  KELDOR_CHECK_BEARING = 4, KELDOR_CHECK_PILE_COMPRESSION = 5, KELDOR_CHECK_PILE_TENSION = 6,
+  KELDOR_CHECK_PILE_LATERAL = 7, KELDOR_CHECK_SHEAR = 8, KELDOR_CHECK_MOMENT = 9,
+  KELDOR_CHECK_STEEL_AREA = 10, KELDOR_CHECK_STEEL_STRESS = 11,
+  KELDOR_CHECK_CONCRETE_STRESS = 12, KELDOR_CHECK_PILE_GROUP = 13,
+  KELDOR_CHECK_FOOTING_LOADS = 14
+};
+
+/* The run: STATUS, the unit system, the mode asked for (a design reports
+ * KELDOR_DESIGN), foundation and soil, CONVERGED (1 when a design was found,
+ * 0 otherwise and in review mode), ANALYSED (1 when the final analysis ran,
+ * so that GETGEO and GETPIL describe the wall the report's last sections
+ * analyse), and the numbers of checks, messages and pile rows. */
+KELDOR_API void GETRUN(int32_t *STATUS, int32_t *IUNITS, int32_t *IMODE, int32_t *IFOOT,
+                       int32_t *ISOIL, int32_t *CONVERGED, int32_t *ANALYSED, int32_t *NCHECK,
+                       int32_t *NMSG, int32_t *NROWS);
+
+/* The final geometry and steel: heights, footing thickness, toe and footing
+ * widths, key depth, least stem thickness, batter BW (degrees), the stem's
+ * thickness at its base TB, the heel length behind it WH, the steel areas and
+ * the piles per unit length of wall. */
+KELDOR_API void GETGEO(float *H, float *HT, float *TF, float *WT, float *WF, float *DK,
+                       float *TWMIN, float *BW, float *TB, float *WH, float *ASW, float *ASFTOP,
+                       float *ASFBOT, float *NPILES);
+
+/* The horizontal earth forces and their heights above the base of the back
+ * plane of the stem (ILOC 1) or the footing analysis (ILOC 2): earth, earth
+ * with surcharge, seismic. THETA and KEQV (3 entries each, in that order):
+ * for an irregular backfill the critical failure angle and the equivalent
+ * pressure coefficient; for a constant slope no angle and the coefficients
+ * given. All NaN when that analysis did not run. */
+KELDOR_API void GETEF(const int32_t *ILOC, float *PEH, float *YE, float *PESH, float *YES,
+                      float *PEQH, float *YEQ, float *THETA, float *KEQV);
+
+/* Check K (1 ... NCHECK) in report order: its report line, place, load
+ * combination and load set, what is checked, the figures and ratio, and the
+ * verdict as the report prints it ("OKAY" or "NG  ", 4 characters). */
+KELDOR_API void GETCHK(const int32_t *K, int32_t *LINE, int32_t *PLACE, int32_t *LC,
+                       int32_t *LSET, int32_t *CHECK, float *DEMAND, float *LIMIT,
+                       float *RATIO, char *VERDICT);
+
+/* Message K (1 ... NMSG): its report line and its text without the leading
+ * and trailing blanks, in a field of 132 characters. */
+KELDOR_API void GETMSG(const int32_t *K, int32_t *LINE, char *TEXT);
+
+/* Pile row J (1 ... NROWS) of the final analysis: distance from the toe,
+ * batter (degrees), spacing along the wall, and the largest and least axial
+ * load of the row over the load combinations of the pile analysis. */
+KELDOR_API void GETPIL(const int32_t *J, float *PILEX, float *PILEB, float *PILES, float *PMAX,
+                       float *PMIN);
+
 #ifdef __cplusplus
 }
 #endif

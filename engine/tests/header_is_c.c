@@ -22,7 +22,9 @@ int main(void) {
                        (const void *)SETLC,  (const void *)SETSCON, (const void *)SETWCON,
                        (const void *)SETRCON, (const void *)SETSF, (const void *)SETPF,
                        (const void *)setpi,  (const void *)setlf,  (const void *)setirr,
-                       (const void *)setsur, (const void *)condll, (const void *)written};
+                       (const void *)setsur, (const void *)condll, (const void *)written,
+                       (const void *)GETRUN, (const void *)GETGEO, (const void *)GETEF,
+                       (const void *)GETCHK, (const void *)GETMSG, (const void *)GETPIL};
   for (unsigned i = 0; i < sizeof all / sizeof all[0]; ++i)
     if (all[i] == 0) {
       printf("export %u missing\n", i);

@@ -1,148 +1,229 @@
 // keldor-run: loads an input file, checks it, runs the analysis and writes the
-// report, without a window.
+// report, without a window; or runs a study of many inputs, or of one input
+// over a range of one value.
+#include <unistd.h>
+
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "drawing_file.h"
 #include "engine_library.h"
 #include "file_names.h"
 #include "input_defaults.h"
 #include "input_file.h"
 #include "report_files.h"
 #include "run_engine.h"
-#include "run_sequence.h"
-#include "validation.h"
+#include "study.h"
 
 namespace {
 
-constexpr int kSuccess = 0;
-constexpr int kReportNotWritten = 1;
-constexpr int kBadInput = 2;
-
-const char* const kUsage = "Usage: keldor-run [-o REPORT] INPUT.in\n";
+const char* const kUsage =
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
 
 const char* const kHelp =
-    "Runs the Keldor analysis of a saved input file and writes its report.\n"
+    "Runs the Keldor analysis of saved input files and writes their reports.\n"
     "\n"
-    "  -o, --output REPORT  write the report to REPORT (default: the input's\n"
-    "                       name with the extension .out, beside the input)\n"
+    "  -o, --output REPORT  write the report to REPORT (one input only; default:\n"
+    "                       the input's name with the extension .out, beside\n"
+    "                       the input)\n"
+    "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
+    "                       as SVG (one input only)\n"
+    "      --png FILE       after the run, write the drawing as a PNG picture\n"
+    "      --out-dir DIR    write the reports into DIR (made when missing)\n"
+    "  -j, --jobs N         run up to N analyses at once (default: the number\n"
+    "                       of processors)\n"
+    "      --vary NAME=FROM:TO:STEP\n"
+    "                       run each input for every value of NAME from FROM\n"
+    "                       to TO in steps of STEP (for example H=96:240:12);\n"
+    "                       each report is named after the value (w-H96.out)\n"
     "  -h, --help           show this help and exit\n"
     "  -V, --version        show the version and exit\n"
     "\n"
     "The input is checked as the program's Run command checks it; each problem\n"
-    "is printed on standard error. The analysis also writes its side file\n"
-    "KELDOR.DAT (the passing trials of a design) into the current folder,\n"
-    "replacing any file of that name there.\n"
+    "is printed on standard error. One input: the analysis also writes its side\n"
+    "file KELDOR.DAT (the passing trials of a design) into the current folder,\n"
+    "replacing any file of that name there. A study (several inputs, or --vary)\n"
+    "runs each analysis in its own process and writes each side file beside its\n"
+    "report as NAME.dat; its messages name the run, a run that cannot be done is\n"
+    "reported and the others go on, and no run writes over an input or over a\n"
+    "file of another run. On a terminal a progress line shows the runs done.\n"
     "\n"
     "A report or side file whose writing failed part-way (a full disk) is\n"
     "never left under its own name: what was written is kept with the\n"
     "extension .incomplete added.\n"
     "\n"
-    "Exit status: 0 when the report and the side file were written whole; 1\n"
-    "when either could not be written or is incomplete; 2 when the input\n"
-    "file cannot be loaded or is not valid, or the command line is wrong.\n";
+    "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
+    "side file were written whole; 1 when either could not be written or is\n"
+    "incomplete, or a drawing could not be written; 2 when the input file cannot be loaded or is not valid, or the\n"
+    "command line is wrong.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
-class PrintMessages : public fe::MessageSink {
- public:
-  void show(const std::string& text, bool) override { Say(text); }
+// The drawings asked for on the command line, by file name.
+struct Drawings {
+  std::string svg, png;
 };
 
-// The exit status of each way a run can end.
-int ExitStatus(fe::RunStep step) {
-  switch (step) {
-    case fe::RunStep::Written:
-      return kSuccess;
-    case fe::RunStep::InvalidInput:
-    case fe::RunStep::ReportIsInput:
-      return kBadInput;
-    case fe::RunStep::ReportNotWritable:
-    case fe::RunStep::SideFileNotWritable:
-    case fe::RunStep::NoLibrary:
-    case fe::RunStep::ReportMissing:
-    case fe::RunStep::ReportIncomplete:
-    case fe::RunStep::SideFileIncomplete:
-      break;
-  }
-  return kReportNotWritten;
-}
-
-int Run(const std::string& input, std::string report) {
+int Run(const std::string& input, std::string report, const std::string& outDir,
+        const Drawings& drawings) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
   std::string error;
   if (!fe::LoadInputFile(record, input, &error)) {
     Say(error);
-    return kBadInput;
+    return fe::kRunBadInput;
   }
   if (report.empty()) report = fe::ReportBeside(input);
+  if (!outDir.empty()) report = outDir + "/" + fe::FileTitle(report);
   if (!fe::SetOutputFile(record, report, &error)) {
     Say(error);
-    return kReportNotWritten;
+    return fe::kRunNotWritten;
   }
-
-  PrintMessages messages;
-  const fe::RunOutcome outcome = fe::RunAnalysis(
-      record, messages, {fe::EngineLibrary::besideProgram(), &fe::RunEngine});
-  if (outcome.step == fe::RunStep::ReportIncomplete ||
-      outcome.step == fe::RunStep::SideFileIncomplete) {
-    const std::string file = outcome.step == fe::RunStep::ReportIncomplete
-                                 ? "report " + report
-                                 : std::string("side file ") + fe::kSideFileName;
-    Say("the " + file + " is incomplete: " + outcome.reason);
-    if (!outcome.kept.empty()) Say("what was written is kept as " + outcome.kept);
-  } else if (!outcome.message.empty()) {
-    Say(outcome.message);
+  const fe::BatchResult result =
+      fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
+  for (const std::string& m : result.messages) Say(m);
+  if (!result.written.empty()) std::cout << result.written << '\n';
+  if (result.status != fe::kRunWritten) return result.status;
+  int status = result.status;
+  for (const std::string& file : {drawings.svg, drawings.png}) {
+    if (file.empty()) continue;
+    if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
+      Say(error);
+      status = fe::kRunNotWritten;
+    } else {
+      std::cout << "Drawing written to " << file << '\n';
+    }
   }
-  if (outcome.written()) std::cout << "Output written to " << report << '\n';
-  return ExitStatus(outcome.step);
+  return status;
 }
 
 int UsageError(const std::string& text) {
   Say(text);
   std::cerr << kUsage << "Try 'keldor-run --help' for more information.\n";
-  return kBadInput;
+  return fe::kRunBadInput;
+}
+
+int Processors() {
+  const long n = ::sysconf(_SC_NPROCESSORS_ONLN);
+  return n < 1 ? 1 : static_cast<int>(n);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string input, report;
-  bool inputGiven = false, reportGiven = false, optionsEnd = false;
+  std::vector<std::string> inputs;
+  std::string report, outDir, jobs, vary;
+  Drawings drawings;
+  bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
+  bool svgGiven = false, pngGiven = false;
+  bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (!optionsEnd && (arg == "-h" || arg == "--help")) {
       std::cout << kUsage << kHelp;
-      return kSuccess;
+      return fe::kRunWritten;
     }
     if (!optionsEnd && (arg == "-V" || arg == "--version")) {
       std::cout << "keldor-run"
                 << fe::VersionText(fe::kVersionMajor, fe::kVersionMinor, fe::kVersionRevision)
                 << '\n';
-      return kSuccess;
+      return fe::kRunWritten;
     }
     if (!optionsEnd && arg == "--") {
       optionsEnd = true;
-    } else if (!optionsEnd && (arg == "-o" || arg == "--output" || arg.rfind("--output=", 0) == 0)) {
-      if (reportGiven) return UsageError("The report is named twice.");
-      if (arg.size() > 8 && arg[8] == '=') {
-        report = arg.substr(9);
-      } else if (i + 1 < argc) {
-        report = argv[++i];
-      } else {
-        return UsageError("Option " + arg + " needs a report file name.");
+      continue;
+    }
+    // An option with a value: "-o X", "--output X", "--output=X", "-jN".
+    struct Valued {
+      const char* shortName;
+      const char* longName;
+      std::string* value;
+      bool* given;
+      const char* what;
+      const char* twice;
+    };
+    const Valued valued[] = {
+        {"-o", "--output", &report, &reportGiven, "a report file name", "The report is named twice."},
+        {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
+        {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
+        {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
+        {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
+    };
+    bool matched = false;
+    for (const Valued& v : valued) {
+      const std::string longEq = std::string(v.longName) + "=";
+      const std::string shortName = v.shortName;
+      std::string value;
+      bool hasValue = false;
+      if (optionsEnd) break;
+      if (arg == v.longName || (!shortName.empty() && arg == shortName)) {
+        if (i + 1 >= argc) return UsageError("Option " + arg + " needs " + v.what + ".");
+        value = argv[++i];
+        hasValue = true;
+      } else if (arg.rfind(longEq, 0) == 0) {
+        value = arg.substr(longEq.size());
+        hasValue = true;
+      } else if (shortName == "-j" && arg.size() > 2 && arg.rfind("-j", 0) == 0) {
+        value = arg.substr(2);
+        hasValue = true;
       }
-      if (report.empty()) return UsageError("The report file name is empty.");
-      reportGiven = true;
-    } else if (!optionsEnd && arg.size() > 1 && arg[0] == '-') {
-      return UsageError("Unknown option " + arg + ".");
-    } else {
-      if (inputGiven) return UsageError("Only one input file can be run at a time.");
-      input = arg;
-      inputGiven = true;
+      if (!hasValue) continue;
+      if (*v.given) return UsageError(v.twice);
+      if (value.empty())
+        return UsageError(v.value == &report ? std::string("The report file name is empty.")
+                                             : std::string("Option ") + v.longName + " is empty.");
+      *v.value = value;
+      *v.given = true;
+      matched = true;
+      break;
+    }
+    if (matched) continue;
+    if (!optionsEnd && arg.size() > 1 && arg[0] == '-') return UsageError("Unknown option " + arg + ".");
+    inputs.push_back(arg);
+  }
+  if (inputs.empty()) return UsageError("No input file was given.");
+
+  fe::StudyPlan plan;
+  plan.inputs = inputs;
+  plan.outDir = outDir;
+  plan.jobs = Processors();
+  if (jobsGiven) {
+    std::size_t used = 0;
+    int n = 0;
+    try {
+      n = std::stoi(jobs, &used);
+    } catch (...) {
+      used = 0;
+    }
+    if (used != jobs.size() || n < 1 || n > 1024)
+      return UsageError("The number of analyses at once (-j) must be a whole number from 1 to 1024.");
+    plan.jobs = n;
+  }
+  std::string error;
+  if (varyGiven && !fe::ParseVariation(vary, &plan.vary, &error)) return UsageError(error);
+  const bool study = inputs.size() > 1 || varyGiven;
+  if ((svgGiven || pngGiven) && !cli::CanDraw())
+    return UsageError("This keldor-run was built without the drawing.");
+  if (study && (svgGiven || pngGiven))
+    return UsageError("Options --svg and --png draw the wall of one input.");
+  if (study && reportGiven)
+    return UsageError("Option -o names the report of one input; for a study use --out-dir.");
+  if (outDirGiven) {
+    std::error_code ec;
+    std::filesystem::create_directories(outDir, ec);
+    if (!std::filesystem::is_directory(outDir)) {
+      Say("Cannot make the output folder " + outDir + (ec ? ": " + ec.message() : "."));
+      return fe::kRunNotWritten;
     }
   }
-  if (!inputGiven) return UsageError("No input file was given.");
-  return Run(input, report);
+  if (!study) return Run(inputs.front(), report, outDir, drawings);
+
+  plan.libraryPath = fe::EngineLibrary::besideProgram();
+  plan.progress = ::isatty(STDERR_FILENO) == 1;
+  return fe::RunStudy(plan, std::cout, std::cerr);
 }

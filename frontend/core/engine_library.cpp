@@ -46,7 +46,10 @@ bool EngineLibrary::load(const std::string& path, std::string* error) {
                   bind(h, "SETPF", &b.SETPF, error) && bind(h, "SETPI", &b.SETPI, error) &&
                   bind(h, "SETLF", &b.SETLF, error) && bind(h, "SETIRR", &b.SETIRR, error) &&
                   bind(h, "SETSUR", &b.SETSUR, error) && bind(h, "CONDLL", &b.CONDLL, error) &&
-                  bind(h, "KELDOR_WRITTEN", &b.KELDOR_WRITTEN, error);
+                  bind(h, "KELDOR_WRITTEN", &b.KELDOR_WRITTEN, error) &&
+                  bind(h, "GETRUN", &b.GETRUN, error) && bind(h, "GETGEO", &b.GETGEO, error) &&
+                  bind(h, "GETEF", &b.GETEF, error) && bind(h, "GETCHK", &b.GETCHK, error) &&
+                  bind(h, "GETMSG", &b.GETMSG, error) && bind(h, "GETPIL", &b.GETPIL, error);
   if (!ok) {
     if (error) *error = path + ": " + *error;
     dlclose(h);

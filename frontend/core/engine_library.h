@@ -36,6 +36,13 @@ class EngineLibrary {
   decltype(&::SETSUR) SETSUR = nullptr;
   decltype(&::CONDLL) CONDLL = nullptr;
   decltype(&::KELDOR_WRITTEN) KELDOR_WRITTEN = nullptr;
+  // The results of the last run.
+  decltype(&::GETRUN) GETRUN = nullptr;
+  decltype(&::GETGEO) GETGEO = nullptr;
+  decltype(&::GETEF) GETEF = nullptr;
+  decltype(&::GETCHK) GETCHK = nullptr;
+  decltype(&::GETMSG) GETMSG = nullptr;
+  decltype(&::GETPIL) GETPIL = nullptr;
 
  private:
   void* handle_ = nullptr;  // never closed: the library stays loaded

@@ -388,10 +388,14 @@ void Builder::topLoads() {
     if (l.load == 0 || !Finite(l.load) || !Finite(l.at)) continue;
     // The distance is measured from the stem's front face.
     const float x = -w_.TWMIN + l.at;
-    d_.arrows.push_back({DrawLayer::Load, {x, rise + shift}, {x, 0},
+    // Each label beside its arrow's tail, so that a second load at the same
+    // place runs past the first one's label, not through it.
+    d_.arrows.push_back({DrawLayer::Load, {x, rise + shift}, {x, 0}, ""});
+    d_.labels.push_back({DrawLayer::Load, {x, rise + shift},
                          std::string(l.name) + " = " +
-                             Quantity(l.load, Unit::LoadPerLength, r_.IUNITS)});
-    shift += 0.08f * d_.size;
+                             Quantity(l.load, Unit::LoadPerLength, r_.IUNITS),
+                         Anchor::Right});
+    shift += 0.06f * d_.size;
   }
 }
 
@@ -431,7 +435,7 @@ void Builder::piles() {
     std::string label = "s = " + Length(spacing, d_.unit);
     if (batter != 0) label = DrawingNumber(batter) + "\u00b0, " + label;
     d_.labels.push_back({DrawLayer::Pile, {x + dx, top + dy}, label, Anchor::Below});
-    lowest(top + dy);
+    lowest(top + dy - 0.1f * d_.size);  // room for the label
     left_ = std::min(left_, x + dx - width);
     pileX_.push_back(x);
     pileRow_.push_back(i);

@@ -41,6 +41,7 @@ frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
   opt("optEnglish")->setChecked(true);  // the window's design selects English
   buildMenus();
   buildStatusBar();
+  buildDrawing();
 
   editors_[fe::CountGroup::GroundSegments] = new frmGSeg(r_, ui_, this);
   editors_[fe::CountGroup::Surcharges] = new frmISur(r_, ui_, this);

@@ -29,6 +29,7 @@ class QTabWidget;
 
 namespace gui {
 
+class DrawingPane;
 class HelpWindow;
 class RecordEditor;
 class TextViewer;
@@ -68,6 +69,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   frmTitle* titleWindow() const { return title_; }
   frmAbout* aboutWindow() const { return about_; }
   HelpWindow* helpWindow() const { return help_; }
+  DrawingPane* drawingPane() const { return drawing_; }
   // The viewer of a file, or nullptr before the file was first shown.
   TextViewer* viewer(ViewedFile file) const;
 
@@ -91,6 +93,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void showAbout();
   void exitProgram();
   void openEditor(fe::CountGroup group);
+  void exportDrawing();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -105,6 +108,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void buildTabs();
   void buildMenus();
   void buildStatusBar();
+  void buildDrawing();  // main_window_drawing.cpp
   QWidget* page(const char* caption);
   QGroupBox* frame(QWidget* page, QGridLayout* grid, int row, int column, const char* name,
                    const char* caption, int rowSpan = 1, int columnSpan = 1);
@@ -162,6 +166,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   frmTitle* title_ = nullptr;
   frmAbout* about_ = nullptr;
   HelpWindow* help_ = nullptr;
+  DrawingPane* drawing_ = nullptr;
 };
 
 }  // namespace gui

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "about_window.h"
+#include "drawing_pane.h"
 #include "file_names.h"
 #include "help_window.h"
 #include "input_file.h"
@@ -47,6 +48,7 @@ void frmMain::updateTitle() {
                                          : " \u2014 " + QString::fromStdString(fe::FileTitle(r_.INPATH));
   setWindowTitle("Keldor - Retaining Wall Design" + name + "[*]");
   setWindowModified(modified());
+  if (drawing_ != nullptr) drawing_->inputChanged();  // the drawing follows every edit
 }
 
 // Before the input is replaced or the program ends: true when nothing would

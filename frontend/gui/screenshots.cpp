@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextStream>
 #include <cstdio>
 
 #include "about_window.h"
+#include "drawing_pane.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "record_editor.h"
@@ -46,6 +48,21 @@ class Shooter {
     QTextStream(stdout) << path << '\n';
     return true;
   }
+  // The widget as a screen at twice the pixel density shows it.
+  bool shootDoubled(QWidget* w, const QString& name) {
+    QPixmap doubled(w->size() * 2);
+    doubled.setDevicePixelRatio(2);
+    doubled.fill(Qt::white);
+    w->render(&doubled);
+    const QString path = dir_.filePath(name + ".png");
+    if (!doubled.save(path)) {
+      std::fprintf(stderr, "Keldor: cannot write %s\n", qPrintable(path));
+      ok_ = false;
+      return false;
+    }
+    QTextStream(stdout) << path << '\n';
+    return true;
+  }
   bool ok() const { return ok_; }
 
  private:
@@ -57,6 +74,37 @@ QString TabFileName(const QString& caption) {
   QString name = caption;
   name.remove('&');
   return name.toLower().replace(' ', '-');
+}
+
+// The walls of the drawing's pictures, as the bundled examples have them.
+void TenFootDesign(fe::InputRecord& r) {
+  r.IMODE = KELDOR_DESIGN, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_SPREAD_FOOTING;
+  r.H = 120, r.HT = 24, r.BETA = 0, r.SUR = 1.736f;
+  r.TWMIN = 12, r.BWMIN = r.BW = 2.4f, r.TFMIN = r.TF = 15, r.DKMAX = r.DK = 0;
+  r.WTMAX = 60, r.WHMAX = 120, r.WTMIN = 0, r.WT = r.WF = 0;
+}
+
+void ReferenceReview(fe::InputRecord& r) {
+  r.IMODE = KELDOR_REVIEW, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_SPREAD_FOOTING;
+  r.H = 120, r.HT = 0, r.BETA = 0, r.SUR = 0;
+  r.TWMIN = 12, r.BW = 0, r.TF = 18, r.DK = 0, r.WT = 36, r.WF = 96;
+}
+
+void PileAbutment(fe::InputRecord& r) {
+  r.IMODE = KELDOR_REVIEW, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_PILE_FOOTING;
+  r.H = 144, r.HT = 24, r.BETA = 0, r.SUR = 0, r.PD = 1200, r.PDX = 6, r.PL = 250, r.PLX = 6;
+  r.TWMIN = 18, r.BW = 0, r.TF = 30, r.DK = 0, r.WT = 36, r.WF = 132;
+  r.PILEDIA = 16, r.NROWS = 3;
+  r.PILEX = {18, 66, 114}, r.PILEB = {18.43f, 0, 0}, r.PILES = {72, 72, 72};
+}
+
+void BrokenBackslope(fe::InputRecord& r) {
+  r.IMODE = KELDOR_DESIGN, r.ISOIL = KELDOR_IRREGULAR, r.IFOOT = KELDOR_SPREAD_FOOTING;
+  r.H = 150, r.HT = 24, r.NSEG = 3, r.LSEG = {96, 120, 240}, r.ASEG = {26.57f, 0, -5};
+  r.NSUR = 1, r.SURL = {400}, r.XSBEG = {120}, r.YSBEG = {42.93f}, r.XSEND = {240},
+  r.YSEND = {42.93f};
+  r.TWMIN = 12, r.BWMIN = r.BW = 2.4f, r.TFMIN = r.TF = 15, r.DKMAX = r.DK = 12;
+  r.WTMAX = 72, r.WHMAX = 144, r.WTMIN = 12, r.WT = r.WF = 0;
 }
 
 void Click(frmMain& w, const char* option) {
@@ -110,6 +158,38 @@ int WriteScreenshots(const QString& folder) {
     shooter.shoot(e, e->objectName());
     e->closeEditor();
   }
+
+  // The drawing pane: design limits and review, spread and piles, an
+  // irregular backfill, and after a run (the reference wall's hand values:
+  // Rankine earth force at a third of H + TF, the toe and heel pressures).
+  DrawingPane* pane = w.drawingPane();
+  w.resize(1366, 740);  // the pane as a 1366 x 768 screen shows it
+  const struct {
+    const char* name;
+    void (*wall)(fe::InputRecord&);
+  } walls[] = {{"drawing-design-spread", &TenFootDesign},
+               {"drawing-review-spread", &ReferenceReview},
+               {"drawing-review-piles", &PileAbutment},
+               {"drawing-design-irregular", &BrokenBackslope}};
+  for (const auto& wall : walls) {
+    wall.wall(record);
+    w.RefreshWindow();
+    shooter.shoot(pane, wall.name);
+  }
+  ReferenceReview(record);
+  record.PD = record.PL = 0;
+  w.RefreshWindow();
+  fe::DrawingResults ran;
+  ran.BW = 0, ran.TF = 18, ran.DK = 0, ran.WT = 36, ran.WF = 96;
+  ran.forces = {{"Earth", 220.4f, 46}};
+  ran.combinations = {{"Combination 1", true, 1.910f, 7.870f, 6.192f, {}}};
+  pane->setResults(&ran);
+  shooter.shoot(pane, "drawing-after-run");
+  shooter.shootDoubled(pane, "drawing-after-run-scale-2");
+  PileAbutment(record);
+  w.RefreshWindow();
+  tabs->setCurrentIndex(5);
+  shooter.shoot(&w, "frmMain-drawing-1366x768");
 
   w.showTitleWindow();
   shooter.shoot(w.titleWindow(), "frmTitle");

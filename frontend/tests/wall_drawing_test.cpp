@@ -114,10 +114,11 @@ TEST(WallOutline, PileReviewExample) {
   ExpectPolygon(d, "toe soil", {{-54, -144}, {-18, -144}, {-18, -120}, {-54, -120}});
   EXPECT_TRUE(HasDimension(d, "HT = 24 in"));
   // The abutment's dead load at PDX = 6 from the stem's front face.
-  bool dead = false;
+  int loads = 0;
   for (const DrawArrow& a : d.arrows)
-    if (a.label.rfind("PD = 1200 lbs/in", 0) == 0) dead = std::fabs(a.head.x - (-12)) < 1e-4f;
-  EXPECT_TRUE(dead);
+    loads += a.layer == DrawLayer::Load && a.head.y == 0 && std::fabs(a.head.x - (-12)) < 1e-4f;
+  EXPECT_EQ(loads, 2);  // PD and PL, both at 6
+  EXPECT_TRUE(HasLabel(d, "PD = 1200 lbs/in (14400 plf)"));
 }
 
 TEST(WallOutline, SiReviewWithBatterAndBackslope) {

@@ -1,0 +1,59 @@
+// The drawing pane beside the tabs and File > Export Drawing.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "drawing_export.h"
+#include "drawing_pane.h"
+#include "file_names.h"
+#include "main_window.h"
+
+namespace gui {
+
+inline constexpr const char* kDrawingFilters =
+    "SVG Drawing (*.svg)|*.svg|PNG Picture (*.png)|*.png|All Files (*.*)|*.*";
+
+void frmMain::buildDrawing() {
+  // The tabs and the drawing side by side; the drawing takes the spare width.
+  QWidget* tabs = takeCentralWidget();
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->setObjectName("splDrawing");
+  split->setChildrenCollapsible(false);
+  split->addWidget(tabs);
+  drawing_ = new DrawingPane(r_, split);
+  split->addWidget(drawing_);
+  split->setStretchFactor(0, 0);
+  split->setStretchFactor(1, 1);
+  setCentralWidget(split);
+
+  // File > Export Drawing..., before Exit.
+  auto* file = menuBar()->findChild<QMenu*>("mnuFile");
+  QAction* exit = nullptr;
+  for (QAction* a : file->actions())
+    if (a->objectName() == "mnuExit") exit = a;
+  auto* exportAction = new QAction("Export &Drawing...", file);
+  exportAction->setObjectName("mnuExportDrawing");
+  file->insertAction(exit, exportAction);
+  file->insertSeparator(exit);
+  connect(exportAction, &QAction::triggered, this, &frmMain::exportDrawing);
+}
+
+// Writes the drawing as the pane shows it, SVG or PNG by the name's suffix
+// (SVG when the name has none).
+void frmMain::exportDrawing() {
+  const QString chosen = ui_.chooseFile(FileDialogMode::Save, kDrawingFilters, 0);
+  if (chosen.isEmpty()) return;
+  const QString path = QString::fromStdString(fe::WithExtension(chosen.toStdString(), ".svg"));
+  QString error;
+  if (!ExportDrawing(drawing_->drawing(), path, QSize(kExportWidth, kExportHeight), &error)) {
+    ui_.show("Error exporting the drawing\n\n" + error.toStdString(), true);
+    return;
+  }
+  status_->showMessage(
+      "Drawing written to " + QString::fromStdString(fe::FileTitle(path.toStdString())), 5000);
+}
+
+}  // namespace gui

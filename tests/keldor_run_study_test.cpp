@@ -1,0 +1,151 @@
+// keldor-run over many runs as a user runs it: several inputs and a range of
+// one value, one process per analysis, the side files beside their reports,
+// messages whole and in the order of the runs, the worst exit status.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "test_support.h"
+
+namespace keldor_test {
+namespace {
+
+const std::string kGolden = KELDOR_SOURCE_DIR "/tests/golden/";
+
+Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
+  return RunProgram(ProgramFolder() + "/keldor-run", args, cwd);
+}
+
+std::size_t Entries(const std::string& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+// Designs with and without passing trials, on piles and spread footings, and
+// reviews: each report and side file of a study, at one and two analyses at
+// once, is the one a single run gives (the golden files).
+TEST(KeldorRunStudy, EveryRunGivesTheReportAndSideFileOfASingleRun) {
+  const std::vector<std::string> names = {"design-spread-english", "design-pile-si",
+                                          "design-not-converged-english", "review-pile-english",
+                                          "design-spread-volume-si", "review-irregular-si"};
+  for (const char* jobs : {"1", "2"}) {
+    SCOPED_TRACE(jobs);
+    TempFolder dir;
+    std::vector<std::string> args = {"-j", jobs};
+    std::string expectedOut;
+    for (const std::string& n : names) {
+      WriteFile(dir / (n + ".in"), ReadFile(kGolden + n + ".in"));
+      args.push_back(n + ".in");
+      expectedOut += "Output written to " + n + ".out\n";
+    }
+    const Outcome o = KeldorRun(args, dir.path());
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");  // no progress line: standard error is a file
+    EXPECT_EQ(o.out, expectedOut);
+    for (const std::string& n : names) {
+      EXPECT_TRUE(MaskRunLine(ReadFile(dir / (n + ".out"))) == MaskRunLine(ReadFile(kGolden + n + ".out")))
+          << n;
+      const std::string side = Exists(kGolden + n + ".dat") ? ReadFile(kGolden + n + ".dat") : "";
+      EXPECT_TRUE(ReadFile(dir / (n + ".dat")) == side) << n;
+    }
+    // Nothing else: no KELDOR.DAT, no working folder left behind.
+    EXPECT_EQ(Entries(dir.path()), 3 * names.size());
+  }
+}
+
+// The study of one value: a run for every value, reports and side files named
+// after it, each report with its own height, in the folder asked for.
+TEST(KeldorRunStudy, VaryRunsEveryValueAndNamesTheFilesAfterIt) {
+  TempFolder dir;
+  WriteFile(dir / "w.in", ReadFile(kGolden + "design-spread-english.in"));
+  const Outcome o = KeldorRun({"--vary", "h=96:126:12", "--out-dir", "chart", "-j2", "w.in"}, dir.path());
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out,
+            "Output written to chart/w-H96.out\nOutput written to chart/w-H108.out\n"
+            "Output written to chart/w-H120.out\n");
+  for (const auto& [value, line] : {std::pair{"96", " Design height           =  96.00    "},
+                                    {"108", " Design height           =  108.0    "},
+                                    {"120", " Design height           =  120.0    "}}) {
+    const std::string report = ReadFile(dir / ("chart/w-H" + std::string(value) + ".out"));
+    EXPECT_NE(report.find("\r\n" + std::string(line) + "\r\n"), std::string::npos) << value;
+    EXPECT_NE(report.find(" Output file = w-H" + std::string(value) + ".out "), std::string::npos);
+    EXPECT_TRUE(Exists(dir / ("chart/w-H" + std::string(value) + ".dat")));
+  }
+  EXPECT_EQ(Entries(dir / "chart"), 6u);
+  EXPECT_EQ(ReadFile(dir / "w.in"), ReadFile(kGolden + "design-spread-english.in"));
+}
+
+// On a terminal (here the pseudo-terminal of script(1)) a progress line
+// counts the runs done (one at a time here) and is cleared before each run's
+// lines.
+TEST(KeldorRunStudy, AProgressLineOnlyOnATerminal) {
+  TempFolder dir;
+  WriteFile(dir / "w.in", ReadFile(kGolden + "review-pile-english.in"));
+  const Outcome o = RunProgram(
+      "/usr/bin/script", {"-qec", ProgramFolder() + "/keldor-run -j 1 --vary H=96:120:12 w.in", "/dev/null"},
+      dir.path());
+  EXPECT_EQ(o.status, 0) << o.out;
+  for (const char* text : {"\rKeldor: 1 of 3 runs done, ", "\rKeldor: 2 of 3 runs done, ",
+                           "s\r\033[KOutput written to w-H120.out\r\n"})
+    EXPECT_NE(o.out.find(text), std::string::npos) << text << " in " << o.out;
+  EXPECT_EQ(o.out.find("3 of 3"), std::string::npos);
+}
+
+// Runs that cannot be done are reported with their reasons, whole and in the
+// order of the runs, and the others go on; the exit status is the worst.
+TEST(KeldorRunStudy, FailingRunsAreReportedAndTheOthersFinish) {
+  const std::string good = ReadFile(kGolden + "review-pile-english.in");
+  struct Case {
+    const char* why;
+    std::vector<std::string> args;
+    int status;
+    std::string out, err;
+    std::vector<std::string> written;
+  };
+  const Case cases[] = {
+      {"broken and invalid inputs",
+       {"-j", "2", "a.in", "broken.in", "invalid.in", "b.in"},
+       2,
+       "Output written to a.out\nOutput written to b.out\n",
+       "Keldor: broken.in: Cannot load file broken.in: the file ends before the program options\n"
+       "Keldor: invalid.in: Design height must be greater than zero\n"
+       "Keldor: invalid.in: Concrete cover must be greater than zero\n",
+       {"a.out", "a.dat", "b.out", "b.dat"}},
+      {"a report that is a folder",
+       {"a.in", "folder.in", "b.in"},
+       1,
+       "Output written to a.out\nOutput written to b.out\n",
+       "Keldor: folder.in: Cannot write the report folder.out: it is a folder\n",
+       {"a.out", "b.out"}},
+      // Two inputs of one name into one folder, and one input twice: the
+      // first run keeps the files, the second writes nothing.
+      {"runs that would write the same files",
+       {"--out-dir", "out", "a.in", "sub/a.in", "b.in", "./b.in"},
+       2,
+       "Output written to out/a.out\nOutput written to out/b.out\n",
+       "Keldor: sub/a.in: The report out/a.out would replace a file of another run of this study.\n"
+       "Keldor: ./b.in: The report out/b.out would replace a file of another run of this study.\n",
+       {"out/a.out", "out/a.dat", "out/b.out", "out/b.dat"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    TempFolder dir;
+    std::filesystem::create_directory(dir / "sub");
+    for (const char* n : {"a.in", "b.in", "folder.in", "sub/a.in"}) WriteFile(dir / n, good);
+    WriteFile(dir / "broken.in", "1,2\r\n");
+    WriteFile(dir / "invalid.in",
+              Replaced(Replaced(ReadFile(kGolden + "startup-example.in"), "120,0,0", "0,0,0"),
+                       "\r\n2,2,3", "\r\n0,2,3"));
+    std::filesystem::create_directory(dir / "folder.out");
+    const Outcome o = KeldorRun(c.args, dir.path());
+    EXPECT_EQ(o.status, c.status);
+    EXPECT_EQ(o.out, c.out);
+    EXPECT_EQ(o.err, c.err);
+    for (const std::string& f : c.written) EXPECT_TRUE(Exists(dir / f)) << f;
+    EXPECT_FALSE(Exists(dir / "KELDOR.DAT"));
+    EXPECT_FALSE(Exists(dir / "sub/a.out") || Exists(dir / "broken.out") || Exists(dir / "invalid.out"));
+  }
+}
+
+}  // namespace
+}  // namespace keldor_test
