@@ -13,7 +13,8 @@ namespace {
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
 const std::string kUsage =
     "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
-    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
+    "                  [--summary FILE.csv] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
 Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
@@ -205,6 +206,29 @@ TEST(KeldorRun, AReportOrSideFileCutShortIsNeverAnnouncedAsWritten) {
       EXPECT_TRUE(CutFrom(ReadFile(cwd / "KELDOR.DAT.incomplete"), ReadFile(golden + c.name + ".dat")));
     }
   }
+}
+
+// A file that passed the checks before the run but that the engine cannot
+// create (a link into a folder that is gone) is named with the reason.
+TEST(KeldorRun, AFileTheEngineCannotCreateIsNamed) {
+  const std::string review = KELDOR_SOURCE_DIR "/tests/golden/review-pile-english.in";
+  TempFolder cwd;
+  std::filesystem::create_symlink(cwd / "gone/r.out", cwd / "r.out");
+  Outcome o = KeldorRun({"-o", "r.out", review}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, "Keldor: Cannot write the report r.out: No such file or directory\n");
+
+  std::filesystem::remove(cwd / "r.out");
+  std::filesystem::create_symlink(cwd / "gone/KELDOR.DAT", cwd / "KELDOR.DAT");
+  o = KeldorRun({"-o", "r.out", review}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err,
+            "Keldor: Cannot write the side file KELDOR.DAT in the current folder: No such file or "
+            "directory\n");
+  // The report says so too, and is kept.
+  EXPECT_NE(ReadFile(cwd / "r.out").find("\r\n ERROR OPENING KELDOR.DAT ***\r\n"), std::string::npos);
 }
 
 TEST(KeldorRun, EveryBundledExampleRuns) {

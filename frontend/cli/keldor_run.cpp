@@ -3,6 +3,7 @@
 // over a range of one value.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -16,12 +17,14 @@
 #include "report_files.h"
 #include "run_engine.h"
 #include "study.h"
+#include "summary_table.h"
 
 namespace {
 
 const char* const kUsage =
     "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
-    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
+    "                  [--summary FILE.csv] INPUT.in...\n";
 
 const char* const kHelp =
     "Runs the Keldor analysis of saved input files and writes their reports.\n"
@@ -35,6 +38,10 @@ const char* const kHelp =
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
+    "      --summary FILE.csv\n"
+    "                       write one line per run to FILE.csv: the wall found\n"
+    "                       or checked, its least safety factor ratios, largest\n"
+    "                       bearing ratio, failing and governing checks\n"
     "      --vary NAME=FROM:TO:STEP\n"
     "                       run each input for every value of NAME from FROM\n"
     "                       to TO in steps of STEP (for example H=96:240:12);\n"
@@ -48,8 +55,9 @@ const char* const kHelp =
     "replacing any file of that name there. A study (several inputs, or --vary)\n"
     "runs each analysis in its own process and writes each side file beside its\n"
     "report as NAME.dat; its messages name the run, a run that cannot be done is\n"
-    "reported and the others go on, and no run writes over an input or over a\n"
-    "file of another run. On a terminal a progress line shows the runs done.\n"
+    "reported and the others go on, and no run writes over an input, over a\n"
+    "file of another run, or over a NAME.dat that is no side file. On a\n"
+    "terminal a progress line shows the runs done.\n"
     "\n"
     "A report or side file whose writing failed part-way (a full disk) is\n"
     "never left under its own name: what was written is kept with the\n"
@@ -57,8 +65,8 @@ const char* const kHelp =
     "\n"
     "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
     "side file were written whole; 1 when either could not be written or is\n"
-    "incomplete, or a drawing could not be written; 2 when the input file cannot be loaded or is not valid, or the\n"
-    "command line is wrong.\n";
+    "incomplete, or a drawing or the summary could not be written; 2 when the\n"
+    "input file cannot be loaded or is not valid, or the command line is wrong.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
@@ -68,7 +76,7 @@ struct Drawings {
 };
 
 int Run(const std::string& input, std::string report, const std::string& outDir,
-        const Drawings& drawings) {
+        const Drawings& drawings, const std::string& summary) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -83,12 +91,24 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
     Say(error);
     return fe::kRunNotWritten;
   }
+  if (!summary.empty() && fe::SameFile(summary, input)) {
+    Say("The summary " + summary + " would replace the input file.");
+    return fe::kRunBadInput;
+  }
   const fe::BatchResult result =
       fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
   if (!result.written.empty()) std::cout << result.written << '\n';
-  if (result.status != fe::kRunWritten) return result.status;
   int status = result.status;
+  if (!summary.empty()) {
+    if (!fe::WriteSummary(summary, "", {{input, "", result.summary}}, &error)) {
+      Say("Cannot write the summary " + summary + ": " + error);
+      status = std::max(status, fe::kRunNotWritten);
+    } else {
+      std::cout << "Summary written to " << summary << '\n';
+    }
+  }
+  if (result.status != fe::kRunWritten) return status;
   for (const std::string& file : {drawings.svg, drawings.png}) {
     if (file.empty()) continue;
     if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
@@ -116,10 +136,10 @@ int Processors() {
 
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
-  std::string report, outDir, jobs, vary;
+  std::string report, outDir, jobs, vary, summary;
   Drawings drawings;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
-  bool svgGiven = false, pngGiven = false;
+  bool svgGiven = false, pngGiven = false, summaryGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -151,6 +171,7 @@ int main(int argc, char** argv) {
         {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
         {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
         {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
         {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
         {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
     };
@@ -221,7 +242,8 @@ int main(int argc, char** argv) {
       return fe::kRunNotWritten;
     }
   }
-  if (!study) return Run(inputs.front(), report, outDir, drawings);
+  plan.summary = summary;
+  if (!study) return Run(inputs.front(), report, outDir, drawings, summary);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;
