@@ -178,6 +178,10 @@ TEST(StudySummary, TheVariedValueHasItsColumnAndNoInputIsReplaced) {
   ASSERT_EQ(one.size(), 2u);
   EXPECT_EQ(Row(one[1].begin(), one[1].begin() + 4), Row({"w.in", "written", "English", "review"}));
 
+  o = RunProgram(ProgramFolder() + "/keldor-run", {"--summary", "w.out", "w.in"}, dir.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: The summary w.out would replace w.out.\n");
+
   o = RunProgram(ProgramFolder() + "/keldor-run", {"--summary", "w.in", "w.in", "w-copy.in"}, dir.path());
   EXPECT_EQ(o.status, 2);
   EXPECT_EQ(o.err, "Keldor: The summary w.in would replace an input or a file of a run of this study.\n");

@@ -91,10 +91,11 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
     Say(error);
     return fe::kRunNotWritten;
   }
-  if (!summary.empty() && fe::SameFile(summary, input)) {
-    Say("The summary " + summary + " would replace the input file.");
-    return fe::kRunBadInput;
-  }
+  for (const std::string& other : {input, report, std::string(fe::kSideFileName)})
+    if (!summary.empty() && fe::SameFile(summary, other)) {
+      Say("The summary " + summary + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
   const fe::BatchResult result =
       fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
