@@ -89,6 +89,7 @@ void frmMain::loadInput() {
   RefreshWindow();
   ApplyTooltips();  // the file may have brought the other unit system
   markSaved();
+  startHistory();  // the edits made to the previous input cannot be undone
 }
 
 void frmMain::saveInputAs() { saveInput(true); }
@@ -175,6 +176,7 @@ void frmMain::runKeldor() {
     return;
   }
   setPanel(2, "Output written to " + QString::fromStdString(r_.OUTFILE.str()), true);
+  refreshViewers();
   ui_.show("Program execution complete", true);
 }
 
@@ -182,7 +184,7 @@ void frmMain::runKeldor() {
 
 void frmMain::showFile(ViewedFile file, const QString& path, const char* failure) {
   TextViewer*& v = viewers_[file];
-  if (v == nullptr) v = new TextViewer(this);
+  if (v == nullptr) v = new TextViewer(ui_, this);
   QString error;
   if (!v->load(path, &error)) {
     ui_.message(QString(failure) + "\n\n" + error, MessageIcon::Information);
@@ -191,6 +193,19 @@ void frmMain::showFile(ViewedFile file, const QString& path, const char* failure
   v->show();
   v->raise();
   v->activateWindow();
+}
+
+// The viewers open on the report and the side file show them as the run
+// wrote them.
+void frmMain::refreshViewers() {
+  const std::pair<ViewedFile, QString> written[] = {
+      {ViewedFile::Output, QString::fromStdString(r_.OUTPATH.trimmedRight())},
+      {ViewedFile::SideFile, fe::kSideFileName}};
+  for (const auto& [file, path] : written) {
+    TextViewer* v = viewer(file);
+    QString error;
+    if (v != nullptr && v->isVisible() && !v->load(path, &error)) v->close();
+  }
 }
 
 void frmMain::viewInputFile() {

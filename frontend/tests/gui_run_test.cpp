@@ -155,6 +155,10 @@ class RunTest : public QObject {
     QVERIFY(QFontInfo(v->findChild<QWidget*>("txtView")->font()).fixedPitch());
     s_->trigger("mnuVkeldordat");
     QVERIFY(s_->w.viewer(gui::ViewedFile::SideFile)->isVisible());
+    // The next run's report replaces the one shown, as soon as the run ends.
+    s_->r.TITLE = fe::FixedText<80>("Second run");
+    s_->trigger("mnuRunKeldor");
+    QVERIFY(v->text().startsWith(" Second run"));
   }
 
   // A report the engine could not write to its end is never announced as
