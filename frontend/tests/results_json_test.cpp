@@ -79,9 +79,15 @@ TEST_P(ResultsDocument, NamesUnitsAndReadsBackTheSame) {
     const std::string kind = check["check"];
     const std::string unit = check["demand"]["unit"];
     EXPECT_EQ(unit, check["limit"]["unit"]);
-    if (kind == "sliding" || kind == "overturning") EXPECT_EQ(unit, "1");
-    if (kind == "shear") EXPECT_EQ(unit, std::string(UnitName(r.units, Quantity::ForcePerLength)));
-    if (kind == "moment") EXPECT_EQ(unit, std::string(UnitName(r.units, Quantity::MomentPerLength)));
+    if (kind == "sliding" || kind == "overturning") {
+      EXPECT_EQ(unit, "1");
+    }
+    if (kind == "shear") {
+      EXPECT_EQ(unit, std::string(UnitName(r.units, Quantity::ForcePerLength)));
+    }
+    if (kind == "moment") {
+      EXPECT_EQ(unit, std::string(UnitName(r.units, Quantity::MomentPerLength)));
+    }
   }
 
   RunResults back;
