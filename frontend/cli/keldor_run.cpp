@@ -15,6 +15,7 @@
 #include "input_defaults.h"
 #include "input_file.h"
 #include "report_files.h"
+#include "report_pdf_file.h"
 #include "run_engine.h"
 #include "study.h"
 #include "summary_table.h"
@@ -22,7 +23,7 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--pdf FILE] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
     "                  [--summary FILE.csv] INPUT.in...\n";
 
@@ -35,6 +36,9 @@ const char* const kHelp =
     "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
     "                       as SVG (one input only)\n"
     "      --png FILE       after the run, write the drawing as a PNG picture\n"
+    "      --pdf FILE       after the run, write the report as PDF to FILE: a\n"
+    "                       first page stating the run, its wall and verdict,\n"
+    "                       then the whole report (A4 or US Letter by the locale)\n"
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
@@ -70,9 +74,9 @@ const char* const kHelp =
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
-// The drawings asked for on the command line, by file name.
+// The drawings and the PDF asked for on the command line, by file name.
 struct Drawings {
-  std::string svg, png;
+  std::string svg, png, pdf;
 };
 
 int Run(const std::string& input, std::string report, const std::string& outDir,
@@ -118,6 +122,14 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
       std::cout << "Drawing written to " << file << '\n';
     }
   }
+  if (!drawings.pdf.empty()) {
+    if (!cli::WriteReportPdf(record, drawings.pdf, &error)) {
+      Say(error);
+      status = fe::kRunNotWritten;
+    } else {
+      std::cout << "PDF written to " << drawings.pdf << '\n';
+    }
+  }
   return status;
 }
 
@@ -139,7 +151,7 @@ int main(int argc, char** argv) {
   std::string report, outDir, jobs, vary, summary;
   Drawings drawings;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
-  bool svgGiven = false, pngGiven = false, summaryGiven = false;
+  bool svgGiven = false, pngGiven = false, pdfGiven = false, summaryGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -174,6 +186,7 @@ int main(int argc, char** argv) {
         {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
         {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
         {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
+        {"", "--pdf", &drawings.pdf, &pdfGiven, "a file name", "Option --pdf is given twice."},
     };
     bool matched = false;
     for (const Valued& v : valued) {
@@ -232,6 +245,8 @@ int main(int argc, char** argv) {
     return UsageError("This keldor-run was built without the drawing.");
   if (study && (svgGiven || pngGiven))
     return UsageError("Options --svg and --png draw the wall of one input.");
+  if (pdfGiven && !cli::CanWritePdf()) return UsageError("This keldor-run was built without the PDF.");
+  if (study && pdfGiven) return UsageError("Option --pdf makes the PDF of one input's report.");
   if (study && reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
   if (outDirGiven) {
