@@ -172,11 +172,18 @@ TEST(StudySummary, TheVariedValueHasItsColumnAndNoInputIsReplaced) {
   // One input is one run in this process, its side file KELDOR.DAT, and one row.
   o = RunProgram(ProgramFolder() + "/keldor-run", {"--summary", "one.csv", "w.in"}, dir.path());
   EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.out, "Output written to w.out\nSummary written to one.csv\n");
+  // The report's line and the verdict's, then the summary's.
+  EXPECT_EQ(o.out.rfind("Output written to w.out\nReview finished: ", 0), 0u) << o.out;
+  EXPECT_NE(o.out.find(" checks NG; governing: "), std::string::npos) << o.out;
+  EXPECT_EQ(o.out.find("\nSummary written to one.csv\n"), o.out.size() - 28) << o.out;
   EXPECT_TRUE(Exists(dir / "KELDOR.DAT"));
   const std::vector<Row> one = ParseCsv(ReadFile(dir / "one.csv"));
   ASSERT_EQ(one.size(), 2u);
   EXPECT_EQ(Row(one[1].begin(), one[1].begin() + 4), Row({"w.in", "written", "English", "review"}));
+
+  o = RunProgram(ProgramFolder() + "/keldor-run", {"--summary", "w.out", "w.in"}, dir.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: The summary w.out would replace w.out.\n");
 
   o = RunProgram(ProgramFolder() + "/keldor-run", {"--summary", "w.in", "w.in", "w-copy.in"}, dir.path());
   EXPECT_EQ(o.status, 2);

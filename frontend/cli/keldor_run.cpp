@@ -16,14 +16,16 @@
 #include "input_file.h"
 #include "report_files.h"
 #include "report_pdf_file.h"
+#include "results_json.h"
 #include "run_engine.h"
+#include "run_results.h"
 #include "study.h"
 #include "summary_table.h"
 
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--pdf FILE] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--pdf FILE] [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
     "                  [--summary FILE.csv] INPUT.in...\n";
 
@@ -39,6 +41,12 @@ const char* const kHelp =
     "      --pdf FILE       after the run, write the report as PDF to FILE: a\n"
     "                       first page stating the run, its wall and verdict,\n"
     "                       then the whole report (A4 or US Letter by the locale)\n"
+    "      --json FILE      write the run's results (every check with its\n"
+    "                       verdict, the final geometry; docs/results-json.md)\n"
+    "                       to FILE as JSON, or to standard output for -\n"
+    "                       (one input only; written when the report is)\n"
+    "      --strict         exit with 3 when the report was written but a\n"
+    "                       check is NG or the design did not converge\n"
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
@@ -67,10 +75,19 @@ const char* const kHelp =
     "never left under its own name: what was written is kept with the\n"
     "extension .incomplete added.\n"
     "\n"
+    "One input: after \"Output written to REPORT\" a line gives the verdict, for\n"
+    "a design \"Design converged: toe 24, footing width 90, footing thickness 15\n"
+    "(in); 0 of 27 checks NG\" or \"Design did not converge\", for a review the\n"
+    "number of NG checks and the governing check (the highest ratio). With\n"
+    "--json - these lines go to standard error, the document alone to standard\n"
+    "output.\n"
+    "\n"
     "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
     "side file were written whole; 1 when either could not be written or is\n"
-    "incomplete, or a drawing or the summary could not be written; 2 when the\n"
-    "input file cannot be loaded or is not valid, or the command line is wrong.\n";
+    "incomplete, or a drawing, the summary or the results could not be written;\n"
+    "2 when the input file cannot be loaded or is not valid, or the command line\n"
+    "is wrong; with --strict, 3 when the report was written whole but a check is\n"
+    "NG, the design did not converge or the analysis stopped early.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
@@ -79,8 +96,17 @@ struct Drawings {
   std::string svg, png, pdf;
 };
 
+// A written report that --strict does not accept.
+constexpr int kRunNotPassed = 3;
+
+// What one input's run also writes: the results document and the exit rule.
+struct ResultsOptions {
+  std::string json;  // the document's file, "-" for standard output; none when empty
+  bool strict = false;
+};
+
 int Run(const std::string& input, std::string report, const std::string& outDir,
-        const Drawings& drawings, const std::string& summary) {
+        const Drawings& drawings, const std::string& summary, const ResultsOptions& options) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -95,21 +121,40 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
     Say(error);
     return fe::kRunNotWritten;
   }
-  if (!summary.empty() && fe::SameFile(summary, input)) {
-    Say("The summary " + summary + " would replace the input file.");
-    return fe::kRunBadInput;
+  for (const std::string& other : {input, report, std::string(fe::kSideFileName)}) {
+    if (!summary.empty() && fe::SameFile(summary, other)) {
+      Say("The summary " + summary + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
+    if (!drawings.pdf.empty() && fe::SameFile(drawings.pdf, other)) {
+      Say("The PDF " + drawings.pdf + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
+    if (!options.json.empty() && options.json != "-" && fe::SameFile(options.json, other)) {
+      Say("The results " + options.json + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
   }
-  const fe::BatchResult result =
-      fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
+  const std::string library = fe::EngineLibrary::besideProgram();
+  const fe::BatchResult result = fe::RunBatch(record, library, fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
-  if (!result.written.empty()) std::cout << result.written << '\n';
+  // With the document on standard output, the lines for a person go to
+  // standard error.
+  std::ostream& said = options.json == "-" ? std::cerr : std::cout;
+  // The results belong to the run just made: the library is loaded once it ran.
+  fe::RunResults results;
+  if (!result.written.empty()) {
+    if (fe::EngineLibrary* engine = fe::EngineAt(library, nullptr))
+      results = fe::ReadRunResults(*engine);
+    said << result.written << '\n' << fe::SummaryLine(results) << '\n';
+  }
   int status = result.status;
   if (!summary.empty()) {
     if (!fe::WriteSummary(summary, "", {{input, "", result.summary}}, &error)) {
       Say("Cannot write the summary " + summary + ": " + error);
       status = std::max(status, fe::kRunNotWritten);
     } else {
-      std::cout << "Summary written to " << summary << '\n';
+      said << "Summary written to " << summary << '\n';
     }
   }
   if (result.status != fe::kRunWritten) return status;
@@ -119,17 +164,26 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
       Say(error);
       status = fe::kRunNotWritten;
     } else {
-      std::cout << "Drawing written to " << file << '\n';
+      said << "Drawing written to " << file << '\n';
     }
   }
   if (!drawings.pdf.empty()) {
-    if (!cli::WriteReportPdf(record, drawings.pdf, &error)) {
+    if (!cli::WriteReportPdf(record, &results, drawings.pdf, &error)) {
       Say(error);
       status = fe::kRunNotWritten;
     } else {
-      std::cout << "PDF written to " << drawings.pdf << '\n';
+      said << "PDF written to " << drawings.pdf << '\n';
     }
   }
+  if (options.json == "-") {
+    std::cout << fe::ResultsJsonText(results, report) << std::flush;
+  } else if (!options.json.empty() && !fe::WriteResultsJson(options.json, results, report, &error)) {
+    Say(error);
+    status = fe::kRunNotWritten;
+  }
+  if (options.strict && status == fe::kRunWritten &&
+      fe::VerdictOf(results) != fe::Verdict::Passes)
+    status = kRunNotPassed;
   return status;
 }
 
@@ -150,8 +204,9 @@ int main(int argc, char** argv) {
   std::vector<std::string> inputs;
   std::string report, outDir, jobs, vary, summary;
   Drawings drawings;
+  ResultsOptions results;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
-  bool svgGiven = false, pngGiven = false, pdfGiven = false, summaryGiven = false;
+  bool svgGiven = false, pngGiven = false, pdfGiven = false, summaryGiven = false, jsonGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -167,6 +222,10 @@ int main(int argc, char** argv) {
     }
     if (!optionsEnd && arg == "--") {
       optionsEnd = true;
+      continue;
+    }
+    if (!optionsEnd && arg == "--strict") {
+      results.strict = true;
       continue;
     }
     // An option with a value: "-o X", "--output X", "--output=X", "-jN".
@@ -187,6 +246,7 @@ int main(int argc, char** argv) {
         {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
         {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
         {"", "--pdf", &drawings.pdf, &pdfGiven, "a file name", "Option --pdf is given twice."},
+        {"", "--json", &results.json, &jsonGiven, "a file name or -", "The results file is named twice."},
     };
     bool matched = false;
     for (const Valued& v : valued) {
@@ -249,6 +309,8 @@ int main(int argc, char** argv) {
   if (study && pdfGiven) return UsageError("Option --pdf makes the PDF of one input's report.");
   if (study && reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
+  if (study && (jsonGiven || results.strict))
+    return UsageError("Options --json and --strict apply to one input, not to a study.");
   if (outDirGiven) {
     std::error_code ec;
     std::filesystem::create_directories(outDir, ec);
@@ -258,7 +320,7 @@ int main(int argc, char** argv) {
     }
   }
   plan.summary = summary;
-  if (!study) return Run(inputs.front(), report, outDir, drawings, summary);
+  if (!study) return Run(inputs.front(), report, outDir, drawings, summary, results);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;

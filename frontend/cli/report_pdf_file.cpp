@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <ctime>
 
-#include "engine_library.h"
 #include "report_pdf.h"
 #include "run_results.h"
 #include "wall_drawing.h"
@@ -18,7 +17,8 @@ namespace cli {
 
 bool CanWritePdf() { return true; }
 
-bool WriteReportPdf(const fe::InputRecord& record, const std::string& path, std::string* error) {
+bool WriteReportPdf(const fe::InputRecord& record, const fe::RunResults* results,
+                    const std::string& path, std::string* error) {
   // Fonts need a GUI application; a machine without a display gets the
   // offscreen platform, and Qt's own chatter is not the command's to print.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -35,12 +35,7 @@ bool WriteReportPdf(const fe::InputRecord& record, const std::string& path, std:
 
   gui::ReportDocument document;
   if (!fe::TakeRun(record, std::time(nullptr), &document.run, error)) return false;
-  std::string why;
-  fe::RunResults results;
-  if (const fe::EngineLibrary* engine = fe::EngineAt(fe::EngineLibrary::besideProgram(), &why)) {
-    results = fe::ReadRunResults(*engine);
-    document.results = &results;
-  }
+  if (results != nullptr && results->available()) document.results = results;
   // A review's wall is the input's; a design's is drawn from its results by
   // the window.
   fe::WallDrawing drawing;
@@ -61,7 +56,8 @@ bool WriteReportPdf(const fe::InputRecord& record, const std::string& path, std:
 
 bool CanWritePdf() { return false; }
 
-bool WriteReportPdf(const fe::InputRecord&, const std::string& path, std::string* error) {
+bool WriteReportPdf(const fe::InputRecord&, const fe::RunResults*, const std::string& path,
+                    std::string* error) {
   *error = "Cannot write file " + path + ": this keldor-run was built without the PDF";
   return false;
 }
