@@ -230,7 +230,7 @@ void frmMain::buildMenus() {
 
   buildEditMenu();
 
-  QMenu* reset = menuBar()->addMenu("&Reset");
+  QMenu* reset = menuBar()->addMenu("Rese&t");  // Alt+R is Run
   reset->setObjectName("mnuReset");
   reset->menuAction()->setObjectName("mnuReset");
   connect(action(reset, "&All", "mnuResetAll"), &QAction::triggered, this,

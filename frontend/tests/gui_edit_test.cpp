@@ -2,7 +2,11 @@
 // back the exact record, typing is one step however many keys it took, and
 // the keys work from inside a box and from the editors.
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
 #include <memory>
 
 #include "box_text.h"
@@ -10,6 +14,9 @@
 #include "record_editor.h"
 #include "record_fields.h"
 #include "recording_ui.h"
+#include "about_window.h"
+#include "help_window.h"
+#include "text_viewer.h"
 #include "title_window.h"
 
 using fe::CountGroup;
@@ -40,6 +47,52 @@ struct Edit {
   void (*apply)(Screen&);    // the edit, undone in one step
   const char* undoText;      // the Undo item after the edit
 };
+
+// Every caption with an access key in the window, and in each of its menus,
+// by scope ("frmMain", "frmMain/File", ...); the access keys used twice in
+// one scope, as "scope: Alt+R &Reset / &Run".
+QStringList DuplicateAccessKeys(QWidget* window) {
+  QStringList found;
+  const auto check = [&found](const QString& scope, const QStringList& captions) {
+    QHash<QString, QString> seen;
+    for (const QString& c : captions) {
+      const QString key = QKeySequence::mnemonic(c).toString();
+      if (key.isEmpty()) continue;
+      if (seen.contains(key)) found << scope + ": " + key + " " + seen[key] + " / " + c;
+      seen.insert(key, c);
+    }
+  };
+  const auto mine = [window](QWidget* w) { return w->window() == window; };
+  QStringList captions;
+  QList<QMenu*> menus;
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+    if (mine(b)) captions << b->text();
+  for (QLabel* l : window->findChildren<QLabel*>())
+    if (mine(l) && l->buddy() != nullptr) captions << l->text();
+  for (QGroupBox* g : window->findChildren<QGroupBox*>())
+    if (mine(g)) captions << g->title();
+  for (QTabBar* t : window->findChildren<QTabBar*>())
+    if (mine(t))
+      for (int i = 0; i < t->count(); ++i) captions << t->tabText(i);
+  for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+    if (mine(bar))
+      for (QAction* a : bar->actions()) {
+        captions << a->text();
+        if (a->menu() != nullptr) menus << a->menu();
+      }
+  check(window->objectName(), captions);
+  while (!menus.isEmpty()) {
+    QMenu* m = menus.takeFirst();
+    QStringList items;
+    for (QAction* a : m->actions()) {
+      if (a->isSeparator()) continue;
+      items << a->text();
+      if (a->menu() != nullptr) menus << a->menu();
+    }
+    check(window->objectName() + "/" + QString(m->title()).remove('&'), items);
+  }
+  return found;
+}
 
 void Nothing(Screen&) {}
 
@@ -161,6 +214,43 @@ class EditTest : public QObject {
     QVERIFY2(Same(s_->r, after), fe::Describe(s_->r).c_str());
     undo()->trigger();
     QVERIFY2(Same(s_->r, before), fe::Describe(s_->r).c_str());
+  }
+
+  // Alt and a letter does one thing in each window and in each menu: every
+  // window of the program, the record editors, the viewer and help included.
+  void noAccessKeyIsUsedTwiceInAnyWindow() {
+    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
+    s_->trigger("mnuLoadInput");
+    s_->trigger("mnuVinput");
+    s_->trigger("mnuContents");
+    s_->trigger("mnuAbout");
+    s_->trigger("mnuDOutT");
+    QList<QWidget*> windows = {&s_->w, s_->w.titleWindow(), s_->w.aboutWindow(), s_->w.helpWindow(),
+                               s_->w.viewer(gui::ViewedFile::Input)};
+    for (CountGroup g : {CountGroup::LoadCombinations, CountGroup::GroundSegments,
+                         CountGroup::Surcharges, CountGroup::PileRows})
+      windows << s_->w.editor(g);
+    QStringList duplicates;
+    for (QWidget* w : windows) {
+      QVERIFY(w != nullptr);
+      duplicates << DuplicateAccessKeys(w);
+    }
+    QVERIFY2(duplicates.isEmpty(), qPrintable(duplicates.join("\n")));
+    // The captions that gave up their letter to Run and Define.
+    QCOMPARE(Child<QMenu>(&s_->w, "mnuReset")->title(), QString("Rese&t"));
+    QCOMPARE(s_->tabs()->findChild<QTabBar*>()->tabText(6), QString("Re&bar Configuration"));
+  }
+
+  // Every reset, All first, is an edit that Undo takes back whole.
+  void resetAllIsUndoneInOneStep() {
+    Enter(s_->box("txtH"), "150");
+    Enter(s_->box("txtFC"), "5000");
+    const InputRecord before = s_->r;
+    s_->trigger("mnuResetAll");
+    QCOMPARE(s_->r.H, 0.0f);
+    undo()->trigger();
+    QVERIFY2(Same(s_->r, before), fe::Describe(s_->r).c_str());
+    QCOMPARE(s_->box("txtH")->text() + s_->box("txtFC")->text(), QString(" 150 5000"));
   }
 
   // Undo restores what the option buttons show, and asks no units question.
