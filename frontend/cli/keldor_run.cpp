@@ -91,7 +91,7 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
   int status = result.status;
   for (const std::string& file : {drawings.svg, drawings.png}) {
     if (file.empty()) continue;
-    if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
+    if (!cli::WriteDrawingFile(record, file, &error)) {
       Say(error);
       status = fe::kRunNotWritten;
     } else {

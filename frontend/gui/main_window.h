@@ -109,6 +109,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void buildMenus();
   void buildStatusBar();
   void buildDrawing();  // main_window_drawing.cpp
+  void drawRun(const fe::EngineLibrary& engine);
   QWidget* page(const char* caption);
   QGroupBox* frame(QWidget* page, QGridLayout* grid, int row, int column, const char* name,
                    const char* caption, int rowSpan = 1, int columnSpan = 1);
