@@ -185,15 +185,15 @@ extern "C" void CONDLL(const char* OUTPATH, const char* INFILE, const char* OUTF
 extern "C" void KELDOR_WRITTEN(int32_t* REPORT_OK, int32_t* SIDE_OK, char* REASON) {
   const keldor::TextFile& report = keldor::S.report;
   const keldor::TextFile& side = keldor::S.side;
-  std::string reason;
+  if (REPORT_OK != nullptr) *REPORT_OK = report.written() ? 1 : 0;
+  if (SIDE_OK != nullptr) *SIDE_OK = side.written() ? 1 : 0;
+  if (REASON == nullptr) return;
+  const char* reason = "";
   if (!report.written())
     reason = report.error() != 0 ? std::strerror(report.error()) : "no analysis has been run";
   else if (!side.written())
     reason = side.error() != 0 ? std::strerror(side.error()) : "the file was not created";
-  if (REPORT_OK != nullptr) *REPORT_OK = report.written() ? 1 : 0;
-  if (SIDE_OK != nullptr) *SIDE_OK = side.written() ? 1 : 0;
-  if (REASON != nullptr) {
-    reason.resize(132, ' ');
-    std::copy(reason.begin(), reason.end(), REASON);
-  }
+  // Copied without allocating: nothing may escape into the calling program.
+  const std::size_t n = std::min<std::size_t>(std::strlen(reason), 132);
+  std::fill(std::copy(reason, reason + n, REASON), REASON + 132, ' ');
 }

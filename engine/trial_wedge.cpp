@@ -118,16 +118,32 @@ struct SurchargeLine {
 // i for segment i, entry j - 1 for line j).
 struct Profile {
   int nseg = 0, nsur = 0;
+  std::vector<float> inputs;  // the counts and arrays read, as read
   std::vector<Segment> segments;
   std::vector<SurchargeLine> lines;
   const Segment& seg(int i) const { return segments[static_cast<std::size_t>(i)]; }
   float tanA(int i) const { return seg(i).tanA; }
 };
 
-Profile ReadProfile() {
-  Profile g;
-  g.nseg = Available(S.NSEG, {&S.ASEG, &S.XGBEG, &S.YGBEG, &S.XGEND, &S.YGEND});
-  g.nsur = Available(S.NSUR, {&S.SURL, &S.XSBEG, &S.YSBEG, &S.XSEND, &S.YSEND});
+// The profile of the current inputs: the one read last while its inputs are
+// bit for bit the same.
+const Profile& ReadProfile() {
+  static Profile g;
+  static std::vector<float> inputs;
+  const int nseg = Available(S.NSEG, {&S.ASEG, &S.XGBEG, &S.YGBEG, &S.XGEND, &S.YGEND});
+  const int nsur = Available(S.NSUR, {&S.SURL, &S.XSBEG, &S.YSBEG, &S.XSEND, &S.YSEND});
+  inputs.assign({static_cast<float>(nseg), static_cast<float>(nsur)});
+  for (int i = 1; i <= nseg; ++i)
+    inputs.insert(inputs.end(), {S.ASEG(i), S.XGBEG(i), S.YGBEG(i), S.XGEND(i), S.YGEND(i)});
+  for (int j = 1; j <= nsur; ++j)
+    inputs.insert(inputs.end(), {S.SURL(j), S.XSBEG(j), S.YSBEG(j), S.XSEND(j), S.YSEND(j)});
+  if (!g.inputs.empty() && inputs.size() == g.inputs.size() &&
+      std::memcmp(inputs.data(), g.inputs.data(), inputs.size() * sizeof(float)) == 0)
+    return g;
+  g = Profile{};
+  g.inputs = inputs;
+  g.nseg = nseg;
+  g.nsur = nsur;
   g.segments.assign(static_cast<std::size_t>(g.nseg) + 1, Segment{});
   for (int i = 1; i <= g.nseg; ++i) {
     Segment& s = g.segments[static_cast<std::size_t>(i)];
@@ -433,9 +449,11 @@ struct ShortFan {
 std::unordered_map<std::string, ShortFan> fans;
 constexpr std::size_t kMaxFans = 4096;
 
+int fullSearch = -1;  // -1: as the environment says
+
 bool FullSearchOnly() {
   static const bool full = std::getenv("KELDOR_FULL_WEDGE_SEARCH") != nullptr;
-  return full;
+  return fullSearch < 0 ? full : fullSearch == 1;
 }
 
 bool Bounded(float v) { return std::fabs(v) <= kCoordinateBound; }  // false for NaN
@@ -461,28 +479,28 @@ bool ShortWayHolds(const Profile& g, const BackPlane& bp) {
 }
 
 // The bits of every input the weights-only fan reads.
-std::string FanKey(const Profile& g, const BackPlane& bp) {
-  std::vector<float> v = {bp.x, bp.y, S.PHI, S.SS, S.SSEQ, S.AH, S.AV, S.RHOS,
-                          static_cast<float>(g.nseg), static_cast<float>(g.nsur)};
-  for (int i = 1; i <= g.nseg; ++i)
-    v.insert(v.end(), {S.ASEG(i), S.XGBEG(i), S.YGBEG(i), S.XGEND(i), S.YGEND(i)});
-  for (int j = 1; j <= g.nsur; ++j)
-    v.insert(v.end(), {S.SURL(j), S.XSBEG(j), S.YSBEG(j), S.XSEND(j), S.YSEND(j)});
-  std::string key(v.size() * sizeof(float), '\0');
-  std::memcpy(key.data(), v.data(), key.size());
+const std::string& FanKey(const Profile& g, const BackPlane& bp) {
+  static std::string key;
+  const float v[] = {bp.x, bp.y, S.PHI, S.SS, S.SSEQ, S.AH, S.AV, S.RHOS};
+  key.assign(reinterpret_cast<const char*>(v), sizeof v);
+  key.append(reinterpret_cast<const char*>(g.inputs.data()), g.inputs.size() * sizeof(float));
   return key;
 }
 
-void Choose(Chosen& c, float force, float theta, float weight, float t, const GroundPoint& end) {
-  if (c.found && !(force > c.force)) return;
-  c = {true, force, theta, weight, t, end};
-}
+// The planes of every fan, steepest first, with their slopes and the sines of
+// the current PHI and wall friction: the same floats each fan computes,
+// computed once. For the seismic case each plane also holds bounds on the
+// sines its force polygon rounds to (see SeismicBound).
+struct SeismicSines {
+  bool known = false;  // false: the force of every trial is summed exactly
+  double sLo = 0.0, sHi = 0.0;  // sin(A2)
+  double dLo = 0.0, dHi = 0.0;  // sin(pi - A1 - A2)
+};
 
-// The planes of every fan, steepest first, with their slopes: the same floats
-// each fan computes, computed once.
 struct Plane {
   float theta = 0.0f, t = 0.0f;
   PlaneSines sines;
+  SeismicSines seismic;
 };
 
 const std::vector<Plane>& Planes() {
@@ -491,59 +509,379 @@ const std::vector<Plane>& Planes() {
     float theta = 1.5708f;
     while (theta > 0.0f) {
       theta -= 0.01f;
-      v.push_back({theta, std::tan(theta), {}});
+      v.push_back({theta, std::tan(theta), {}, {}});
     }
     return v;
   }();
   return planes;
 }
 
-// The planes with the sines of the current PHI and wall friction.
-const std::vector<Plane>& PlanesWithSines(const Friction& f) {
+// tan(theta), taken from the planes when theta is one of them.
+float TanOf(float theta) {
+  const std::vector<Plane>& planes = Planes();
+  const auto p = std::lower_bound(planes.begin(), planes.end(), theta,
+                                  [](const Plane& a, float v) { return a.theta > v; });
+  if (p != planes.end() && p->theta == theta) return p->t;
+  return std::tan(theta);
+}
+
+// Unit roundoff of a float: every float operation below, correctly rounded,
+// is off by at most this times its result.
+constexpr double kU = 0x1p-24;
+
+// The accelerations as the force polygon reads them, and the range in which
+// every product of them with a weight stays a normal float.
+struct Accelerations {
+  float ah = 0.0f, av = 0.0f;  // AH and 1 - AV
+  bool bounded = false;
+  double rk = 0.0;             // sqrt(AH^2 + (1 - AV)^2)
+  double smallest = 0.0, largest = 0.0;
+};
+
+Accelerations AccelerationsOf() {
+  Accelerations a;
+  a.ah = S.AH;
+  a.av = 1.0f - S.AV;
+  const double ah = std::fabs(double{a.ah}), av = std::fabs(double{a.av});
+  a.bounded = av >= 1e-6 && av <= 1e6 && (ah == 0.0 || (ah >= 1e-6 && ah <= 1e6));
+  a.rk = std::sqrt(ah * ah + av * av);
+  a.smallest = ah == 0.0 ? av : std::min(ah, av);
+  a.largest = std::max(ah, av);
+  return a;
+}
+
+// Bounds on the sines of the seismic polygon of the plane theta whatever the
+// weight. The polygon's angle psi = atan(AH W / ((1 - AV) W)) rounds to within
+// 8 u of atan(AH / (1 - AV)) (a 3 u ratio, an arctangent within 2 ulp); A1, A2
+// and the angle opposite the weight each add the rounding of their result, so
+// every angle lies within 8 u (10 + the sum of the magnitudes) of its value
+// in real arithmetic, and each sine (within 2 ulp) within that and 4 u more.
+SeismicSines SeismicSinesOf(float theta, const Friction& f, const Accelerations& acc) {
+  SeismicSines s;
+  if (!f.seismic || !acc.bounded) return s;
+  const double psi = std::atan(double{acc.ah} / double{acc.av});
+  const double aF = 1.5708f - f.deltaEq, bF = theta - S.PHI, cF = 3.1416f;
+  const double A1 = aF - psi, A2 = bF + psi, arg = cF - A1 - A2;
+  const double alpha = 8.0 * kU *
+                           (10.0 + std::fabs(aF) + std::fabs(bF) + std::fabs(cF) +
+                            std::fabs(A1) + std::fabs(A2) + std::fabs(arg)) +
+                       4.0 * kU + 1e-12;
+  if (!std::isfinite(alpha)) return s;
+  s.known = true;
+  s.sLo = std::sin(A2) - alpha;
+  s.sHi = std::sin(A2) + alpha;
+  s.dLo = std::sin(arg) - alpha;
+  s.dHi = std::sin(arg) + alpha;
+  return s;
+}
+
+// The planes with the sines of the current PHI, wall friction and
+// accelerations.
+const std::vector<Plane>& PlanesWithSines(const Friction& f, const Accelerations& acc) {
   static std::vector<Plane> planes;
-  static float phi = 0.0f, delta = 0.0f;
-  if (planes.empty() || std::memcmp(&phi, &S.PHI, sizeof phi) != 0 ||
-      std::memcmp(&delta, &f.delta, sizeof delta) != 0) {
+  static float key[5] = {};
+  const float now[5] = {S.PHI, f.delta, f.deltaEq, S.AH, S.AV};
+  if (planes.empty() || std::memcmp(key, now, sizeof key) != 0) {
     planes = Planes();
-    for (Plane& p : planes) p.sines = SinesOf(p.theta, f);
-    phi = S.PHI;
-    delta = f.delta;
+    for (Plane& p : planes) {
+      p.sines = SinesOf(p.theta, f);
+      p.seismic = SeismicSinesOf(p.theta, f, acc);
+    }
+    std::memcpy(key, now, sizeof key);
   }
   return planes;
 }
 
-// The fan of Fan on the weights alone, the strips past the intersection
+// ---- Trials that cannot be kept --------------------------------------------
+// A case keeps the first trial of the greatest force, and most trials of a fan
+// lie far from it. For each trial the search bounds the float weight its
+// strips would sum, and from that the greatest force each case could get from
+// it; the strips are summed only for trials whose bound reaches the greatest
+// force summed so far, from the greatest bound down. Every other trial has a
+// force strictly below the one kept (or equal to it and later), so the cases
+// keep the trials the plane-by-plane search keeps, with the same floats.
+
+// The float weight of a trial lies in [lo, hi]; with `known` false the
+// bound does not hold or is not tight enough to use, and the strips are summed.
+struct WeightRange {
+  bool known = false;
+  double lo = 0.0, hi = 0.0;
+};
+
+// The bound on the weight WedgeWeight sums. Its strips, in real arithmetic
+// from the same part ends, have midpoint depths linear along a part, so their
+// sum D is exact from the depths of the first and the last strip wherever the
+// depth keeps its sign over the part (and is summed strip by strip in double
+// elsewhere). Against D, with X a bound on every |x| of the wedge's parts and
+// back plane, Y the largest |y| of a part's ends and of the back plane's base,
+// and T = |t|: each strip midpoint
+// rounds to within 14 u X (14 u Y for its height), so the depth to within
+// d = 18 u Y + 23 u T X; a strip's weight to within rho w (d + 4.03 u depth);
+// the sum of n non-negative strips to within 1.001 n u of itself. The bound
+// taken is four times that. No strip midpoint passes the end of the wedge
+// (which the search would report) where the last lies more than 56 u X before
+// it: half a strip before its part's end, and 14 u X at most from where it
+// lies in real arithmetic; elsewhere the strips are summed.
+//
+// Every |x| a part of a wedge can have: the ends of the parts are the back
+// plane's base, the segments' ends and points found between them.
+double ReachOf(const Profile& g, const BackPlane& bp) {
+  double X = std::fabs(double{bp.x});
+  for (int i = 1; i <= g.nseg; ++i)
+    X = std::max({X, std::fabs(double{g.seg(i).xb}), std::fabs(double{g.seg(i).xe})});
+  return X;
+}
+
+WeightRange BoundWeight(const Profile& g, float t, const BackPlane& bp, const GroundPoint& end,
+                        double X) {
+  WeightRange r;
+  const double T = std::fabs(double{t}), tt = t, XBP = bp.x, YBP = bp.y, XI = end.x;
+  const double past = 56.0 * kU * X;  // the margin before the end of the wedge
+  double D2 = 0.0, span = 0.0, spanY = 0.0;  // twice D / rho; the width; its sum of Y
+  int n = 0;
+  bool holds = true;
+  ForEachGroundPart(g, bp, end, [&](float xaf, float yaf, float xbf, float ybf) {
+    const double xa = xaf, ya = yaf, xb = xbf, yb = ybf;
+    const double width = xb - xa;
+    if (!(width >= 0.0) || !((XI - xa) - 0.95 * width > past)) holds = false;
+    // Depths at the part's ends, then at the first and the last strip.
+    const double da = ya - (YBP + tt * (xa - XBP)), db = yb - (YBP + tt * (xb - XBP));
+    const double d0 = da + 0.05 * (db - da), d9 = da + 0.95 * (db - da);
+    if (d0 >= 0.0 && d9 >= 0.0) {
+      D2 += width * (d0 + d9);
+    } else if (d0 <= 0.0 && d9 <= 0.0) {
+      if (end.meets) D2 -= width * (d0 + d9);
+    } else {
+      double sum = 0.0;
+      for (int k = 0; k < 10; ++k) {
+        const double d = da + (k + 0.5) * 0.1 * (db - da);
+        sum += end.meets ? std::fabs(d) : std::max(d, 0.0);
+      }
+      D2 += 0.2 * width * sum;
+    }
+    span += width;
+    spanY += width * std::max({std::fabs(ya), std::fabs(yb), std::fabs(YBP)});
+    n += 10;
+  });
+  if (!holds) return r;
+  const double rho = S.RHOS, D = 0.5 * rho * D2;
+  const double A = 1.0001 * rho * (18.0 * kU * spanY + 23.0 * kU * T * X * span) +
+                   4.03 * kU * D;
+  const double E = 4.0 * (A + 1.001 * n * kU * (D + A)) + 1e-12 * D;
+  r.lo = D - E;
+  r.hi = D + E;
+  // Weights near zero or near the bound, or bounds that are not finite, are
+  // summed.
+  r.known = r.lo >= 1e-15 && r.hi <= 0.1 * double{kWeightBound};
+  return r;
+}
+
+// The greatest force a trial can give a case, or kNone when it gives the case
+// no force whatever its weight in the range, or kAny when that cannot be told.
+constexpr double kNone = -std::numeric_limits<double>::infinity();
+constexpr double kAny = std::numeric_limits<double>::infinity();
+
+// The earth case (add 0) and the earth-plus-surcharge case (add PSUR):
+// F = ((W + add) num) / den in floats, which does not decrease with W when
+// num >= 0 and den > 0 and is off by at most 3 u; with num < 0 it is negative
+// (no force) unless it rounds to zero.
+double StaticBound(const WeightRange& w, float add, const PlaneSines& s) {
+  if (!(s.den > 0.0f) || !std::isfinite(add)) return kNone;
+  if (!(add >= 0.0f)) return kAny;
+  const double num = s.num, den = s.den, a = add;
+  if (num >= 0.0) return (w.hi + a) * num / den * (1.0 + 8.0 * kU);
+  if ((w.lo + a) * -num / den > 1e-30) return kNone;
+  return kAny;
+}
+
+// The seismic case: R sin(A2) / sin(pi - A1 - A2) with R = W sqrt(AH^2 +
+// (1 - AV)^2) within 3 u, and the sines within their bounds.
+double SeismicBound(const WeightRange& w, const SeismicSines& s, const Accelerations& acc) {
+  if (!s.known || !(w.lo * acc.smallest >= 1e-15) || !(w.hi * acc.largest <= 1e15)) return kAny;
+  if (s.dHi < 0.0) return kNone;  // the polygon does not close
+  if (!(s.dLo > 0.0)) return kAny;
+  if (s.sHi < 0.0 && w.lo * acc.rk * -s.sHi / s.dHi > 1e-30) return kNone;  // a pull
+  if (!(s.sLo > 0.0)) return kAny;
+  return w.hi * acc.rk * s.sHi / s.dLo * (1.0 + 16.0 * kU);
+}
+
+// The surcharge any trial can carry: each line's share is its load times the
+// part's length over the line's, and the part lies on the line, so its float
+// length exceeds the line's by the rounding of the part's ends (within
+// 10 u of the line's extent and height) and of the lengths (3 u each); the
+// shares summed add 1.001 n u. Twice that is taken.
+double SurchargeCap(const Profile& g) {
+  double cap = 0.0;
+  for (const SurchargeLine& l : g.lines) {
+    if (l.vertical || !(l.full > 0.0f)) continue;
+    const double xsb = l.xsb, ysb = l.ysb, xse = l.xse, yse = l.yse, full = l.full;
+    const double extent = std::fabs(ysb) + std::fabs(yse) + std::fabs(yse - ysb) + (xse - xsb);
+    cap += double{l.load} * (1.0 + 2.0 * (8.0 * kU + 10.0 * kU * extent / full));
+  }
+  return cap * (1.0 + 2.002 * static_cast<double>(g.lines.size()) * kU);
+}
+
+// One trial of a fan, with what the search knows of it.
+struct Trial {
+  const Plane* plane = nullptr;
+  GroundPoint end;
+  WeightRange range;
+  bool shared = false;  // PSUR is the trial's own; otherwise the cap bounds it
+  float PSUR = 0.0f;
+  double bound[3] = {kAny, kAny, kAny};  // earth, with surcharge, seismic
+  bool summed = false;                   // W and the forces below are exact
+  float W = 0.0f;
+  bool weighs = false;  // a weight that gives forces
+  bool closes[3] = {false, false, false};
+  float force[3] = {0.0f, 0.0f, 0.0f};
+};
+
+// The surcharge share of a trial, and the earth-plus-surcharge bound with it.
+void Share(Trial& tr, const Profile& g, const BackPlane& bp) {
+  if (tr.shared) return;
+  tr.shared = true;
+  tr.PSUR = SurchargeShare(g, tr.plane->t, bp, false).W;
+  if (tr.range.known) tr.bound[1] = StaticBound(tr.range, tr.PSUR, tr.plane->sines);
+}
+
+// Sums the strips of a trial and closes its force polygon as the
+// plane-by-plane search does. Returns false when the weight leaves the bound.
+bool Sum(Trial& tr, const Profile& g, const BackPlane& bp, const Friction& f, int& stripErrors) {
+  Share(tr, g, bp);
+  tr.summed = true;
+  const float t = tr.plane->t;
+  tr.W = WedgeWeight(g, t, bp, tr.end, false, &stripErrors).W;
+  if (!(tr.W > 0.0f) || !std::isfinite(tr.W)) return true;
+  if (!(tr.W <= kWeightBound)) return false;
+  tr.weighs = true;
+  const TrialForces p = ForcePolygon(tr.plane->theta, tr.W, tr.PSUR, f, tr.plane->sines);
+  tr.closes[0] = p.earth, tr.closes[1] = p.withSurcharge, tr.closes[2] = p.seismic;
+  tr.force[0] = p.PE, tr.force[1] = p.PES, tr.force[2] = p.PEQ;
+  return true;
+}
+
+// The fan searched on the weights alone, the strips past the intersection
 // counted rather than reported.
 ShortFan SearchOnWeights(const Profile& g, const BackPlane& bp, const Friction& f) {
   ShortFan r;
-  const std::vector<Plane>& planes = PlanesWithSines(f);
+  const Accelerations acc = AccelerationsOf();
+  const std::vector<Plane>& planes = PlanesWithSines(f, acc);
+  const double reach = ReachOf(g, bp);
+  const double cap = SurchargeCap(g);
+  static std::vector<Trial> trials;
+  trials.clear();
+  auto at = [&](int i) -> Trial& { return trials[static_cast<std::size_t>(i)]; };
+
+  // Each case keeps the first summed trial of the greatest force (`best`).
+  int best[3] = {-1, -1, -1};
+  auto count = [&](int i) {
+    const Trial& tr = at(i);
+    for (int c = 0; c < 3; ++c) {
+      if (!tr.closes[c]) continue;
+      int& b = best[c];
+      if (b < 0 || tr.force[c] > at(b).force[c] || (tr.force[c] == at(b).force[c] && i < b))
+        b = i;
+    }
+  };
+  // The greatest bound of each case among the trials not summed, and the
+  // next greatest.
+  int top[3] = {-1, -1, -1};
+  double second[3] = {kNone, kNone, kNone};
+
   float above = 1.5708f;  // the plane before this one
   for (const Plane& plane : planes) {
     if (!(above > S.PHI && above > 0.0f)) break;
     above = plane.theta;
-    const float theta = plane.theta, t = plane.t;
-    GroundPoint end;
-    if (!WedgeEnd(g, t, bp, end, r.groundShort)) continue;
-    const float W = WedgeWeight(g, t, bp, end, false, &r.stripErrors).W;
-    const float PSUR = SurchargeShare(g, t, bp, false).W;
-    if (!(W > 0.0f) || !std::isfinite(W)) continue;
-    if (!(W <= kWeightBound)) return r;
-    r.anyWeight = true;
-    const TrialForces p = ForcePolygon(theta, W, PSUR, f, plane.sines);
-    if (p.earth) Choose(r.earth, p.PE, theta, W, t, end);
-    if (p.withSurcharge) Choose(r.withSurcharge, p.PES, theta, W + PSUR, t, end);
-    if (p.seismic) Choose(r.seismic, p.PEQ, theta, W, t, end);
+    Trial tr;
+    tr.plane = &plane;
+    if (!WedgeEnd(g, plane.t, bp, tr.end, r.groundShort)) continue;
+    tr.range = BoundWeight(g, plane.t, bp, tr.end, reach);
+    if (tr.range.known) {
+      tr.bound[0] = StaticBound(tr.range, 0.0f, plane.sines);
+      tr.bound[1] = StaticBound(tr.range, 0.0f, plane.sines);
+      if (tr.bound[1] != kNone && tr.bound[1] != kAny) {
+        const double num = plane.sines.num, den = plane.sines.den;
+        tr.bound[1] = num >= 0.0 ? (tr.range.hi + cap) * num / den * (1.0 + 8.0 * kU) : kAny;
+      }
+      tr.bound[2] = f.seismic ? SeismicBound(tr.range, plane.seismic, acc) : 0.0;
+    }
+    const int i = static_cast<int>(trials.size());
+    trials.push_back(tr);
+    Trial& t = at(i);
+    if (!t.range.known || t.bound[0] == kAny || t.bound[1] == kAny || t.bound[2] == kAny) {
+      if (!Sum(t, g, bp, f, r.stripErrors)) return r;
+      count(i);
+      r.anyWeight = r.anyWeight || t.weighs;
+      continue;
+    }
+    r.anyWeight = true;  // a weight of at least its lower bound
+    for (int c = 0; c < 3; ++c) {
+      const double b = t.bound[c];
+      if (b == kNone) continue;
+      if (top[c] < 0 || b > at(top[c]).bound[c]) {
+        if (top[c] >= 0) second[c] = std::max(second[c], at(top[c]).bound[c]);
+        top[c] = i;
+      } else {
+        second[c] = std::max(second[c], b);
+      }
+    }
+  }
+
+  // Whether a trial not summed could still be kept by case c.
+  auto couldWin = [&](int c, int i) {
+    const Trial& tr = at(i);
+    if (tr.summed || tr.bound[c] == kNone) return false;
+    if (best[c] < 0) return true;
+    const double kept = at(best[c]).force[c];
+    return tr.bound[c] > kept || (tr.bound[c] == kept && i < best[c]);
+  };
+  // A trial that could be kept by case c is summed, the earth-plus-surcharge
+  // case first taking its own surcharge share into its bound.
+  auto settle = [&](int c, int i) {
+    if (!couldWin(c, i)) return true;
+    if (c == 1 && !at(i).shared) {
+      Share(at(i), g, bp);
+      if (!couldWin(c, i)) return true;
+    }
+    if (!Sum(at(i), g, bp, f, r.stripErrors)) return false;
+    count(i);
+    return true;
+  };
+  for (int c = 0; c < 3; ++c)
+    if (top[c] >= 0 && !settle(c, top[c])) return r;
+  // The rest from the greatest bound down, unless no other bound reaches the
+  // force kept.
+  const int n = static_cast<int>(trials.size());
+  static std::vector<int> queue;
+  for (int c = 0; c < 3; ++c) {
+    if (best[c] >= 0 && second[c] < double{at(best[c]).force[c]}) continue;
+    queue.clear();
+    for (int i = 0; i < n; ++i)
+      if (couldWin(c, i)) queue.push_back(i);
+    std::sort(queue.begin(), queue.end(), [&](int i, int j) {
+      return at(i).bound[c] > at(j).bound[c] || (at(i).bound[c] == at(j).bound[c] && i < j);
+    });
+    for (int i : queue)
+      if (!settle(c, i)) return r;
+  }
+
+  Chosen* chosen[3] = {&r.earth, &r.withSurcharge, &r.seismic};
+  for (int c = 0; c < 3; ++c) {
+    if (best[c] < 0) continue;
+    const Trial& tr = at(best[c]);
+    const float weight = c == 1 ? tr.W + tr.PSUR : tr.W;
+    *chosen[c] = {true, tr.force[c], tr.plane->theta, weight, tr.plane->t, tr.end};
   }
   r.holds = true;
   return r;
 }
 
-// The critical wedge of a chosen trial, its moments summed as Fan sums them.
-CriticalWedge Moments(const Chosen& c, const Profile& g, const BackPlane& bp, bool surcharge) {
+// The critical wedge of a chosen trial, its moments summed as Fan sums them
+// from the soil's.
+CriticalWedge Moments(const Chosen& c, const Weighed& soil, const Profile& g, const BackPlane& bp,
+                      bool surcharge) {
   CriticalWedge w;
   if (!c.found) return w;
-  int counted = 0;  // reported by the search already
-  const Weighed soil = WedgeWeight(g, c.t, bp, c.end, true, &counted);
   float mx = soil.MX, my = soil.MY;
   if (surcharge) {
     const Weighed sur = SurchargeShare(g, c.t, bp);
@@ -558,11 +896,11 @@ CriticalWedge Moments(const Chosen& c, const Profile& g, const BackPlane& bp, bo
 // inputs (nothing has been written then).
 bool ShortWay(const Profile& g, const BackPlane& bp, const Friction& f, FanResult& r) {
   if (FullSearchOnly() || !ShortWayHolds(g, bp)) return false;
-  std::string key = FanKey(g, bp);
+  const std::string& key = FanKey(g, bp);
   auto it = fans.find(key);
   if (it == fans.end()) {
     if (fans.size() >= kMaxFans) fans.clear();
-    it = fans.emplace(std::move(key), SearchOnWeights(g, bp, f)).first;
+    it = fans.emplace(key, SearchOnWeights(g, bp, f)).first;
   }
   const ShortFan& fan = it->second;
   if (!fan.holds) return false;
@@ -572,9 +910,21 @@ bool ShortWay(const Profile& g, const BackPlane& bp, const Friction& f, FanResul
   }
   r.anyWeight = fan.anyWeight;
   r.groundShort = fan.groundShort;
-  r.found.earth = Moments(fan.earth, g, bp, false);
-  r.found.withSurcharge = Moments(fan.withSurcharge, g, bp, true);
-  r.found.seismic = Moments(fan.seismic, g, bp, false);
+  // The soil's moments of each chosen trial, once for a trial two cases keep.
+  const Chosen* chosen[3] = {&fan.earth, &fan.withSurcharge, &fan.seismic};
+  Weighed soil[3];
+  for (int k = 0; k < 3; ++k) {
+    const Chosen& c = *chosen[k];
+    if (!c.found) continue;
+    int same = -1;
+    for (int j = 0; j < k; ++j)
+      if (chosen[j]->found && chosen[j]->theta == c.theta) same = j;
+    int counted = 0;  // reported by the search already
+    soil[k] = same >= 0 ? soil[same] : WedgeWeight(g, c.t, bp, c.end, true, &counted);
+  }
+  r.found.earth = Moments(fan.earth, soil[0], g, bp, false);
+  r.found.withSurcharge = Moments(fan.withSurcharge, soil[1], g, bp, true);
+  r.found.seismic = Moments(fan.seismic, soil[2], g, bp, false);
   return true;
 }
 
@@ -591,7 +941,7 @@ void LeaveResults(const FanResult& r, const BackPlane& bp, float groundAtBack,
   S.XAPP = Finite(S.WT + S.TWMIN + bp.x);
   S.HBACK = Finite(groundAtBack - bp.y);
   auto yapp = [](const CriticalWedge& w) {
-    return Finite(w.ycg - std::tan(w.theta) * (w.xcg - S.XAPP));
+    return Finite(w.ycg - TanOf(w.theta) * (w.xcg - S.XAPP));
   };
   const CriticalWedges& found = r.found;
   S.PEH = Finite(found.earth.force * std::cos(f.delta));
@@ -628,6 +978,11 @@ float EquivalentCoefficient(float force) {
 
 void ForgetWedgeSearches() { fans.clear(); }
 
+void SetFullWedgeSearch(bool full) {
+  fullSearch = full ? 1 : 0;
+  fans.clear();
+}
+
 void TrialWedge() {
   const bool print = S.IPRINT == 1;
   if (print) {
@@ -635,7 +990,7 @@ void TrialWedge() {
     S.report.line(" TRIAL WEDGE ANALYSIS:");
   }
   const BackPlane bp = BackPlaneBase();
-  const Profile g = ReadProfile();
+  const Profile& g = ReadProfile();
   bool groundShortAtBack = true;
   const float groundAtBack = GroundAtBack(g, bp.x, groundShortAtBack);
   Friction f;

@@ -14,12 +14,18 @@ namespace keldor {
 //
 // A fan searched once is reused for every call whose back plane, ground,
 // surcharge lines and soil are bit for bit the same (the toe width and the
-// stem thickness only move the moment arms). With KELDOR_FULL_WEDGE_SEARCH
-// set in the environment every call searches the whole fan with its moments.
+// stem thickness only move the moment arms), and a fan is searched summing
+// the strips only of the trials whose bounded force could be the one kept.
+// With KELDOR_FULL_WEDGE_SEARCH set in the environment every call searches
+// the whole fan plane by plane with its moments.
 void TrialWedge();
 
 // Forgets the fans searched so far: every run starts afresh.
 void ForgetWedgeSearches();
+
+// Every call searches the whole fan (true) or reuses and prunes (false),
+// whatever the environment says; forgets the fans searched so far.
+void SetFullWedgeSearch(bool full);
 
 // The critical wedge of one case of the last TrialWedge call.
 struct CriticalWedge {

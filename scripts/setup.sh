@@ -13,7 +13,8 @@ if [[ "$what" != example && "$what" != test ]]; then
 fi
 
 packages=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
-          fonts-dejavu-core locales)
+          nlohmann-json3-dev
+          fonts-dejavu-core locales bsdutils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

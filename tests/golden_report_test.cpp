@@ -38,7 +38,10 @@ TEST_P(GoldenReport, MatchesTheExpectedFiles) {
   const Outcome o = RunProgram(ProgramFolder() + "/keldor-run",
                                {"-o", report, kGolden + "/" + name + ".in"}, run.path());
   ASSERT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.out, "Output written to " + report + "\n");
+  // The report's line, then the one line of the verdict.
+  const std::string written = "Output written to " + report + "\n";
+  EXPECT_EQ(o.out.rfind(written, 0), 0u) << o.out;
+  EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 2) << o.out;
   EXPECT_EQ(o.err, "");
 
   const char* update = std::getenv("KELDOR_UPDATE_GOLDEN");

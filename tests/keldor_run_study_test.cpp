@@ -117,6 +117,14 @@ TEST(KeldorRunStudy, FailingRunsAreReportedAndTheOthersFinish) {
        "Output written to a.out\nOutput written to b.out\n",
        "Keldor: folder.in: Cannot write the report folder.out: it is a folder\n",
        {"a.out", "b.out"}},
+      // A file of the side file's name that no run wrote is the user's.
+      {"a file of the user's under the side file's name",
+       {"a.in", "mine.in", "b.in"},
+       2,
+       "Output written to a.out\nOutput written to b.out\n",
+       "Keldor: mine.in: The file mine.dat is not a side file of an earlier run; it is kept, "
+       "and this run is not made.\n",
+       {"a.out", "b.out", "mine.dat"}},
       // Two inputs of one name into one folder, and one input twice: the
       // first run keeps the files, the second writes nothing.
       {"runs that would write the same files",
@@ -131,7 +139,8 @@ TEST(KeldorRunStudy, FailingRunsAreReportedAndTheOthersFinish) {
     SCOPED_TRACE(c.why);
     TempFolder dir;
     std::filesystem::create_directory(dir / "sub");
-    for (const char* n : {"a.in", "b.in", "folder.in", "sub/a.in"}) WriteFile(dir / n, good);
+    for (const char* n : {"a.in", "b.in", "folder.in", "mine.in", "sub/a.in"}) WriteFile(dir / n, good);
+    WriteFile(dir / "mine.dat", "station,height\n");
     WriteFile(dir / "broken.in", "1,2\r\n");
     WriteFile(dir / "invalid.in",
               Replaced(Replaced(ReadFile(kGolden + "startup-example.in"), "120,0,0", "0,0,0"),
@@ -143,7 +152,9 @@ TEST(KeldorRunStudy, FailingRunsAreReportedAndTheOthersFinish) {
     EXPECT_EQ(o.err, c.err);
     for (const std::string& f : c.written) EXPECT_TRUE(Exists(dir / f)) << f;
     EXPECT_FALSE(Exists(dir / "KELDOR.DAT"));
-    EXPECT_FALSE(Exists(dir / "sub/a.out") || Exists(dir / "broken.out") || Exists(dir / "invalid.out"));
+    EXPECT_FALSE(Exists(dir / "sub/a.out") || Exists(dir / "broken.out") || Exists(dir / "invalid.out") ||
+                 Exists(dir / "mine.out"));
+    EXPECT_EQ(ReadFile(dir / "mine.dat"), "station,height\n");
   }
 }
 

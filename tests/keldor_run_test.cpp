@@ -2,6 +2,7 @@
 // exit status on every kind of failure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -12,8 +13,9 @@ namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
 const std::string kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
-    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--json FILE] [--strict] INPUT.in\n"
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
+    "                  [--summary FILE.csv] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
 Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
@@ -39,7 +41,9 @@ TEST(KeldorRun, WritesTheReportBesideTheInputByDefault) {
   WriteFile(dir / "walls/w.1.out", "an older report");
   const Outcome o = KeldorRun({dir / "walls/w.1.in"}, dir / "work");
   EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.out, "Output written to " + (dir / "walls/w.1.out") + "\n");
+  EXPECT_EQ(o.out, "Output written to " + (dir / "walls/w.1.out") +
+                       "\nDesign converged: toe 18, footing width 66, footing thickness 15 (in); "
+                       "0 of 9 checks NG\n");
   EXPECT_EQ(o.err, "");
   const std::string report = ReadFile(dir / "walls/w.1.out");
   EXPECT_EQ(report.rfind(" Keldor Program Output", 0), 0u);
@@ -207,15 +211,139 @@ TEST(KeldorRun, AReportOrSideFileCutShortIsNeverAnnouncedAsWritten) {
   }
 }
 
+// A file that passed the checks before the run but that the engine cannot
+// create (a link into a folder that is gone) is named with the reason.
+TEST(KeldorRun, AFileTheEngineCannotCreateIsNamed) {
+  const std::string review = KELDOR_SOURCE_DIR "/tests/golden/review-pile-english.in";
+  TempFolder cwd;
+  std::filesystem::create_symlink(cwd / "gone/r.out", cwd / "r.out");
+  Outcome o = KeldorRun({"-o", "r.out", review}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, "Keldor: Cannot write the report r.out: No such file or directory\n");
+
+  std::filesystem::remove(cwd / "r.out");
+  std::filesystem::create_symlink(cwd / "gone/KELDOR.DAT", cwd / "KELDOR.DAT");
+  o = KeldorRun({"-o", "r.out", review}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err,
+            "Keldor: Cannot write the side file KELDOR.DAT in the current folder: No such file or "
+            "directory\n");
+  // The report says so too, and is kept.
+  EXPECT_NE(ReadFile(cwd / "r.out").find("\r\n ERROR OPENING KELDOR.DAT ***\r\n"), std::string::npos);
+}
+
 TEST(KeldorRun, EveryBundledExampleRuns) {
   for (const auto& entry : std::filesystem::directory_iterator(KELDOR_SOURCE_DIR "/examples")) {
     if (entry.path().extension() != ".in") continue;
     TempFolder cwd;
     const Outcome o = KeldorRun({"-o", "r.out", entry.path().string()}, cwd.path());
     EXPECT_EQ(o.status, 0) << entry.path() << '\n' << o.err;
-    EXPECT_EQ(o.out, "Output written to r.out\n");
+    EXPECT_EQ(o.out.rfind("Output written to r.out\n", 0), 0u) << o.out;
   }
   EXPECT_TRUE(Exists(KELDOR_SOURCE_DIR "/examples/design-10ft-spread.in"));  // the loop ran
+}
+
+// The verdict line and --strict for each kind of outcome: a design that
+// converged with every check passing, one whose final analysis has NG checks,
+// a design that did not converge, a failing review and a passing one.
+struct Verdict {
+  const char* name;
+  const char* line;  // the second line on standard output
+  int strict;        // the exit status with --strict
+};
+
+class KeldorRunVerdict : public ::testing::TestWithParam<Verdict> {};
+
+TEST_P(KeldorRunVerdict, SaysTheVerdictAndStrictFailsOnIt) {
+  const Verdict& v = GetParam();
+  const std::string input = KELDOR_SOURCE_DIR "/tests/golden/" + std::string(v.name) + ".in";
+  TempFolder cwd;
+  const Outcome plain = KeldorRun({"-o", "r.out", input}, cwd.path());
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.out, "Output written to r.out\n" + std::string(v.line) + "\n");
+  const Outcome strict = KeldorRun({"--strict", "-o", "r.out", input}, cwd.path());
+  EXPECT_EQ(strict.status, v.strict) << strict.err;
+  EXPECT_EQ(strict.out, plain.out);
+  EXPECT_EQ(strict.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, KeldorRunVerdict,
+    ::testing::Values(
+        Verdict{"startup-example",
+                "Design converged: toe 18, footing width 66, footing thickness 15 (in); 0 of 9 "
+                "checks NG",
+                0},
+        Verdict{"design-spread-english",
+                "Design converged: toe 48, footing width 186, footing thickness 26 (in); 2 of 27 "
+                "checks NG",
+                3},
+        Verdict{"design-not-converged-english", "Design did not converge", 3},
+        Verdict{"design-pile-stop-english",
+                "The analysis stopped: PILEBAT and PILEV cannot both be zero", 3},
+        Verdict{"review-irregular-pile-english",
+                "Review finished: 1 of 11 checks NG; governing: pile compression at piles, load "
+                "combination 1, ratio 1.284",
+                3},
+        Verdict{"review-working-stress-passing",
+                "Review finished: 0 of 30 checks NG; governing: shear at toe, load combination 3, "
+                "ratio 0.993",
+                0}),
+    [](const auto& info) { return Identifier(info.param.name); });
+
+// --json FILE writes the document beside the usual lines; --json - puts the
+// document alone on standard output and the lines on standard error.
+TEST(KeldorRun, WritesTheResultsDocument) {
+  TempFolder cwd;
+  const std::string input = KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in";
+  const Outcome file = KeldorRun({"--json", "r.json", "-o", "r.out", input}, cwd.path());
+  EXPECT_EQ(file.status, 0) << file.err;
+  const std::string doc = ReadFile(cwd / "r.json");
+  for (const char* part : {"\"format\": \"keldor-results\"", "\"report\": \"r.out\"",
+                           "\"outcome\": \"fail\"", "\"length\": \"mm\""})
+    EXPECT_NE(doc.find(part), std::string::npos) << part;
+
+  const Outcome piped = KeldorRun({"--json=-", "-o", "r2.out", input}, cwd.path());
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.out, Replaced(doc, "\"report\": \"r.out\"", "\"report\": \"r2.out\""));
+  EXPECT_EQ(piped.err.rfind("Output written to r2.out\nReview finished: 1 of 30 checks NG", 0), 0u)
+      << piped.err;
+}
+
+// No report, no results: an invalid input writes no document, and a document
+// that cannot be written fails the run without touching what is there.
+TEST(KeldorRun, ResultsOnlyWithTheirReport) {
+  TempFolder cwd;
+  const std::string input = KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in";
+  WriteFile(cwd / "bad.in", Replaced(ReadFile(kExample), "120,0,0", "0,0,0"));  // no height
+  const Outcome bad = KeldorRun({"--json", "r.json", "bad.in"}, cwd.path());
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_FALSE(Exists(cwd / "r.json"));
+
+  const Outcome nowhere = KeldorRun({"--json", "no/r.json", "-o", "r.out", input}, cwd.path());
+  EXPECT_EQ(nowhere.status, 1);
+  EXPECT_EQ(nowhere.err.rfind("Keldor: Cannot write the results no/r.json: ", 0), 0u) << nowhere.err;
+
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--json", "a.json", "--json", "b.json", input},
+        std::vector<std::string>{"--json", "a.json", input, input},
+        std::vector<std::string>{"--strict", "--vary", "H=96:120:12", input}}) {
+    const Outcome o = KeldorRun(args, cwd.path());
+    EXPECT_EQ(o.status, 2) << args[0];
+    EXPECT_EQ(o.out, "");
+  }
+  EXPECT_FALSE(Exists(cwd / "a.json"));
+
+  // The document never replaces the input or the report.
+  WriteFile(cwd / "w.in", ReadFile(input));
+  for (const char* file : {"w.in", "r.out"}) {
+    const Outcome o = KeldorRun({"--json", file, "-o", "r.out", "w.in"}, cwd.path());
+    EXPECT_EQ(o.status, 2) << file;
+    EXPECT_EQ(o.err, "Keldor: The results " + std::string(file) + " would replace " + file + ".\n");
+  }
+  EXPECT_EQ(ReadFile(cwd / "w.in"), ReadFile(input));
 }
 
 // The drawing of the wall after the run, headless: SVG and PNG by option;
@@ -226,7 +354,10 @@ TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
   Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", pile}, cwd.path());
   if (o.err.find("built without the drawing") != std::string::npos) GTEST_SKIP() << o.err;
   EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.out, "Output written to r.out\nDrawing written to w.svg\nDrawing written to w.png\n");
+  // The report's line and the verdict's, then the drawings'.
+  EXPECT_EQ(o.out.rfind("Output written to r.out\nReview finished: ", 0), 0u) << o.out;
+  const std::string drawn = "\nDrawing written to w.svg\nDrawing written to w.png\n";
+  EXPECT_EQ(o.out.substr(o.out.size() - std::min(o.out.size(), drawn.size())), drawn) << o.out;
   const std::string svg = ReadFile(cwd / "w.svg"), png = ReadFile(cwd / "w.png");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);

@@ -10,6 +10,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -298,6 +302,142 @@ TEST_F(TrialWedgeTest, StripPastTheIntersectionIsReportedEvenWhenSilent) {
     EXPECT_EQ(report[i] + report[i + 1],
               "   ERROR IN CALCULATING WEIGHT OF SOIL IN TRIAL WEDGE ***");
   EXPECT_NEAR(S.PEH, 220.4f, 0.05f);  // the strips still count; the result stands
+}
+
+// ---- The pruned search against the plane-by-plane search -------------------------
+// The search reuses fans and sums the strips only of the trials whose bounded
+// force could be the one kept: every result, kept wedge and report line must
+// be the plane-by-plane search's bit for bit.
+
+// The bits of every result and kept wedge of one call; its report block goes
+// to the report.
+std::string Outcome(bool full) {
+  SetFullWedgeSearch(full);
+  S.IPRINT = 1;
+  TrialWedge();
+  S.report.line("----");
+  std::vector<float> v = {S.PEH, S.PESH, S.PEQH, S.YAPPE, S.YAPPES, S.YAPPEQ, S.XAPP, S.HBACK};
+  const CriticalWedges& w = LastCriticalWedges();
+  for (const CriticalWedge* c : {&w.earth, &w.withSurcharge, &w.seismic})
+    v.insert(v.end(), {c->found ? 1.0f : 0.0f, c->force, c->theta, c->weight, c->xcg, c->ycg});
+  std::string out;
+  for (float x : v) {
+    std::uint32_t b;
+    std::memcpy(&b, &x, sizeof b);
+    out += std::to_string(b) + " ";
+  }
+  return out;
+}
+
+// The current inputs searched both ways, and again with the toe moved (a
+// reused fan with other moment arms): the same results and report blocks.
+void ExpectSameAsFullSearch(const std::string& what) {
+  testing_support::Capture capture;
+  const std::string full = Outcome(true), pruned = Outcome(false);
+  S.WT += 7.5f;
+  const std::string fullMoved = Outcome(true), prunedMoved = Outcome(false);
+  S.WT -= 7.5f;
+  SetFullWedgeSearch(false);
+  EXPECT_EQ(pruned, full) << what;
+  EXPECT_EQ(prunedMoved, fullMoved) << what << ", toe moved";
+  std::vector<Lines> blocks(1);
+  for (const std::string& line : capture.lines()) {
+    if (line == "----")
+      blocks.emplace_back();
+    else
+      blocks.back().push_back(line);
+  }
+  ASSERT_EQ(blocks.size(), 5u) << what;
+  EXPECT_EQ(blocks[1], blocks[0]) << what;
+  EXPECT_EQ(blocks[3], blocks[2]) << what << ", toe moved";
+}
+
+class PrunedWedgeSearch : public TrialWedgeTest {
+ protected:
+  void TearDown() override { SetFullWedgeSearch(false); }
+};
+
+// Walls, grounds of up to six segments (some a hair long, some falling below
+// the back plane's base), up to four surcharge lines (some vertical, some
+// given right to left) and soils with and without acceleration, at random.
+TEST_F(PrunedWedgeSearch, RandomWallsGiveThePlaneByPlaneResults) {
+  std::mt19937 rng(20261208);
+  auto uniform = [&](float a, float b) { return std::uniform_real_distribution<float>(a, b)(rng); };
+  auto chance = [&](float p) { return uniform(0.0f, 1.0f) < p; };
+  for (int run = 0; run < 300; ++run) {
+    S.ILOC = chance(0.3f) ? 1 : 2;
+    S.IMODE = chance(0.5f) ? 1 : 2;
+    S.H = uniform(24.0f, 400.0f), S.TF = uniform(6.0f, 60.0f);
+    S.WT = uniform(0.0f, 200.0f), S.TWMIN = uniform(6.0f, 24.0f);
+    S.WF = S.WT + S.TWMIN + uniform(0.0f, 300.0f);
+    S.BW = S.BWMIN = uniform(0.0f, 0.1f);
+    S.RHOS = uniform(0.03f, 0.08f);
+    S.PHI = Radians(uniform(15.0f, 45.0f));
+    S.SS = chance(0.5f) ? 0.0f : uniform(0.0f, 0.5f);
+    S.SSEQ = uniform(0.0f, 0.5f);
+    const bool seismic = chance(0.5f);
+    S.AH = seismic ? uniform(0.0f, 0.4f) : 0.0f;
+    S.AV = seismic && chance(0.7f) ? uniform(-0.2f, 0.3f) : 0.0f;
+    S.YE = chance(0.2f) ? 0.4f : 0.0f;
+    S.YEQ = chance(0.2f) ? 0.5f : 0.0f;
+    Segments ground;
+    const int nseg = 1 + static_cast<int>(uniform(0.0f, 6.0f));
+    for (int i = 0; i < nseg; ++i)
+      ground.push_back({chance(0.1f) ? uniform(1e-3f, 0.1f) : uniform(5.0f, 400.0f),
+                        chance(0.15f) ? uniform(-40.0f, -5.0f) : uniform(-10.0f, 60.0f)});
+    Ground(ground);
+    std::vector<Surcharge> lines;
+    const int nsur = static_cast<int>(uniform(0.0f, 5.0f));
+    for (int j = 0; j < nsur; ++j) {
+      const float x1 = uniform(-50.0f, 600.0f), y1 = uniform(-20.0f, 150.0f);
+      const float x2 = chance(0.1f) ? x1 : uniform(-50.0f, 600.0f);
+      lines.push_back({uniform(0.0f, 200.0f), x1, y1, x2, chance(0.5f) ? y1 : uniform(-20.0f, 150.0f)});
+    }
+    Surcharges(lines);
+    ExpectSameAsFullSearch("run " + std::to_string(run));
+  }
+}
+
+// Where the bounds are tight or do not hold the strips are summed: no
+// vertical resultant, accelerations too small or too large to bound, no
+// soil weight, far coordinates, a strip past the intersection, a plane
+// parallel to the ground, and ground whose ends disagree with its angle.
+TEST_F(PrunedWedgeSearch, InputsAtTheEdgesOfTheBoundsGiveThePlaneByPlaneResults) {
+  Ground({{60.0f, 20.0f}, {200.0f, -5.0f}, {1000.0f, 10.0f}});
+  Surcharges({{80.0f, 60.0f, 20.0f, 160.0f, 11.0f}, {40.0f, 300.0f, 40.0f, 200.0f, 40.0f}});
+  S.AH = 0.2f, S.SSEQ = 0.3f;
+  for (float av : {1.0f, 0.999999f, -1.0e7f, 0.1f}) {
+    S.AV = av;
+    ExpectSameAsFullSearch("AV " + std::to_string(av));
+  }
+  for (float ah : {1.0e-8f, -0.2f, 2.0e6f, 0.0f}) {
+    S.AH = ah;
+    ExpectSameAsFullSearch("AH " + std::to_string(ah));
+  }
+  S.AH = 0.2f, S.AV = 0.1f;
+  S.RHOS = 0.0f;
+  ExpectSameAsFullSearch("no soil weight");
+  S.RHOS = 0.069444f;
+  S.H = 1.0e9f;
+  ExpectSameAsFullSearch("far coordinates");
+  S.H = 120.0f;
+
+  float theta = 1.5708f;
+  for (int k = 0; k < 50; ++k) theta -= 0.01f;
+  const float t = std::tan(theta);
+  float split = (0.0f * 100.0f - t * 48.0f + -138.0f - 0.0f) / (0.0f - t);
+  for (int k = 0; k < 6; ++k) split = std::nextafter(split, 0.0f);
+  Ground({{split, 0.0f}, {1000.0f, 0.0f}});
+  ExpectSameAsFullSearch("a strip past the intersection");
+
+  Ground({{1000.0f, 0.0f}});
+  for (int k = 50; k < 80; ++k) theta -= 0.01f;
+  S.ASEG(1) = theta;
+  S.XGEND(1) = 1000.0f * std::cos(theta);
+  S.YGEND(1) = 1000.0f * std::sin(theta);
+  ExpectSameAsFullSearch("ground parallel to a plane");
+  S.YGEND(1) = -300.0f;
+  ExpectSameAsFullSearch("ground ends below its angle");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // over a range of one value.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -14,14 +15,18 @@
 #include "input_defaults.h"
 #include "input_file.h"
 #include "report_files.h"
+#include "results_json.h"
 #include "run_engine.h"
+#include "run_results.h"
 #include "study.h"
+#include "summary_table.h"
 
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] INPUT.in\n"
-    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP] INPUT.in...\n";
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--json FILE] [--strict] INPUT.in\n"
+    "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
+    "                  [--summary FILE.csv] INPUT.in...\n";
 
 const char* const kHelp =
     "Runs the Keldor analysis of saved input files and writes their reports.\n"
@@ -32,9 +37,19 @@ const char* const kHelp =
     "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
     "                       as SVG (one input only)\n"
     "      --png FILE       after the run, write the drawing as a PNG picture\n"
+    "      --json FILE      write the run's results (every check with its\n"
+    "                       verdict, the final geometry; docs/results-json.md)\n"
+    "                       to FILE as JSON, or to standard output for -\n"
+    "                       (one input only; written when the report is)\n"
+    "      --strict         exit with 3 when the report was written but a\n"
+    "                       check is NG or the design did not converge\n"
     "      --out-dir DIR    write the reports into DIR (made when missing)\n"
     "  -j, --jobs N         run up to N analyses at once (default: the number\n"
     "                       of processors)\n"
+    "      --summary FILE.csv\n"
+    "                       write one line per run to FILE.csv: the wall found\n"
+    "                       or checked, its least safety factor ratios, largest\n"
+    "                       bearing ratio, failing and governing checks\n"
     "      --vary NAME=FROM:TO:STEP\n"
     "                       run each input for every value of NAME from FROM\n"
     "                       to TO in steps of STEP (for example H=96:240:12);\n"
@@ -48,17 +63,27 @@ const char* const kHelp =
     "replacing any file of that name there. A study (several inputs, or --vary)\n"
     "runs each analysis in its own process and writes each side file beside its\n"
     "report as NAME.dat; its messages name the run, a run that cannot be done is\n"
-    "reported and the others go on, and no run writes over an input or over a\n"
-    "file of another run. On a terminal a progress line shows the runs done.\n"
+    "reported and the others go on, and no run writes over an input, over a\n"
+    "file of another run, or over a NAME.dat that is no side file. On a\n"
+    "terminal a progress line shows the runs done.\n"
     "\n"
     "A report or side file whose writing failed part-way (a full disk) is\n"
     "never left under its own name: what was written is kept with the\n"
     "extension .incomplete added.\n"
     "\n"
+    "One input: after \"Output written to REPORT\" a line gives the verdict, for\n"
+    "a design \"Design converged: toe 24, footing width 90, footing thickness 15\n"
+    "(in); 0 of 27 checks NG\" or \"Design did not converge\", for a review the\n"
+    "number of NG checks and the governing check (the highest ratio). With\n"
+    "--json - these lines go to standard error, the document alone to standard\n"
+    "output.\n"
+    "\n"
     "Exit status (of a study: the worst of its runs): 0 when the report and the\n"
     "side file were written whole; 1 when either could not be written or is\n"
-    "incomplete, or a drawing could not be written; 2 when the input file cannot be loaded or is not valid, or the\n"
-    "command line is wrong.\n";
+    "incomplete, or a drawing, the summary or the results could not be written;\n"
+    "2 when the input file cannot be loaded or is not valid, or the command line\n"
+    "is wrong; with --strict, 3 when the report was written whole but a check is\n"
+    "NG, the design did not converge or the analysis stopped early.\n";
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
@@ -67,8 +92,17 @@ struct Drawings {
   std::string svg, png;
 };
 
+// A written report that --strict does not accept.
+constexpr int kRunNotPassed = 3;
+
+// What one input's run also writes: the results document and the exit rule.
+struct ResultsOptions {
+  std::string json;  // the document's file, "-" for standard output; none when empty
+  bool strict = false;
+};
+
 int Run(const std::string& input, std::string report, const std::string& outDir,
-        const Drawings& drawings) {
+        const Drawings& drawings, const std::string& summary, const ResultsOptions& options) {
   fe::InputRecord record;
   fe::InitialiseInput(record, KELDOR_ENGLISH);
 
@@ -83,21 +117,57 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
     Say(error);
     return fe::kRunNotWritten;
   }
-  const fe::BatchResult result =
-      fe::RunBatch(record, fe::EngineLibrary::besideProgram(), fe::kSideFileName);
+  for (const std::string& other : {input, report, std::string(fe::kSideFileName)}) {
+    if (!summary.empty() && fe::SameFile(summary, other)) {
+      Say("The summary " + summary + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
+    if (!options.json.empty() && options.json != "-" && fe::SameFile(options.json, other)) {
+      Say("The results " + options.json + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
+  }
+  const std::string library = fe::EngineLibrary::besideProgram();
+  const fe::BatchResult result = fe::RunBatch(record, library, fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
-  if (!result.written.empty()) std::cout << result.written << '\n';
-  if (result.status != fe::kRunWritten) return result.status;
+  // With the document on standard output, the lines for a person go to
+  // standard error.
+  std::ostream& said = options.json == "-" ? std::cerr : std::cout;
+  // The results belong to the run just made: the library is loaded once it ran.
+  fe::RunResults results;
+  if (!result.written.empty()) {
+    if (fe::EngineLibrary* engine = fe::EngineAt(library, nullptr))
+      results = fe::ReadRunResults(*engine);
+    said << result.written << '\n' << fe::SummaryLine(results) << '\n';
+  }
   int status = result.status;
+  if (!summary.empty()) {
+    if (!fe::WriteSummary(summary, "", {{input, "", result.summary}}, &error)) {
+      Say("Cannot write the summary " + summary + ": " + error);
+      status = std::max(status, fe::kRunNotWritten);
+    } else {
+      said << "Summary written to " << summary << '\n';
+    }
+  }
+  if (result.status != fe::kRunWritten) return status;
   for (const std::string& file : {drawings.svg, drawings.png}) {
     if (file.empty()) continue;
     if (!cli::WriteDrawingFile(record, file, &error)) {
       Say(error);
       status = fe::kRunNotWritten;
     } else {
-      std::cout << "Drawing written to " << file << '\n';
+      said << "Drawing written to " << file << '\n';
     }
   }
+  if (options.json == "-") {
+    std::cout << fe::ResultsJsonText(results, report) << std::flush;
+  } else if (!options.json.empty() && !fe::WriteResultsJson(options.json, results, report, &error)) {
+    Say(error);
+    status = fe::kRunNotWritten;
+  }
+  if (options.strict && status == fe::kRunWritten &&
+      fe::VerdictOf(results) != fe::Verdict::Passes)
+    status = kRunNotPassed;
   return status;
 }
 
@@ -116,10 +186,11 @@ int Processors() {
 
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
-  std::string report, outDir, jobs, vary;
+  std::string report, outDir, jobs, vary, summary;
   Drawings drawings;
+  ResultsOptions results;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
-  bool svgGiven = false, pngGiven = false;
+  bool svgGiven = false, pngGiven = false, summaryGiven = false, jsonGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -137,6 +208,10 @@ int main(int argc, char** argv) {
       optionsEnd = true;
       continue;
     }
+    if (!optionsEnd && arg == "--strict") {
+      results.strict = true;
+      continue;
+    }
     // An option with a value: "-o X", "--output X", "--output=X", "-jN".
     struct Valued {
       const char* shortName;
@@ -151,8 +226,10 @@ int main(int argc, char** argv) {
         {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
         {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
         {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
         {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
         {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
+        {"", "--json", &results.json, &jsonGiven, "a file name or -", "The results file is named twice."},
     };
     bool matched = false;
     for (const Valued& v : valued) {
@@ -213,6 +290,8 @@ int main(int argc, char** argv) {
     return UsageError("Options --svg and --png draw the wall of one input.");
   if (study && reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
+  if (study && (jsonGiven || results.strict))
+    return UsageError("Options --json and --strict apply to one input, not to a study.");
   if (outDirGiven) {
     std::error_code ec;
     std::filesystem::create_directories(outDir, ec);
@@ -221,7 +300,8 @@ int main(int argc, char** argv) {
       return fe::kRunNotWritten;
     }
   }
-  if (!study) return Run(inputs.front(), report, outDir, drawings);
+  plan.summary = summary;
+  if (!study) return Run(inputs.front(), report, outDir, drawings, summary, results);
 
   plan.libraryPath = fe::EngineLibrary::besideProgram();
   plan.progress = ::isatty(STDERR_FILENO) == 1;

@@ -32,7 +32,7 @@ double Rank(const CheckResult& c) {
 }
 
 std::string Ratio(float ratio) {
-  if (!std::isfinite(ratio)) return "none";
+  if (!std::isfinite(ratio)) return "";
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.3f", static_cast<double>(ratio));
   return buf;
@@ -45,7 +45,8 @@ std::string Checks(const RunResults& r) {
 std::string Describe(const CheckResult& c) {
   std::string s = std::string(CheckName(c.kind)) + " at " + PlaceName(c.place);
   if (c.combination > 0) s += ", load combination " + std::to_string(c.combination);
-  return s + ", ratio " + Ratio(c.ratio);
+  const std::string ratio = Ratio(c.ratio);
+  return s + (ratio.empty() ? ", no ratio" : ", ratio " + ratio);
 }
 
 }  // namespace
@@ -77,6 +78,13 @@ std::vector<std::size_t> RunResults::governingOfEachKind() const {
     if (governs) marked.push_back(k);
   }
   return marked;
+}
+
+Verdict VerdictOf(const RunResults& r) {
+  if (!r.available()) return Verdict::NoResults;
+  if (r.status == KELDOR_STOPPED) return Verdict::Stopped;
+  if (r.design() && !r.converged) return Verdict::NotConverged;
+  return r.failures() > 0 ? Verdict::Fails : Verdict::Passes;
 }
 
 RunResults ReadRunResults(const EngineLibrary& e) {
@@ -220,7 +228,8 @@ Quantity CheckQuantity(int kind) {
 std::string SummaryLine(const RunResults& r) {
   if (!r.available()) return "No results: the analysis did not finish";
   if (r.status == KELDOR_STOPPED) {
-    const std::string why = r.messages.empty() ? std::string() : ": " + r.messages.back().text;
+    std::string why = r.messages.empty() ? std::string() : ": " + r.messages.back().text;
+    if (why.size() > 4 && why.compare(why.size() - 4, 4, " ***") == 0) why.resize(why.size() - 4);
     return "The analysis stopped" + why;
   }
   if (r.design()) {

@@ -82,6 +82,16 @@ struct RunResults {
   std::vector<std::size_t> governingOfEachKind() const;
 };
 
+// The verdict of a run at a glance.
+enum class Verdict {
+  NoResults,     // the engine could not finish: no report
+  Stopped,       // the report ends early on the message that says why
+  NotConverged,  // a design whose search found no wall
+  Fails,         // a check is NG
+  Passes         // every check passes
+};
+Verdict VerdictOf(const RunResults& r);
+
 // Reads the results of the engine's last run.
 RunResults ReadRunResults(const EngineLibrary& engine);
 

@@ -89,9 +89,15 @@ RunOutcome RunAnalysis(InputRecord& r, MessageSink& messages, const EngineBindin
     return Incomplete(RunStep::ReportIncomplete, report, "report " + report, reason,
                       SetAside(report, start));
   }
+  // A file the engine could not create at all, though the checks before the
+  // run found it could be written (a link to a folder that is gone).
   if (!reportWhole)
-    return Stop(RunStep::ReportMissing, report,
-                "The report " + report + " was not written: " + reason);
+    return Stop(RunStep::ReportNotWritable, report,
+                "Cannot write the report " + report + ": " + reason);
+  if (!sideWhole && !CreatedSince(kSideFileName, start))
+    return Stop(RunStep::SideFileNotWritable, report,
+                std::string("Cannot write the side file ") + kSideFileName +
+                    " in the current folder: " + reason);
   if (!sideWhole)
     return Incomplete(RunStep::SideFileIncomplete, report,
                       std::string("side file ") + kSideFileName, reason,

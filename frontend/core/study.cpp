@@ -24,7 +24,9 @@
 #include "input_file.h"
 #include "record_fields.h"
 #include "report_files.h"
+#include "summary_table.h"
 #include "run_engine.h"
+#include "run_results.h"
 #include "run_sequence.h"
 #include "validation.h"
 
@@ -79,6 +81,9 @@ BatchResult RunBatch(InputRecord& record, const std::string& libraryPath,
   }
   if (outcome.written()) result.written = "Output written to " + outcome.report;
   result.status = ExitStatus(outcome.step);
+  std::string why;
+  const EngineLibrary* engine = outcome.ran() ? EngineAt(libraryPath, &why) : nullptr;
+  result.summary = SummaryCells(engine ? ReadRunResults(*engine) : RunResults{}, result.status);
   return result;
 }
 
@@ -191,6 +196,23 @@ void Replace(std::string& text, const std::string& from, const std::string& to) 
     text.replace(at, from.size(), to);
 }
 
+// Whether the file a run's side file would replace is missing, or a side
+// file itself: empty (a review's) or opening with a converged design block.
+// Any other file of that name is the user's, and is not written over.
+bool IsSideFileOrAbsent(const std::string& path) {
+  std::error_code ec;
+  const fs::file_status st = fs::symlink_status(path, ec);
+  if (ec || !fs::exists(st)) return true;
+  if (!fs::is_regular_file(st)) return false;
+  static const std::string kStart = "\r\n C O N V E R G E D   D E S I G N\r\n";
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  char head[64];
+  const std::size_t n = std::fread(head, 1, kStart.size(), f);
+  std::fclose(f);
+  return n == 0 || std::string(head, n) == kStart;
+}
+
 // ---- One run in a child process ----
 
 // Runs in a folder of its own beside the report, so that no two analyses
@@ -244,16 +266,19 @@ BatchResult RunInWorkFolder(InputRecord record, const StudyRun& run,
 // The result through the pipe: the status, the written line and the
 // messages, each text after its length.
 std::string Encode(const BatchResult& r) {
-  std::string bytes = std::to_string(r.status) + "\n" + std::to_string(r.messages.size()) + "\n";
+  std::string bytes = std::to_string(r.status) + "\n" + std::to_string(r.messages.size()) + "\n" +
+                      std::to_string(r.summary.size()) + "\n";
   for (const std::string* s : {&r.written}) bytes += std::to_string(s->size()) + "\n" + *s;
   for (const std::string& m : r.messages) bytes += std::to_string(m.size()) + "\n" + m;
+  for (const std::string& c : r.summary) bytes += std::to_string(c.size()) + "\n" + c;
   return bytes;
 }
 
 bool Decode(const std::string& bytes, BatchResult* r) {
   std::istringstream in(bytes);
-  std::size_t count = 0;
-  if (!(in >> r->status >> count) || in.get() != '\n' || count > 100000) return false;
+  std::size_t count = 0, cells = 0;
+  if (!(in >> r->status >> count >> cells) || in.get() != '\n' || count > 100000 || cells > 1000)
+    return false;
   const auto text = [&](std::string* s) {
     std::size_t n = 0;
     if (!(in >> n) || in.get() != '\n' || n > bytes.size()) return false;
@@ -264,6 +289,9 @@ bool Decode(const std::string& bytes, BatchResult* r) {
   r->messages.resize(count);
   for (std::string& m : r->messages)
     if (!text(&m)) return false;
+  r->summary.resize(cells);
+  for (std::string& c : r->summary)
+    if (!text(&c)) return false;
   return true;
 }
 
@@ -293,6 +321,10 @@ class Study {
 
   int run() {
     planRuns();
+    if (!plan_.summary.empty()) {
+      const int refused = checkSummary();
+      if (refused != kRunWritten) return refused;
+    }
     loadInputs();
     refuseCollisions();
     std::string ignored;
@@ -301,6 +333,7 @@ class Study {
     clearProgress();
     int worst = kRunWritten;
     for (const StudyRun& r : runs_) worst = std::max(worst, r.result.status);
+    if (!plan_.summary.empty()) worst = std::max(worst, writeSummary());
     return worst;
   }
 
@@ -330,6 +363,41 @@ class Study {
         for (float v : values) add(true, v);
       }
     }
+  }
+
+  // The summary replaces no input and no file of a run, and can be written.
+  int checkSummary() {
+    const std::string key = Key(plan_.summary);
+    bool clash = false;
+    for (const std::string& in : plan_.inputs) clash = clash || Key(in) == key;
+    for (const StudyRun& r : runs_) clash = clash || Key(r.report) == key || Key(r.side) == key;
+    if (clash) {
+      err_ << "Keldor: The summary " << plan_.summary
+           << " would replace an input or a file of a run of this study.\n";
+      return kRunBadInput;
+    }
+    std::string why;
+    if (!CanWriteFile(plan_.summary, &why)) {
+      err_ << "Keldor: Cannot write the summary " << plan_.summary << ": " << why << '\n';
+      return kRunNotWritten;
+    }
+    return kRunWritten;
+  }
+
+  int writeSummary() {
+    std::vector<SummaryRow> rows;
+    for (const StudyRun& r : runs_) {
+      SummaryRow row{plan_.inputs[r.input], r.varied ? ValueText(r.value) : "", r.result.summary};
+      if (row.cells.empty()) row.cells = SummaryCells(RunResults{}, r.result.status);
+      rows.push_back(std::move(row));
+    }
+    std::string why;
+    if (!WriteSummary(plan_.summary, plan_.vary.name, rows, &why)) {
+      err_ << "Keldor: Cannot write the summary " << plan_.summary << ": " << why << '\n';
+      return kRunNotWritten;
+    }
+    out_ << "Summary written to " << plan_.summary << '\n';
+    return kRunWritten;
   }
 
   void loadInputs() {
@@ -366,6 +434,10 @@ class Study {
                  "The " + kind + *file + " would replace a file of another run of this study.");
         }
       }
+      if (!r.done && !IsSideFileOrAbsent(r.side))
+        finish(r, kRunBadInput,
+               "The file " + r.side + " is not a side file of an earlier run; it is kept, "
+               "and this run is not made.");
       if (!r.done) {
         claimed.insert(Key(r.report));
         claimed.insert(Key(r.side));

@@ -21,6 +21,7 @@ struct BatchResult {
   int status = kRunWritten;
   std::vector<std::string> messages;  // for standard error, one per line
   std::string written;                // "Output written to REPORT"; empty when not
+  std::vector<std::string> summary;   // the run's cells of the summary table
 };
 
 // Runs `record`, its output file chosen, in this process with the library at
@@ -56,6 +57,7 @@ struct StudyPlan {
   int jobs = 1;                     // analyses at once
   std::string libraryPath;          // the analysis library
   bool progress = false;            // a progress line on standard error
+  std::string summary;              // the summary table's file; empty for none
 };
 
 // Runs every input (over every value of the variation) and returns the worst
@@ -65,6 +67,9 @@ struct StudyPlan {
 // whole, in the order of the runs, its messages to `err` after
 // "Keldor: " and the run's name. A run that would write over an input or
 // over a file of another run of the study is refused; the others go on.
+// With a summary file, the table of every run is written at the end; a
+// summary that would replace an input or a file of a run stops the study
+// before anything runs.
 int RunStudy(const StudyPlan& plan, std::ostream& out, std::ostream& err);
 
 }  // namespace fe

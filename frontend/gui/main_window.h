@@ -140,6 +140,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   bool mayDiscardChanges();
   void showFile(ViewedFile file, const QString& path, const char* failure);
   void endRunWithoutReport();
+  void refreshViewers();
 
   // Widgets by object name.
   QLineEdit* txt(const char* name) const;

@@ -24,6 +24,9 @@ namespace {
 
 std::string Std(const QString& s) { return s.toStdString(); }
 
+// The message of a failure to write the output file.
+constexpr const char* kErrorSavingOutputFile = "Error saving output file";
+
 }  // namespace
 
 void frmMain::setPanel(int panel, const QString& text, bool repaintNow) {
@@ -118,7 +121,7 @@ void frmMain::chooseOutputFile() {
   if (path.isEmpty()) return;
   std::string error;
   if (!fe::SetOutputFile(r_, Std(path), &error)) {
-    ui_.show("Error saving output file\n\n" + error, true);
+    ui_.show(std::string(kErrorSavingOutputFile) + "\n\n" + error, true);
     return;
   }
   setPanel(2, "Output file = " + QString::fromStdString(fe::FileTitle(Std(path))));
@@ -162,10 +165,18 @@ void frmMain::runKeldor() {
   const fe::RunOutcome outcome = fe::RunAnalysis(r_, ui_, {enginePath_, run});
   if (!outcome.written()) {
     endRunWithoutReport();
-    if (!outcome.message.empty()) ui_.show(outcome.message, true);  // else the checks said why
+    // A file the engine could not write to its end: the output file's error
+    // message, then which file, the system's reason and where the part is kept.
+    if (outcome.step == fe::RunStep::ReportIncomplete ||
+        outcome.step == fe::RunStep::SideFileIncomplete) {
+      ui_.show(std::string(kErrorSavingOutputFile) + "\n\n" + outcome.message, true);
+    } else if (!outcome.message.empty()) {
+      ui_.show(outcome.message, true);  // else the checks said why
+    }
     return;
   }
   setPanel(2, "Output written to " + QString::fromStdString(r_.OUTFILE.str()), true);
+  refreshViewers();
   ui_.show("Program execution complete", true);
 }
 
@@ -173,7 +184,7 @@ void frmMain::runKeldor() {
 
 void frmMain::showFile(ViewedFile file, const QString& path, const char* failure) {
   TextViewer*& v = viewers_[file];
-  if (v == nullptr) v = new TextViewer(this);
+  if (v == nullptr) v = new TextViewer(ui_, this);
   QString error;
   if (!v->load(path, &error)) {
     ui_.message(QString(failure) + "\n\n" + error, MessageIcon::Information);
@@ -182,6 +193,19 @@ void frmMain::showFile(ViewedFile file, const QString& path, const char* failure
   v->show();
   v->raise();
   v->activateWindow();
+}
+
+// The viewers open on the report and the side file show them as the run
+// wrote them.
+void frmMain::refreshViewers() {
+  const std::pair<ViewedFile, QString> written[] = {
+      {ViewedFile::Output, QString::fromStdString(r_.OUTPATH.trimmedRight())},
+      {ViewedFile::SideFile, fe::kSideFileName}};
+  for (const auto& [file, path] : written) {
+    TextViewer* v = viewer(file);
+    QString error;
+    if (v != nullptr && v->isVisible() && !v->load(path, &error)) v->close();
+  }
 }
 
 void frmMain::viewInputFile() {

@@ -2,23 +2,36 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 
 #include "about_window.h"
 #include "drawing_pane.h"
+#include "file_names.h"
 #include "help_window.h"
+#include "input_file.h"
 #include "main_window.h"
 #include "record_editor.h"
+#include "text_viewer.h"
 #include "title_window.h"
 
 namespace gui {
 
 namespace {
+
+// A review whose footing is too thin: its report has failing checks.
+const char* const kFailingReview =
+    "\"SI working stress review: a thin footing under a 50 kPa surcharge\"\n"
+    "2,2,2,1,1,1\n2.36E-05,25,400,1.885E-05,0,0\n.3,.4,.15,.6\n0,0\n0,0,0,1\n0,0\n0,0\n"
+    "5,0\n0,0,0,0\n2\n1,0,1,1,0,0\n1,0,1,0,0,1\n2400,0,0\n.05\n250,2,150,0,600,2400\n"
+    ".6,.2,.8\n50,50,75\n20,.5\n.2,.2,.2\n.5,.5,.5\n2,1.5,1.5\n1.5,1.2,1.2\n";
 
 // Answers every question with No, cancels every dialog and prints messages.
 class Unattended : public UserInterface {
@@ -199,6 +212,41 @@ int WriteScreenshots(const QString& folder) {
   shooter.shoot(w.helpWindow(), "help-introduction");
   w.helpWindow()->pages()->setCurrentRow(1);
   shooter.shoot(w.helpWindow(), "help-analysis");
+
+  // The report viewer over a run of a review with failing checks, in a
+  // folder of its own (the engine writes its side file into the current
+  // folder).
+  fe::InputRecord reviewed;
+  frmMain reviewing(reviewed, ui);
+  QTemporaryDir runFolder;
+  std::string error;
+  const QString before = QDir::currentPath();
+  const std::string input = runFolder.filePath("thin-footing.in").toStdString();
+  QFile sample(QString::fromStdString(input));
+  const bool written = runFolder.isValid() && sample.open(QIODevice::WriteOnly) &&
+                       sample.write(kFailingReview) == qint64(std::strlen(kFailingReview));
+  sample.close();
+  if (written && QDir::setCurrent(runFolder.path()) &&
+      fe::LoadInputFile(reviewed, input, &error) &&
+      fe::SetOutputFile(reviewed, runFolder.filePath("thin-footing.out").toStdString(), &error)) {
+    reviewing.RefreshWindow();
+    reviewing.runKeldor();
+    reviewing.viewOutputFile();
+    QDir::setCurrent(before);
+    if (TextViewer* v = reviewing.viewer(ViewedFile::Output)) {
+      v->resize(1120, 760);  // as on a desktop screen, wider than the pictures' own
+      v->goToSection(8);     // the wall design's checks
+      shooter.shoot(v, "viewer-report");
+      v->showFind();
+      v->findChild<QLineEdit*>("txtFind")->setText("NG ***");
+      v->findNext();
+      shooter.shoot(v, "viewer-find");
+      v->close();
+    }
+  } else {
+    QDir::setCurrent(before);
+    std::fprintf(stderr, "Keldor: no run for the viewer's pictures: %s\n", error.c_str());
+  }
   return shooter.ok() ? 0 : 1;
 }
 

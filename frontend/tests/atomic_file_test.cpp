@@ -113,18 +113,6 @@ TEST_F(AtomicFile, WritesTheWholeContentThroughShortAndInterruptedWrites) {
   EXPECT_EQ(Entries(dir.path()), 1u);
 }
 
-TEST_F(AtomicFile, RefusesWhatIsNoFile) {
-  TempFolder dir;
-  std::string reason;
-  EXPECT_FALSE(WriteFileAtomically("", "x", &reason));
-  EXPECT_EQ(reason, std::strerror(ENOENT));
-  EXPECT_FALSE(WriteFileAtomically(dir.path(), "x", &reason));
-  EXPECT_EQ(reason, std::strerror(EISDIR));
-  EXPECT_FALSE(WriteFileAtomically(dir / "no-folder/f.svg", "x", &reason));
-  EXPECT_EQ(reason, std::strerror(ENOENT));
-  EXPECT_EQ(Entries(dir.path()), 0u);
-}
-
 TEST_F(AtomicFile, StreamedContentIsWrittenOnlyWhenMadeWhole) {
   TempFolder dir;
   WriteFile(dir / "f.pdf", "old");

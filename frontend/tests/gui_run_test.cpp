@@ -155,6 +155,10 @@ class RunTest : public QObject {
     QVERIFY(QFontInfo(v->findChild<QWidget*>("txtView")->font()).fixedPitch());
     s_->trigger("mnuVkeldordat");
     QVERIFY(s_->w.viewer(gui::ViewedFile::SideFile)->isVisible());
+    // The next run's report replaces the one shown, as soon as the run ends.
+    s_->r.TITLE = fe::FixedText<80>("Second run");
+    s_->trigger("mnuRunKeldor");
+    QVERIFY(v->text().startsWith(" Second run"));
   }
 
   // A report the engine could not write to its end is never announced as
@@ -177,10 +181,10 @@ class RunTest : public QObject {
     });
     s_->trigger("mnuRunKeldor");
     const QString report = QString::fromStdString(path("review.out"));
-    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: The report " + report +
-                                                     " is incomplete: File too large\n\n"
-                                                     "What was written is kept as " +
-                                                     report + ".incomplete."}));
+    QCOMPARE(s_->ui.events,
+             QStringList({"beep", "ok: Error saving output file\n\nThe report " + report +
+                                      " is incomplete: File too large\n\n"
+                                      "What was written is kept as " + report + ".incomplete."}));
     QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("review.out"));
     QVERIFY(s_->w.isEnabled());
     QVERIFY(!keldor_test::Exists(path("review.out")));
@@ -190,8 +194,10 @@ class RunTest : public QObject {
     QVERIFY(::symlink("/dev/full", path("full.out").c_str()) == 0);
     chooseFiles("", "full.out");
     s_->trigger("mnuRunKeldor");
-    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: The report " + QString::fromStdString(path("full.out")) +
-                                                     " is incomplete: No space left on device"}));
+    QCOMPARE(s_->ui.events,
+             QStringList({"beep", "ok: Error saving output file\n\nThe report " +
+                                      QString::fromStdString(path("full.out")) +
+                                      " is incomplete: No space left on device"}));
     QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("full.out"));
     QVERIFY(keldor_test::Exists(path("full.out")));  // the link is left as it is
   }
@@ -202,7 +208,8 @@ class RunTest : public QObject {
     QVERIFY(::symlink("/dev/full", path("KELDOR.DAT").c_str()) == 0);
     s_->trigger("mnuRunKeldor");
     QCOMPARE(s_->ui.events,
-             QStringList({"beep", "ok: The side file KELDOR.DAT is incomplete: No space left on device"}));
+             QStringList({"beep", "ok: Error saving output file\n\n"
+                                      "The side file KELDOR.DAT is incomplete: No space left on device"}));
     QCOMPARE(keldor_test::MaskRunLine(read("design-irregular-english.out")),
              keldor_test::MaskRunLine(keldor_test::ReadFile(kGolden + "design-irregular-english.out")));
   }

@@ -59,11 +59,5 @@ TEST(Variation, RefusedBeforeAnythingRuns) {
   }
 }
 
-TEST(Variation, ValuesNameTheirFilesShortly) {
-  for (const auto& [value, text] : {std::pair{96.0f, "96"}, {0.5f, "0.5"}, {-3.0f, "-3"}, {0.1f, "0.1"},
-                                    {1234.5f, "1234.5"}})
-    EXPECT_EQ(ValueText(value), text);
-}
-
 }  // namespace
 }  // namespace fe
