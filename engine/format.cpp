@@ -80,9 +80,19 @@ std::string G(float value, int w, int d) {
   std::from_chars(sci.data() + epos + (sci[epos + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exp10);
 
   if (exp10 >= -1 && exp10 <= d - 1) {
-    // 0.1 <= m < 10^d: fixed notation, d - k decimals, k digits before the point.
+    // 0.1 <= m < 10^d: fixed notation, d - k decimals, k digits before the
+    // point. Rounding to d - k decimals rounds where the d significant digits
+    // were rounded (or, where they carried into a new digit, to the same
+    // power of ten), so the fixed digits are those digits with the point
+    // placed.
     const int k = exp10 + 1;
-    std::string digits = FixedDigits(value, d - k);
+    std::string digits;
+    digits.reserve(static_cast<std::size_t>(d) + 2);
+    if (k == 0) digits = "0";
+    for (int i = 0; i < d; ++i) {
+      if (i == k) digits += '.';
+      digits += sci[i == 0 ? 0 : static_cast<std::size_t>(i) + 1];
+    }
     if (d - k == 0) digits += '.';
     const std::string s = SignAndFit(value, digits, w - 4);
     return s[0] == '*' ? Stars(w) : s + tail;

@@ -5,8 +5,13 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <locale>
+#include <random>
+#include <string>
 
 namespace keldor {
 namespace {
@@ -83,6 +88,45 @@ TEST(RealEdit, NonFiniteValuesFillTheFieldWithAsterisks) {
   const float inf = std::numeric_limits<float>::infinity();
   EXPECT_EQ(G(inf) + G(-inf) + G(std::numeric_limits<float>::quiet_NaN()), std::string(30, '*'));
   EXPECT_EQ(F(std::numeric_limits<float>::quiet_NaN(), 6, 3), "******");
+}
+
+// The fixed form of G against the C library's correctly rounded conversions:
+// the magnitude rounded to d significant digits decides the number of
+// decimals, and the value rounded to those decimals gives the digits. Values
+// at random over the fixed range, and exact ties and carries into a new digit.
+TEST(RealEdit, FixedFormOfGMatchesTheLibrarysRounding) {
+  auto expected = [](float v, int w, int d) -> std::string {
+    char sci[64], fixed[64];
+    std::snprintf(sci, sizeof sci, "%.*e", d - 1, std::fabs(double{v}));
+    const int exp10 = std::atoi(std::strchr(sci, 'e') + 1);
+    if (exp10 < -1 || exp10 > d - 1) return "";  // exponent form
+    const int decimals = d - exp10 - 1;
+    std::snprintf(fixed, sizeof fixed, "%.*f", decimals, std::fabs(double{v}));
+    std::string digits = std::string(std::signbit(v) ? "-" : "") + fixed + (decimals ? "" : ".");
+    if (static_cast<int>(digits.size()) > w - 4) {
+      const std::size_t zero = digits[0] == '-' ? 1 : 0;
+      if (digits.compare(zero, 2, "0.") == 0) digits.erase(zero, 1);
+    }
+    if (static_cast<int>(digits.size()) > w - 4) return std::string(static_cast<std::size_t>(w), '*');
+    return std::string(static_cast<std::size_t>(w - 4) - digits.size(), ' ') + digits + "    ";
+  };
+  std::vector<float> values = {1.0625f,  0.10625f, 2.0625f, 9.9995f,  0.099995f, 999.95f,
+                               9999.5f,  99.995f,  0.5f,    0.12345f, 1234.5f,   -0.1f,
+                               -9.99951f, 0.0999949f};
+  std::mt19937 rng(4);
+  for (int k = 0; k < 20000; ++k) {
+    const float magnitude = std::pow(10.0f, std::uniform_real_distribution<float>(-1.5f, 4.5f)(rng));
+    values.push_back(k % 2 ? magnitude : -magnitude);
+  }
+  int checked = 0;
+  for (float v : values)
+    for (int d : {3, 4, 5}) {
+      const std::string e = expected(v, 10, d);
+      if (e.empty()) continue;
+      ++checked;
+      ASSERT_EQ(G(v, 10, d), e) << "value " << v << " d " << d;
+    }
+  EXPECT_GT(checked, 40000);
 }
 
 // Integers right-justify, overflow into asterisks and take leading zeros

@@ -237,7 +237,7 @@ WindowTab WallConfiguration() {
 }
 
 WindowTab RebarConfiguration() {
-  return {"&Rebar Configuration",
+  return {"Re&bar Configuration",  // Alt+R is Run
           {{"fraRebar", "REINFORCING STEEL AREA", 0, 0, 1, 1,
             {Number("At wall backface:", "txtASW", U::AreaPerLength, kArea, kAreaSI),
              Number("At top of footing:", "txtASFTOP", U::AreaPerLength, kArea, kAreaSI),

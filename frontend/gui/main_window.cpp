@@ -66,11 +66,20 @@ frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
     connect(b, &QLineEdit::textChanged, this, &frmMain::updateTitle);
   for (QRadioButton* o : findChildren<QRadioButton*>())
     connect(o, &QRadioButton::toggled, this, &frmMain::updateTitle);
+  connectEditHistory();
   markSaved();
+  startHistory();
   resize(sizeHint().expandedTo(QSize(760, 0)));
 }
 
-frmMain::~frmMain() = default;
+// The boxes outlive the record's history by a moment: losing the focus as
+// they go must not commit an edit.
+frmMain::~frmMain() {
+  for (QLineEdit* b : findChildren<QLineEdit*>()) {
+    b->disconnect(this);
+    b->removeEventFilter(this);
+  }
+}
 
 // ---- Building ------------------------------------------------------------------
 
@@ -219,11 +228,13 @@ void frmMain::buildMenus() {
   connect(action(file, "&Exit", "mnuExit"), &QAction::triggered, this, &frmMain::exitProgram);
   file->menuAction()->setObjectName("mnuFile");
 
-  QMenu* reset = menuBar()->addMenu("&Reset");
+  buildEditMenu();
+
+  QMenu* reset = menuBar()->addMenu("Rese&t");  // Alt+R is Run
   reset->setObjectName("mnuReset");
   reset->menuAction()->setObjectName("mnuReset");
   connect(action(reset, "&All", "mnuResetAll"), &QAction::triggered, this,
-          [this] { this->reset(&fe::ResetAll); });
+          [this] { this->reset("Reset All", &fe::ResetAll); });
   const struct {
     const char* caption;
     const char* name;
@@ -241,8 +252,9 @@ void frmMain::buildMenus() {
   };
   for (const auto& item : resets) {
     auto section = item.section;
+    const QString what = "Reset " + QString(item.caption).remove('&');
     connect(action(reset, item.caption, item.name), &QAction::triggered, this,
-            [this, section] { this->reset(section); });
+            [this, section, what] { this->reset(what, section); });
   }
 
   QMenu* view = menuBar()->addMenu("&View");

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "edit_history.h"
 #include "engine_library.h"
 #include "input_options.h"
 #include "input_record.h"
@@ -93,6 +94,8 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void showAbout();
   void exitProgram();
   void openEditor(fe::CountGroup group);
+  void undo();
+  void redo();
   void exportDrawing();
 
  protected:
@@ -121,15 +124,25 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   QPushButton* button(QGroupBox* frame, const char* caption, const char* name);
   QAction* action(QMenu* menu, const char* caption, const char* name);
 
+  // Undo and redo (main_window_edits.cpp).
+  void buildEditMenu();
+  void connectEditHistory();
+  void startHistory();
+  void commitEdit(const QString& what);
+  void commitPending();
+  void restoreStep(bool (fe::EditHistory::*step)(fe::InputRecord&));
+  void updateEditMenu();
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
   // The change handlers (main_window_handlers.cpp).
   void connectHandlers();
   void connectNumber(const char* box, std::function<bool(std::string_view)> store,
                      std::function<float()> kept);
   void connectCount(const char* box, fe::CountGroup group);
-  void connectOption(const char* name, std::function<void()> handler);
+  void connectOption(const char* name, const char* what, std::function<void()> handler);
   void chooseUnits(std::int32_t units);
   fe::ModeButton selectedMode() const;
-  void reset(void (*section)(fe::InputRecord&));
+  void reset(const QString& what, void (*section)(fe::InputRecord&));
   void closeEditors();
 
   // Commands (main_window_commands.cpp).
@@ -157,6 +170,12 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   EngineRunner runEngine_;
   bool shownBefore_ = false;
   fe::InputRecord saved_;  // the input as last loaded or saved
+  fe::EditHistory history_;
+  QString pendingWhat_;    // the box typed into since the last committed edit
+  int busy_ = 0;           // inside a command: its own steps are not edits
+  bool restoring_ = false; // undo or redo is writing the window
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
 
   QTabWidget* tabs_ = nullptr;
   QStatusBar* status_ = nullptr;

@@ -89,6 +89,7 @@ void frmMain::loadInput() {
   RefreshWindow();
   ApplyTooltips();  // the file may have brought the other unit system
   markSaved();
+  startHistory();  // the edits made to the previous input cannot be undone
 }
 
 void frmMain::saveInputAs() { saveInput(true); }

@@ -35,7 +35,7 @@ void frmMain::buildDrawing() {
   QAction* exit = nullptr;
   for (QAction* a : file->actions())
     if (a->objectName() == "mnuExit") exit = a;
-  auto* exportAction = new QAction("Export &Drawing...", file);
+  auto* exportAction = new QAction("E&xport Drawing...", file);  // Alt+D is Define
   exportAction->setObjectName("mnuExportDrawing");
   file->insertAction(exit, exportAction);
   file->insertSeparator(exit);

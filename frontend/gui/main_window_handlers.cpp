@@ -40,10 +40,17 @@ void frmMain::connectCount(const char* name, fe::CountGroup group) {
   });
 }
 
-void frmMain::connectOption(const char* name, std::function<void()> handler) {
-  // An option button acts when it becomes selected, by a click or from code.
-  connect(opt(name), &QRadioButton::toggled, this, [handler](bool on) {
-    if (on) handler();
+void frmMain::connectOption(const char* name, const char* what, std::function<void()> handler) {
+  // An option button acts when it becomes selected, by a click or from code,
+  // but not while undo or redo writes the window: the record is then already
+  // the one to show. Its whole work is one edit.
+  connect(opt(name), &QRadioButton::toggled, this, [this, handler, what](bool on) {
+    if (!on || restoring_) return;
+    commitPending();
+    ++busy_;
+    handler();
+    --busy_;
+    commitEdit(what);
   });
 }
 
@@ -60,9 +67,13 @@ void frmMain::chooseUnits(std::int32_t units) {
   fe::AnswerUnitsQuestion(r_, yes, *this);
 }
 
-void frmMain::reset(void (*section)(fe::InputRecord&)) {
+void frmMain::reset(const QString& what, void (*section)(fe::InputRecord&)) {
+  commitPending();
+  ++busy_;
   section(r_);
   RefreshWindow();
+  --busy_;
+  commitEdit(what);
 }
 
 void frmMain::closeEditors() {
@@ -100,20 +111,20 @@ void frmMain::connectHandlers() {
     }
   });
 
-  connectOption("optEnglish", [this] { chooseUnits(KELDOR_ENGLISH); });
-  connectOption("optSI", [this] { chooseUnits(KELDOR_SI); });
-  connectOption("optDesign", [this, &r] { fe::ChooseAnalysisMode(r, KELDOR_DESIGN, *this); });
-  connectOption("optReview", [this, &r] { fe::ChooseAnalysisMode(r, KELDOR_REVIEW, *this); });
-  connectOption("optUS", [this, &r] { fe::ChooseConcreteDesign(r, KELDOR_ULTIMATE_STRENGTH, *this); });
-  connectOption("optWS", [this, &r] { fe::ChooseConcreteDesign(r, KELDOR_WORKING_STRESS, *this); });
-  connectOption("optConst", [this, &r] { fe::ChooseSoilConfiguration(r, KELDOR_CONSTANT_SLOPE, *this); });
-  connectOption("optIrreg", [this, &r] { fe::ChooseSoilConfiguration(r, KELDOR_IRREGULAR, *this); });
-  connectOption("optSpread", [this, &r] { fe::ChooseFoundation(r, KELDOR_SPREAD_FOOTING, *this); });
-  connectOption("optPile", [this, &r] { fe::ChooseFoundation(r, KELDOR_PILE_FOOTING, *this); });
-  connectOption("optVOLUME", [&r] { fe::ChooseOptimisation(r, KELDOR_BY_VOLUME); });
-  connectOption("optWIDTH", [&r] { fe::ChooseOptimisation(r, KELDOR_BY_WIDTH); });
-  connectOption("optSLYes", [&r] { fe::ChooseSlidingOption(r, 1); });
-  connectOption("optSLNo", [&r] { fe::ChooseSlidingOption(r, 0); });
+  connectOption("optEnglish", "English units", [this] { chooseUnits(KELDOR_ENGLISH); });
+  connectOption("optSI", "SI units", [this] { chooseUnits(KELDOR_SI); });
+  connectOption("optDesign", "Design", [this, &r] { fe::ChooseAnalysisMode(r, KELDOR_DESIGN, *this); });
+  connectOption("optReview", "Review", [this, &r] { fe::ChooseAnalysisMode(r, KELDOR_REVIEW, *this); });
+  connectOption("optUS", "Ultimate strength", [this, &r] { fe::ChooseConcreteDesign(r, KELDOR_ULTIMATE_STRENGTH, *this); });
+  connectOption("optWS", "Working stress", [this, &r] { fe::ChooseConcreteDesign(r, KELDOR_WORKING_STRESS, *this); });
+  connectOption("optConst", "Constant slope", [this, &r] { fe::ChooseSoilConfiguration(r, KELDOR_CONSTANT_SLOPE, *this); });
+  connectOption("optIrreg", "Irregular backfill", [this, &r] { fe::ChooseSoilConfiguration(r, KELDOR_IRREGULAR, *this); });
+  connectOption("optSpread", "Spread footing", [this, &r] { fe::ChooseFoundation(r, KELDOR_SPREAD_FOOTING, *this); });
+  connectOption("optPile", "Pile footing", [this, &r] { fe::ChooseFoundation(r, KELDOR_PILE_FOOTING, *this); });
+  connectOption("optVOLUME", "Optimize by volume", [&r] { fe::ChooseOptimisation(r, KELDOR_BY_VOLUME); });
+  connectOption("optWIDTH", "Optimize by width", [&r] { fe::ChooseOptimisation(r, KELDOR_BY_WIDTH); });
+  connectOption("optSLYes", "Sliding option Yes", [&r] { fe::ChooseSlidingOption(r, 1); });
+  connectOption("optSLNo", "Sliding option No", [&r] { fe::ChooseSlidingOption(r, 0); });
 }
 
 void frmMain::openEditor(fe::CountGroup group) {

@@ -96,6 +96,11 @@ void RecordEditor::closeIfStale() {
   if (isVisible() && (count != countWhenOpened_ || record_ > count)) hide();
 }
 
+void RecordEditor::refresh() {
+  closeIfStale();
+  if (isVisible()) showRecord(record_);
+}
+
 void RecordEditor::showRecord(int record) {
   record_ = record;
   r_.CurrentRecord = static_cast<std::int16_t>(record);

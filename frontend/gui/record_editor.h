@@ -65,6 +65,8 @@ class RecordEditor : public ProgramWindow {
   // in the main window: its group's count changed since it opened, or the
   // record lies past the count.
   void closeIfStale();
+  // Shows the record's values again, when open (after undo or redo).
+  void refresh();
 
   void applyTooltips(bool english);
 

@@ -1,0 +1,325 @@
+// Everyday editing in the windows: undo and redo of every kind of edit give
+// back the exact record, typing is one step however many keys it took, and
+// the keys work from inside a box and from the editors.
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <memory>
+
+#include "box_text.h"
+#include "input_defaults.h"
+#include "record_editor.h"
+#include "record_fields.h"
+#include "recording_ui.h"
+#include "about_window.h"
+#include "help_window.h"
+#include "text_viewer.h"
+#include "title_window.h"
+
+using fe::CountGroup;
+using fe::InputRecord;
+
+namespace {
+
+// Types into a box and leaves it with Enter: one complete edit.
+void Enter(QLineEdit* box, const QString& text) {
+  TypeInto(box, text);
+  QTest::keyClick(box, Qt::Key_Return);
+}
+
+QLineEdit* EditorBox(Screen& s, CountGroup g, const char* name) {
+  return Child<QLineEdit>(s.w.editor(g), name);
+}
+
+// The records are the same input (the record an editor shows may differ).
+bool Same(const InputRecord& a, const InputRecord& b) {
+  InputRecord c = a;
+  c.CurrentRecord = b.CurrentRecord;
+  return c == b;
+}
+
+struct Edit {
+  const char* name;
+  void (*prepare)(Screen&);  // before the edit; not undone
+  void (*apply)(Screen&);    // the edit, undone in one step
+  const char* undoText;      // the Undo item after the edit
+};
+
+// Every caption with an access key in the window, and in each of its menus,
+// by scope ("frmMain", "frmMain/File", ...); the access keys used twice in
+// one scope, as "scope: Alt+R &Reset / &Run".
+QStringList DuplicateAccessKeys(QWidget* window) {
+  QStringList found;
+  const auto check = [&found](const QString& scope, const QStringList& captions) {
+    QHash<QString, QString> seen;
+    for (const QString& c : captions) {
+      const QString key = QKeySequence::mnemonic(c).toString();
+      if (key.isEmpty()) continue;
+      if (seen.contains(key)) found << scope + ": " + key + " " + seen[key] + " / " + c;
+      seen.insert(key, c);
+    }
+  };
+  const auto mine = [window](QWidget* w) { return w->window() == window; };
+  QStringList captions;
+  QList<QMenu*> menus;
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+    if (mine(b)) captions << b->text();
+  for (QLabel* l : window->findChildren<QLabel*>())
+    if (mine(l) && l->buddy() != nullptr) captions << l->text();
+  for (QGroupBox* g : window->findChildren<QGroupBox*>())
+    if (mine(g)) captions << g->title();
+  for (QTabBar* t : window->findChildren<QTabBar*>())
+    if (mine(t))
+      for (int i = 0; i < t->count(); ++i) captions << t->tabText(i);
+  for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+    if (mine(bar))
+      for (QAction* a : bar->actions()) {
+        captions << a->text();
+        if (a->menu() != nullptr) menus << a->menu();
+      }
+  check(window->objectName(), captions);
+  while (!menus.isEmpty()) {
+    QMenu* m = menus.takeFirst();
+    QStringList items;
+    for (QAction* a : m->actions()) {
+      if (a->isSeparator()) continue;
+      items << a->text();
+      if (a->menu() != nullptr) menus << a->menu();
+    }
+    check(window->objectName() + "/" + QString(m->title()).remove('&'), items);
+  }
+  return found;
+}
+
+void Nothing(Screen&) {}
+
+void ThreeCombinations(Screen& s) {
+  Enter(s.box("txtNLC"), "3");
+  s.w.openEditor(CountGroup::LoadCombinations);
+  Press(s.w.editor(CountGroup::LoadCombinations), "SScmdNext");
+  Enter(EditorBox(s, CountGroup::LoadCombinations, "txtFD"), "1.4");
+}
+
+const Edit kEdits[] = {
+    {"box", Nothing, [](Screen& s) { Enter(s.box("txtH"), "150"); }, "&Undo Design height"},
+    // Many keys, one step.
+    {"box typed key by key", Nothing,
+     [](Screen& s) {
+       s.box("txtFC")->selectAll();
+       for (const char* k : {"5", "0", "0", "0"}) QTest::keyClicks(s.box("txtFC"), k);
+       QTest::keyClick(s.box("txtFC"), Qt::Key_Return);
+     },
+     "&Undo Concrete compressive strength"},
+    {"paired box", Nothing, [](Screen& s) { Enter(s.box("txtTFMIN"), "30"); },
+     "&Undo Min footing thickness"},
+    {"a caption used twice names its frame", Nothing, [](Screen& s) { Enter(s.box("txtQW"), "30"); },
+     "&Undo Wind loads (soil bearing pressure)"},
+    {"review mode", Nothing, [](Screen& s) { s.click("optReview"); }, "&Undo Review"},
+    {"pile footing", Nothing, [](Screen& s) { s.click("optPile"); }, "&Undo Pile footing"},
+    {"irregular backfill", Nothing, [](Screen& s) { s.click("optIrreg"); },
+     "&Undo Irregular backfill"},
+    {"working stress", Nothing, [](Screen& s) { s.click("optWS"); }, "&Undo Working stress"},
+    {"sliding option", Nothing, [](Screen& s) { s.click("optSLYes"); }, "&Undo Sliding option Yes"},
+    {"units, answered Yes", Nothing,
+     [](Screen& s) {
+       s.ui.answers << true;
+       s.click("optSI");
+     },
+     "&Undo SI units"},
+    {"units, answered No", Nothing, [](Screen& s) { s.click("optSI"); }, "&Undo SI units"},
+    {"count grows", ThreeCombinations, [](Screen& s) { Enter(s.box("txtNLC"), "5"); },
+     "&Undo Number of load combinations"},
+    {"count shrinks", ThreeCombinations, [](Screen& s) { Enter(s.box("txtNLC"), "1"); },
+     "&Undo Number of load combinations"},
+    {"count emptied", ThreeCombinations, [](Screen& s) { Enter(s.box("txtNLC"), ""); },
+     "&Undo Number of load combinations"},
+    {"record editor", ThreeCombinations,
+     [](Screen& s) { Enter(EditorBox(s, CountGroup::LoadCombinations, "txtFEQ"), "0.75"); },
+     "&Undo Seismic load (Load Combinations)"},
+    {"title", Nothing,
+     [](Screen& s) {
+       s.trigger("mnuDOutT");
+       Enter(Child<QLineEdit>(s.w.titleWindow(), "txtTitle"), "Abutment A");
+     },
+     "&Undo Output title (Output Title)"},
+    {"reset all", ThreeCombinations, [](Screen& s) { s.trigger("mnuResetAll"); },
+     "&Undo Reset All"},
+    {"reset options", [](Screen& s) { s.click("optReview"); s.click("optPile"); },
+     [](Screen& s) { s.trigger("mnuResetOptions"); }, "&Undo Reset Program Options"},
+    {"reset material", [](Screen& s) { Enter(s.box("txtFC"), "5000"); },
+     [](Screen& s) { s.trigger("mnuResetMaterial"); }, "&Undo Reset Material Properties"},
+    {"reset soil parameters", [](Screen& s) { Enter(s.box("txtKA"), "0.4"); },
+     [](Screen& s) { s.trigger("mnuResetSoil"); }, "&Undo Reset Soil Parameters"},
+    {"reset loads", ThreeCombinations, [](Screen& s) { s.trigger("mnuResetLoads"); },
+     "&Undo Reset Loads"},
+    {"reset soil configuration", [](Screen& s) { Enter(s.box("txtH"), "150"); },
+     [](Screen& s) { s.trigger("mnuResetSConfig"); }, "&Undo Reset Soil Configuration"},
+    {"reset wall", [](Screen& s) { Enter(s.box("txtWTMAX"), "40"); },
+     [](Screen& s) { s.trigger("mnuResetWConfig"); }, "&Undo Reset Wall Configuration"},
+    {"reset rebar", [](Screen& s) { s.click("optReview"); Enter(s.box("txtASW"), "0.5"); },
+     [](Screen& s) { s.trigger("mnuResetRConfig"); }, "&Undo Reset Rebar Configuration"},
+    {"reset spread footing", [](Screen& s) { Enter(s.box("txtQ"), "30"); },
+     [](Screen& s) { s.trigger("mnuResetSpread"); }, "&Undo Reset Spread Footing"},
+    {"reset pile footing", [](Screen& s) { s.click("optPile"); Enter(s.box("txtPILEDIA"), "16"); },
+     [](Screen& s) { s.trigger("mnuResetPile"); }, "&Undo Reset Pile Footing"},
+};
+
+}  // namespace
+
+class EditTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Screen> s_;
+  QAction* undo() const { return Child<QAction>(&s_->w, "mnuUndo"); }
+  QAction* redo() const { return Child<QAction>(&s_->w, "mnuRedo"); }
+
+ private slots:
+  void init() { s_ = std::make_unique<Screen>(); }
+  void cleanup() { s_.reset(); }
+
+  void nothingToUndoAtStartUp() {
+    QVERIFY(!undo()->isEnabled());
+    QVERIFY(!redo()->isEnabled());
+    QCOMPARE(undo()->shortcut(), QKeySequence("Ctrl+Z"));
+    QCOMPARE(redo()->shortcut(), QKeySequence("Ctrl+Shift+Z"));
+  }
+
+  // Each kind of edit: Undo gives back the record before it, Redo the record
+  // after it, exactly; the window shows the record each time.
+  void undoAndRedoOfEachKindOfEdit_data() {
+    QTest::addColumn<int>("edit");
+    for (int i = 0; i < int(std::size(kEdits)); ++i) QTest::newRow(kEdits[i].name) << i;
+  }
+  void undoAndRedoOfEachKindOfEdit() {
+    QFETCH(int, edit);
+    const Edit& e = kEdits[edit];
+    e.prepare(*s_);
+    const InputRecord before = s_->r;
+    const QString boxesBefore = gui::Display(before.FC) + gui::Display(before.NLC);
+    e.apply(*s_);
+    const InputRecord after = s_->r;
+    QVERIFY2(!fe::SameInput(before, after), "the edit changed nothing");
+    QCOMPARE(undo()->text(), QString(e.undoText));
+
+    undo()->trigger();
+    QVERIFY2(Same(s_->r, before), fe::Describe(s_->r).c_str());
+    QCOMPARE(s_->box("txtFC")->text() + s_->box("txtNLC")->text(), boxesBefore);
+    QVERIFY(redo()->isEnabled());
+    QCOMPARE(redo()->text(), QString(e.undoText).replace("&Undo", "&Redo"));
+    redo()->trigger();
+    QVERIFY2(Same(s_->r, after), fe::Describe(s_->r).c_str());
+    undo()->trigger();
+    QVERIFY2(Same(s_->r, before), fe::Describe(s_->r).c_str());
+  }
+
+  // Alt and a letter does one thing in each window and in each menu: every
+  // window of the program, the record editors, the viewer and help included.
+  void noAccessKeyIsUsedTwiceInAnyWindow() {
+    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
+    s_->trigger("mnuLoadInput");
+    s_->trigger("mnuVinput");
+    s_->trigger("mnuContents");
+    s_->trigger("mnuAbout");
+    s_->trigger("mnuDOutT");
+    QList<QWidget*> windows = {&s_->w, s_->w.titleWindow(), s_->w.aboutWindow(), s_->w.helpWindow(),
+                               s_->w.viewer(gui::ViewedFile::Input)};
+    for (CountGroup g : {CountGroup::LoadCombinations, CountGroup::GroundSegments,
+                         CountGroup::Surcharges, CountGroup::PileRows})
+      windows << s_->w.editor(g);
+    QStringList duplicates;
+    for (QWidget* w : windows) {
+      QVERIFY(w != nullptr);
+      duplicates << DuplicateAccessKeys(w);
+    }
+    QVERIFY2(duplicates.isEmpty(), qPrintable(duplicates.join("\n")));
+    // The captions that gave up their letter to Run and Define.
+    QCOMPARE(Child<QMenu>(&s_->w, "mnuReset")->title(), QString("Rese&t"));
+    QCOMPARE(s_->tabs()->findChild<QTabBar*>()->tabText(6), QString("Re&bar Configuration"));
+  }
+
+  // Every reset, All first, is an edit that Undo takes back whole.
+  void resetAllIsUndoneInOneStep() {
+    Enter(s_->box("txtH"), "150");
+    Enter(s_->box("txtFC"), "5000");
+    const InputRecord before = s_->r;
+    s_->trigger("mnuResetAll");
+    QCOMPARE(s_->r.H, 0.0f);
+    undo()->trigger();
+    QVERIFY2(Same(s_->r, before), fe::Describe(s_->r).c_str());
+    QCOMPARE(s_->box("txtH")->text() + s_->box("txtFC")->text(), QString(" 150 5000"));
+  }
+
+  // Undo restores what the option buttons show, and asks no units question.
+  void undoWritesTheOptionsBackWithoutQuestions() {
+    s_->ui.answers << true;
+    s_->click("optSI");
+    s_->click("optReview");
+    s_->ui.events.clear();
+    undo()->trigger();
+    undo()->trigger();
+    QVERIFY(s_->ui.events.isEmpty());
+    QVERIFY(Child<QRadioButton>(s_->tabs(), "optEnglish")->isChecked());
+    QVERIFY(Child<QRadioButton>(s_->tabs(), "optDesign")->isChecked());
+    QCOMPARE(s_->box("txtFC")->text() + s_->box("txtH")->toolTip(),
+             QString(" 4000Enter wall design height in inches"));
+  }
+
+  // Ctrl+Z inside a box undoes the typing not yet committed (the box's own
+  // undo would take back one key at a time); Ctrl+Shift+Z makes it again.
+  void theKeysWorkInsideABoxAndInAnEditor() {
+    QApplication::setActiveWindow(&s_->w);
+    QLineEdit* h = s_->box("txtH");
+    h->setFocus();
+    Enter(h, "150");
+    TypeInto(h, "175");  // still in the box
+    QCOMPARE(s_->r.H, 175.0f);
+    QTest::keyClick(h, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s_->r.H, 150.0f);
+    QCOMPARE(h->text(), QString(" 150"));
+    QTest::keyClick(h, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(s_->r.H, 175.0f);
+
+    Enter(s_->box("txtNLC"), "2");
+    s_->w.openEditor(CountGroup::LoadCombinations);
+    gui::RecordEditor* e = s_->w.editor(CountGroup::LoadCombinations);
+    QApplication::setActiveWindow(e);
+    QLineEdit* fd = EditorBox(*s_, CountGroup::LoadCombinations, "txtFD");
+    fd->setFocus();
+    TypeInto(fd, "1.4");
+    QCOMPARE(s_->r.FD, fe::RecordArray({1.4f, 0.0f}));
+    QTest::keyClick(fd, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s_->r.FD, fe::RecordArray({0.0f, 0.0f}));
+    QCOMPARE(fd->text(), QString(" 0"));
+  }
+
+  // An undo that changes the count puts away the editor that shows the group.
+  void undoOfACountClosesItsEditor() {
+    Enter(s_->box("txtNLC"), "2");
+    Enter(s_->box("txtNLC"), "3");
+    s_->w.openEditor(CountGroup::LoadCombinations);
+    undo()->trigger();
+    QVERIFY(s_->w.editor(CountGroup::LoadCombinations)->isHidden());
+    QCOMPARE(s_->r.FD.size(), 2);
+  }
+
+  // Undoing back to the input saved ends the unsaved state; a loaded file
+  // starts a new history.
+  void undoFollowsTheSavedStateAndLoadingStartsAfresh() {
+    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
+    s_->trigger("mnuLoadInput");
+    QVERIFY(!undo()->isEnabled());
+    Enter(s_->box("txtH"), "150");
+    QVERIFY(s_->w.isWindowModified());
+    undo()->trigger();
+    QVERIFY(!s_->w.isWindowModified());
+    redo()->trigger();
+    QVERIFY(s_->w.isWindowModified());
+  }
+};
+
+QTEST_MAIN(EditTest)
+#include "gui_edit_test.moc"
