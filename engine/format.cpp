@@ -74,7 +74,7 @@ std::string G(float value, int w, int d) {
   char buf[64];
   const double x = std::fabs(static_cast<double>(value));
   const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, d - 1);
-  const std::string sci(buf, r.ptr);  // "d.ddde+XX"
+  const std::string_view sci(buf, static_cast<std::size_t>(r.ptr - buf));  // "d.ddde+XX"
   const std::size_t epos = sci.find('e');
   int exp10 = 0;
   std::from_chars(sci.data() + epos + (sci[epos + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exp10);
@@ -85,21 +85,45 @@ std::string G(float value, int w, int d) {
     // were rounded (or, where they carried into a new digit, to the same
     // power of ten), so the fixed digits are those digits with the point
     // placed.
+    // The text is put together as SignAndFit and RightJustify would (its
+    // first digit is never zero, so a negative value keeps its sign).
     const int k = exp10 + 1;
-    std::string digits;
-    digits.reserve(static_cast<std::size_t>(d) + 2);
-    if (k == 0) digits = "0";
-    for (int i = 0; i < d; ++i) {
-      if (i == k) digits += '.';
-      digits += sci[i == 0 ? 0 : static_cast<std::size_t>(i) + 1];
+    if (d > 40) {
+      std::string digits = k == 0 ? "0" : "";
+      for (int i = 0; i < d; ++i) {
+        if (i == k) digits += '.';
+        digits += sci[i == 0 ? 0 : static_cast<std::size_t>(i) + 1];
+      }
+      if (d - k == 0) digits += '.';
+      const std::string s = SignAndFit(value, digits, w - 4);
+      return s[0] == '*' ? Stars(w) : s + tail;
     }
-    if (d - k == 0) digits += '.';
-    const std::string s = SignAndFit(value, digits, w - 4);
-    return s[0] == '*' ? Stars(w) : s + tail;
+    char text[48];
+    std::size_t n = 0;
+    if (std::signbit(value)) text[n++] = '-';
+    if (k == 0) text[n++] = '0';
+    for (int i = 0; i < d; ++i) {
+      if (i == k) text[n++] = '.';
+      text[n++] = sci[i == 0 ? 0 : static_cast<std::size_t>(i) + 1];
+    }
+    if (d - k == 0) text[n++] = '.';
+    const int width = w - 4;
+    if (static_cast<int>(n) > width) {  // the zero before the point goes when there is no room
+      const std::size_t zero = text[0] == '-' ? 1 : 0;
+      if (text[zero] == '0' && text[zero + 1] == '.') {
+        for (std::size_t j = zero; j + 1 < n; ++j) text[j] = text[j + 1];
+        --n;
+      }
+    }
+    if (static_cast<int>(n) > width) return width > 0 ? Stars(w) : tail;
+    std::string out(static_cast<std::size_t>(width) - n, ' ');
+    out.append(text, n);
+    out += tail;
+    return out;
   }
 
   // Exponent form: 0.dddd E sign ee, the exponent one more than in d.ddd form.
-  std::string mant = sci.substr(0, epos);
+  std::string mant(sci.substr(0, epos));
   if (mant.size() > 1) mant.erase(1, 1);  // drop the point
   const int e = exp10 + 1;
   std::string ee = std::to_string(e < 0 ? -e : e);

@@ -12,7 +12,7 @@ if [[ "$what" != example && "$what" != test ]]; then
   exit 2
 fi
 
-packages=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
+packages=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev poppler-utils
           nlohmann-json3-dev
           fonts-dejavu-core locales bsdutils)
 missing=()

@@ -13,7 +13,7 @@ namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
 const std::string kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--json FILE] [--strict] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--pdf FILE] [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
     "                  [--summary FILE.csv] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
@@ -375,6 +375,33 @@ TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
   o = KeldorRun({"--svg", "w.svg", pile, pile}, cwd.path());
   EXPECT_EQ(o.status, 2);
   EXPECT_EQ(o.err, "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp);
+}
+
+// The PDF of the run: beside the report, its first page the run's; a PDF
+// that cannot be written is named, leaves nothing and fails the command,
+// the report itself still written.
+TEST(KeldorRun, WritesThePdfOfTheReport) {
+  TempFolder cwd;
+  const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
+  Outcome o = KeldorRun({"-o", "r.out", "--pdf", "r.pdf", pile}, cwd.path());
+  if (o.err.find("built without the PDF") != std::string::npos) GTEST_SKIP() << o.err;
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out.rfind("Output written to r.out\n", 0), 0u) << o.out;
+  EXPECT_NE(o.out.find("\nPDF written to r.pdf\n"), std::string::npos) << o.out;
+  EXPECT_EQ(ReadFile(cwd / "r.pdf").rfind("%PDF-", 0), 0u);
+
+  o = KeldorRun({"-o", "r2.out", "--pdf", "missing/r.pdf", pile}, cwd.path());
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err.rfind("Keldor: Cannot write file missing/r.pdf: ", 0), 0u) << o.err;
+  EXPECT_TRUE(Exists(cwd / "r2.out"));
+  EXPECT_FALSE(Exists(cwd / "missing"));
+
+  o = KeldorRun({"-o", "r3.out", "--pdf", "r3.out", pile}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: The PDF r3.out would replace r3.out.\n");
+  o = KeldorRun({"--pdf", "a.pdf", pile, pile}, cwd.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: Option --pdf makes the PDF of one input's report.\n" + kTryHelp);
 }
 
 }  // namespace

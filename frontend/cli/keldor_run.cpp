@@ -15,6 +15,7 @@
 #include "input_defaults.h"
 #include "input_file.h"
 #include "report_files.h"
+#include "report_pdf_file.h"
 #include "results_json.h"
 #include "run_engine.h"
 #include "run_results.h"
@@ -24,7 +25,7 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--json FILE] [--strict] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--pdf FILE] [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
     "                  [--summary FILE.csv] INPUT.in...\n";
 
@@ -37,6 +38,9 @@ const char* const kHelp =
     "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
     "                       as SVG (one input only)\n"
     "      --png FILE       after the run, write the drawing as a PNG picture\n"
+    "      --pdf FILE       after the run, write the report as PDF to FILE: a\n"
+    "                       first page stating the run, its wall and verdict,\n"
+    "                       then the whole report (A4 or US Letter by the locale)\n"
     "      --json FILE      write the run's results (every check with its\n"
     "                       verdict, the final geometry; docs/results-json.md)\n"
     "                       to FILE as JSON, or to standard output for -\n"
@@ -87,9 +91,9 @@ const char* const kHelp =
 
 void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 
-// The drawings asked for on the command line, by file name.
+// The drawings and the PDF asked for on the command line, by file name.
 struct Drawings {
-  std::string svg, png;
+  std::string svg, png, pdf;
 };
 
 // A written report that --strict does not accept.
@@ -120,6 +124,10 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
   for (const std::string& other : {input, report, std::string(fe::kSideFileName)}) {
     if (!summary.empty() && fe::SameFile(summary, other)) {
       Say("The summary " + summary + " would replace " + other + ".");
+      return fe::kRunBadInput;
+    }
+    if (!drawings.pdf.empty() && fe::SameFile(drawings.pdf, other)) {
+      Say("The PDF " + drawings.pdf + " would replace " + other + ".");
       return fe::kRunBadInput;
     }
     if (!options.json.empty() && options.json != "-" && fe::SameFile(options.json, other)) {
@@ -159,6 +167,14 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
       said << "Drawing written to " << file << '\n';
     }
   }
+  if (!drawings.pdf.empty()) {
+    if (!cli::WriteReportPdf(record, &results, drawings.pdf, &error)) {
+      Say(error);
+      status = fe::kRunNotWritten;
+    } else {
+      said << "PDF written to " << drawings.pdf << '\n';
+    }
+  }
   if (options.json == "-") {
     std::cout << fe::ResultsJsonText(results, report) << std::flush;
   } else if (!options.json.empty() && !fe::WriteResultsJson(options.json, results, report, &error)) {
@@ -190,7 +206,7 @@ int main(int argc, char** argv) {
   Drawings drawings;
   ResultsOptions results;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
-  bool svgGiven = false, pngGiven = false, summaryGiven = false, jsonGiven = false;
+  bool svgGiven = false, pngGiven = false, pdfGiven = false, summaryGiven = false, jsonGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -229,6 +245,7 @@ int main(int argc, char** argv) {
         {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
         {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
         {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
+        {"", "--pdf", &drawings.pdf, &pdfGiven, "a file name", "Option --pdf is given twice."},
         {"", "--json", &results.json, &jsonGiven, "a file name or -", "The results file is named twice."},
     };
     bool matched = false;
@@ -288,6 +305,8 @@ int main(int argc, char** argv) {
     return UsageError("This keldor-run was built without the drawing.");
   if (study && (svgGiven || pngGiven))
     return UsageError("Options --svg and --png draw the wall of one input.");
+  if (pdfGiven && !cli::CanWritePdf()) return UsageError("This keldor-run was built without the PDF.");
+  if (study && pdfGiven) return UsageError("Option --pdf makes the PDF of one input's report.");
   if (study && reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
   if (study && (jsonGiven || results.strict))
