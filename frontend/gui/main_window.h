@@ -31,6 +31,7 @@ class QTabWidget;
 namespace gui {
 
 class DrawingPane;
+class ResultsPane;
 class HelpWindow;
 class RecordEditor;
 class TextViewer;
@@ -71,6 +72,10 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   frmAbout* aboutWindow() const { return about_; }
   HelpWindow* helpWindow() const { return help_; }
   DrawingPane* drawingPane() const { return drawing_; }
+  // The results of the last run, docked under the tabs.
+  ResultsPane* resultsPane() const { return results_; }
+  // The verdict of the last run in the status bar; empty before a run.
+  QString verdictText() const;
   // The viewer of a file, or nullptr before the file was first shown.
   TextViewer* viewer(ViewedFile file) const;
 
@@ -113,6 +118,10 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void buildStatusBar();
   void buildDrawing();  // main_window_drawing.cpp
   void drawRun(const fe::EngineLibrary& engine);
+  void buildResults();  // main_window_results.cpp
+  void showRunResults();
+  void dropRunResults();
+  void showReportLine(int line);
   QWidget* page(const char* caption);
   QGroupBox* frame(QWidget* page, QGridLayout* grid, int row, int column, const char* name,
                    const char* caption, int rowSpan = 1, int columnSpan = 1);
@@ -188,6 +197,8 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   frmAbout* about_ = nullptr;
   HelpWindow* help_ = nullptr;
   DrawingPane* drawing_ = nullptr;
+  ResultsPane* results_ = nullptr;
+  QLabel* verdict_ = nullptr;
 };
 
 }  // namespace gui
