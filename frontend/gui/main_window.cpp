@@ -226,7 +226,9 @@ void frmMain::buildMenus() {
   define->menuAction()->setObjectName("mnuDefine");
   connect(action(define, "&Output Title (optional)", "mnuDOutT"), &QAction::triggered, this,
           &frmMain::showTitleWindow);
-  connect(action(file, "&Exit", "mnuExit"), &QAction::triggered, this, &frmMain::exitProgram);
+  QAction* exit = action(file, "&Exit", "mnuExit");
+  connect(exit, &QAction::triggered, this, &frmMain::exitProgram);
+  buildRecentMenu(file, exit);
   file->menuAction()->setObjectName("mnuFile");
 
   buildEditMenu();
