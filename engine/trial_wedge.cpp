@@ -614,16 +614,16 @@ struct WeightRange {
 // depth keeps its sign over the part (and is summed strip by strip in double
 // elsewhere). Against D, with X a bound on every |x| of the wedge's parts and
 // back plane, Y the largest |y| of a part's ends and of the back plane's base,
-// and T = |t|: each strip midpoint
-// rounds to within 14 u X (14 u Y for its height), so the depth to within
-// d = 18 u Y + 23 u T X; a strip's weight to within rho w (d + 4.03 u depth);
-// the sum of n non-negative strips to within 1.001 n u of itself. The bound
-// taken is four times that. No strip midpoint passes the end of the wedge
-// (which the search would report) where the last lies more than 56 u X before
-// it: half a strip before its part's end, and 14 u X at most from where it
-// lies in real arithmetic; elsewhere the strips are summed.
-//
-// Every |x| a part of a wedge can have: the ends of the parts are the back
+// and T = |t|: each strip midpoint rounds to within 14 u X (14 u Y for its
+// height), so the depth to within d = 18 u Y + 23 u T X; a strip's weight to
+// within rho w (d + 4.03 u depth); the sum of n non-negative strips to within
+// 1.001 n u of itself. The bound taken is four times that. No strip midpoint
+// passes the end of the wedge (which the search would report) where the last
+// lies more than 56 u X before it: half a strip before its part's end, and
+// 14 u X at most from where it lies in real arithmetic; elsewhere the strips
+// are summed.
+
+// X: every |x| a part of a wedge can have. The ends of the parts are the back
 // plane's base, the segments' ends and points found between them.
 double ReachOf(const Profile& g, const BackPlane& bp) {
   double X = std::fabs(double{bp.x});

@@ -230,6 +230,47 @@ std::string SummaryLine(const RunResults& r) {
   return s;
 }
 
+namespace {
+
+// The last message without its trailing " ***".
+std::string LastMessage(const RunResults& r) {
+  if (r.messages.empty()) return std::string();
+  std::string m = r.messages.back().text;
+  if (m.size() > 4 && m.compare(m.size() - 4, 4, " ***") == 0) m.resize(m.size() - 4);
+  return m;
+}
+
+}  // namespace
+
+std::string BannerText(const RunResults& r) {
+  const std::string n = std::to_string(r.checks.size());
+  switch (VerdictOf(r)) {
+    case Verdict::NoResults: return "No results: the analysis did not finish";
+    case Verdict::Stopped: return "The analysis stopped: " + LastMessage(r);
+    case Verdict::NotConverged: return "No design found: the search did not converge";
+    case Verdict::Fails: return std::to_string(r.failures()) + " of " + n + " checks fail";
+    case Verdict::Passes: return r.checks.size() == 1 ? "The check passes" : "All " + n + " checks pass";
+  }
+  return std::string();
+}
+
+std::string VerdictText(const RunResults& r) {
+  const std::string done = r.design() ? "Design converged \u2014 " : "Review finished \u2014 ";
+  const int ng = r.failures();
+  switch (VerdictOf(r)) {
+    case Verdict::NoResults: return "No results: the analysis did not finish";
+    case Verdict::Stopped: return "The analysis stopped \u2014 " + LastMessage(r);
+    case Verdict::NotConverged: return "Design did not converge";
+    case Verdict::Fails: return done + std::to_string(ng) + (ng == 1 ? " check NG" : " checks NG");
+    case Verdict::Passes: return done + "all checks pass";
+  }
+  return std::string();
+}
+
+std::string EndOfRunMessage(const RunResults& r) {
+  return VerdictOf(r) == Verdict::Passes ? "Program execution complete" : VerdictText(r);
+}
+
 std::string ShortestText(float v) {
   if (!std::isfinite(v)) return std::isnan(v) ? "nan" : (v < 0 ? "-inf" : "inf");
   char buf[32];

@@ -105,6 +105,16 @@ Quantity CheckQuantity(int kind);
 // checks and the governing check.
 std::string SummaryLine(const RunResults& r);
 
+// The window's words for the verdict. The banner over the table of checks:
+// "All 27 checks pass", "2 of 27 checks fail", "No design found: the search
+// did not converge". The status bar's: "Design converged — all checks pass",
+// "Review finished — 2 checks NG", "Design did not converge". The message
+// at the end of a run: the text's "Program execution complete" when nothing
+// failed, else the status bar's words.
+std::string BannerText(const RunResults& r);
+std::string VerdictText(const RunResults& r);
+std::string EndOfRunMessage(const RunResults& r);
+
 // A float as the shortest decimal text that reads back as the same float.
 std::string ShortestText(float v);
 

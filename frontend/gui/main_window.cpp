@@ -43,6 +43,7 @@ frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
   buildMenus();
   buildStatusBar();
   buildDrawing();
+  buildResults();
 
   editors_[fe::CountGroup::GroundSegments] = new frmGSeg(r_, ui_, this);
   editors_[fe::CountGroup::Surcharges] = new frmISur(r_, ui_, this);

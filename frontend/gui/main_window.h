@@ -32,6 +32,7 @@ class QTabWidget;
 namespace gui {
 
 class DrawingPane;
+class ResultsPane;
 class HelpWindow;
 struct ReportDocument;
 class RecordEditor;
@@ -73,6 +74,10 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   frmAbout* aboutWindow() const { return about_; }
   HelpWindow* helpWindow() const { return help_; }
   DrawingPane* drawingPane() const { return drawing_; }
+  // The results of the last run, docked under the tabs.
+  ResultsPane* resultsPane() const { return results_; }
+  // The verdict of the last run in the status bar; empty before a run.
+  QString verdictText() const;
   // The viewer of a file, or nullptr before the file was first shown.
   TextViewer* viewer(ViewedFile file) const;
 
@@ -117,6 +122,10 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void buildMenus();
   void buildStatusBar();
   void buildDrawing();  // main_window_drawing.cpp
+  void buildResults();  // main_window_results.cpp
+  void showRunResults();
+  void dropRunResults();
+  void showReportLine(int line);
   QWidget* page(const char* caption);
   QGroupBox* frame(QWidget* page, QGridLayout* grid, int row, int column, const char* name,
                    const char* caption, int rowSpan = 1, int columnSpan = 1);
@@ -195,6 +204,8 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   HelpWindow* help_ = nullptr;
   std::unique_ptr<ReportDocument> lastRun_;  // the report of the last run, for PDF and print
   DrawingPane* drawing_ = nullptr;
+  ResultsPane* results_ = nullptr;
+  QLabel* verdict_ = nullptr;
 };
 
 }  // namespace gui

@@ -15,6 +15,7 @@
 #include "record_editor.h"
 #include "report_files.h"
 #include "run_sequence.h"
+#include "results_pane.h"
 #include "text_viewer.h"
 #include "title_window.h"
 
@@ -52,6 +53,7 @@ void frmMain::updateTitle() {
   setWindowTitle("Keldor - Retaining Wall Design" + name + "[*]");
   setWindowModified(modified());
   if (drawing_ != nullptr) drawing_->inputChanged();  // the drawing follows every edit
+  if (results_ != nullptr) results_->inputChanged(r_);  // so do the results
 }
 
 // Before the input is replaced or the program ends: true when nothing would
@@ -138,6 +140,7 @@ void frmMain::showTitleWindow() {
 
 // After a run that wrote no report, panel 2 names the output file again.
 void frmMain::endRunWithoutReport() {
+  dropRunResults();
   setPanel(2, "Output file = " + QString::fromStdString(r_.OUTFILE.str()), true);
 }
 
@@ -178,7 +181,7 @@ void frmMain::runKeldor() {
   setPanel(2, "Output written to " + QString::fromStdString(r_.OUTFILE.str()), true);
   refreshViewers();
   takeRun();
-  ui_.show("Program execution complete", true);
+  showRunResults();
 }
 
 // ---- Viewing ---------------------------------------------------------------------

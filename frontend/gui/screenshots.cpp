@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include "input_file.h"
 #include "main_window.h"
 #include "record_editor.h"
+#include "results_pane.h"
 #include "text_viewer.h"
 #include "title_window.h"
 
@@ -231,6 +233,13 @@ int WriteScreenshots(const QString& folder) {
       fe::SetOutputFile(reviewed, runFolder.filePath("thin-footing.out").toStdString(), &error)) {
     reviewing.RefreshWindow();
     reviewing.runKeldor();
+    // The results of the run: the pane under the tabs and the window with it.
+    if (ResultsPane* results = reviewing.resultsPane()) {
+      reviewing.resize(1120, 900);
+      shooter.shoot(&reviewing, "frmMain-results");
+      results->table()->sortByColumn(5, Qt::DescendingOrder);  // by ratio
+      shooter.shoot(results, "results-failing-review-by-ratio");
+    }
     reviewing.viewOutputFile();
     QDir::setCurrent(before);
     if (TextViewer* v = reviewing.viewer(ViewedFile::Output)) {

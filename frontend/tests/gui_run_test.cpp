@@ -9,8 +9,14 @@
 #include <csignal>
 #include <memory>
 
+#include <QDockWidget>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTableWidget>
+
 #include "record_fields.h"
 #include "recording_ui.h"
+#include "results_pane.h"
 #include "run_engine.h"
 #include "test_support.h"
 #include "report_commands.h"
@@ -135,7 +141,8 @@ class RunTest : public QObject {
       fe::RunEngine(e, r);
     });
     s_->trigger("mnuRunKeldor");
-    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Program execution complete"}));
+    // Its final analysis has two NG checks: the message says so.
+    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Design converged \u2014 2 checks NG"}));
     QVERIFY(!enabledDuringRun);
     QCOMPARE(panelDuringRun, QString("Running program...please wait"));
     QVERIFY(busyCursor);
@@ -274,9 +281,82 @@ class RunTest : public QObject {
     Press(t, "Command1");  // and so does its own button
     QVERIFY(t->isHidden());
     s_->trigger("mnuRunKeldor");
-    QCOMPARE(s_->ui.events.last(), QString("ok: Program execution complete"));
+    QCOMPARE(s_->ui.events.last(), QString("ok: Review finished \u2014 1 check NG"));
     QVERIFY(read("review.out").rfind(" Abutment A2 as built", 0) == 0);
     QCOMPARE(read("review-pile-english.in"), saved);
+  }
+
+  // The verdict of each kind of run: the end-of-run message (the text's
+  // own when nothing failed), the status bar and the results pane's banner.
+  void verdictOfEachOutcome_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("banner");
+    QTest::newRow("design, every check passes")
+        << "startup-example.in" << "Program execution complete"
+        << "Design converged \u2014 all checks pass" << "All 9 checks pass";
+    QTest::newRow("review with NG checks")
+        << "review-irregular-pile-english.in" << "Review finished \u2014 1 check NG"
+        << "Review finished \u2014 1 check NG" << "1 of 11 checks fail";
+    QTest::newRow("design not converged")
+        << "design-not-converged-english.in" << "Design did not converge"
+        << "Design did not converge" << "No design found: the search did not converge";
+  }
+  void verdictOfEachOutcome() {
+    QFETCH(QString, input);
+    QFETCH(QString, message);
+    QFETCH(QString, status);
+    QFETCH(QString, banner);
+    chooseFiles(input, "r.out");
+    QCOMPARE(s_->w.verdictText(), QString());  // nothing before a run
+    s_->trigger("mnuRunKeldor");
+    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: " + message}));
+    QCOMPARE(s_->w.verdictText(), status);
+    gui::ResultsPane* pane = s_->w.resultsPane();
+    QCOMPARE(pane->bannerText(), banner);
+    QVERIFY(!s_->w.findChild<QDockWidget*>("dockResults")->isHidden());
+    QCOMPARE(pane->table()->rowCount(), static_cast<int>(pane->results().checks.size()));
+  }
+
+  // Double-clicking a check opens the report viewer at its line, whatever
+  // order the table is sorted in.
+  void aCheckOpensTheReportAtItsLine() {
+    chooseFiles("review-irregular-pile-english.in", "r.out");
+    s_->trigger("mnuRunKeldor");
+    QTableWidget* table = s_->w.resultsPane()->table();
+    table->sortByColumn(5, Qt::DescendingOrder);  // by ratio: the governing first
+    QCOMPARE(table->item(0, 6)->text(), QString("NG"));
+    const int line = s_->w.resultsPane()->lineOfRow(0);
+    QVERIFY(line > 0);
+    emit table->cellDoubleClicked(0, 2);
+    gui::TextViewer* v = s_->w.viewer(gui::ViewedFile::Output);
+    QVERIFY(v != nullptr && v->isVisible());
+    QCOMPARE(v->currentLine(), line);
+    const QString text = v->view()->document()->findBlockByNumber(line - 1).text();
+    QVERIFY2(text.endsWith(" NG ***"), qPrintable(text));
+  }
+
+  // Results never outlive their input: an edit after the run drops them,
+  // and a run that writes no report leaves none.
+  void anEditDropsTheResults() {
+    chooseFiles("startup-example.in", "r.out");
+    s_->trigger("mnuRunKeldor");
+    gui::ResultsPane* pane = s_->w.resultsPane();
+    QVERIFY(pane->hasResults());
+    TypeInto(s_->w.findChild<QLineEdit*>("txtH"), "1");
+    QVERIFY(!pane->hasResults());
+    QCOMPARE(pane->table()->rowCount(), 0);
+    QCOMPARE(pane->bannerText(),
+             QString("The input has changed since the run: run it again for its results"));
+
+    s_->trigger("mnuRunKeldor");
+    QVERIFY(pane->hasResults());
+    s_->w.setEngineLibraryPath(path("lib/libkeldor.so"));  // no library: no report
+    s_->trigger("mnuRunKeldor");
+    QVERIFY(!pane->hasResults());
+    QCOMPARE(pane->bannerText(), QString("No results: the analysis did not finish"));
+    QCOMPARE(s_->w.verdictText(), QString());
   }
 };
 
