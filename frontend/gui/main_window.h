@@ -106,6 +106,8 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void openEditor(fe::CountGroup group);
   void undo();
   void redo();
+  // Converts every value of the input to the other unit system, as one edit.
+  void convertUnits();
   void exportDrawing();
 
  protected:
@@ -191,6 +193,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   bool restoring_ = false; // undo or redo is writing the window
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
+  QAction* convert_ = nullptr;
 
   QTabWidget* tabs_ = nullptr;
   QStatusBar* status_ = nullptr;

@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "record_editor.h"
 #include "title_window.h"
+#include "unit_conversion.h"
 
 namespace gui {
 
@@ -52,6 +53,9 @@ void frmMain::buildEditMenu() {
   redo_->setShortcuts({kRedoKeys[0], kRedoKeys[1]});
   connect(undo_, &QAction::triggered, this, &frmMain::undo);
   connect(redo_, &QAction::triggered, this, &frmMain::redo);
+  edit->addSeparator();
+  convert_ = action(edit, "&Convert Input to SI Units", "mnuConvertUnits");
+  connect(convert_, &QAction::triggered, this, &frmMain::convertUnits);
 }
 
 // Every box of every window of the program commits its edit when it is left;
@@ -132,6 +136,25 @@ void frmMain::restoreStep(bool (fe::EditHistory::*step)(fe::InputRecord&)) {
   updateTitle();
 }
 
+// Unlike answering the units question, which keeps every number or loads the
+// defaults, the conversion keeps the input and changes the numbers.
+void frmMain::convertUnits() {
+  if (busy_ > 0 || restoring_) return;
+  commitPending();
+  const std::int32_t to = r_.IUNITS == KELDOR_SI ? KELDOR_ENGLISH : KELDOR_SI;
+  ++busy_;
+  const bool converted = fe::ConvertUnits(r_, to);
+  if (converted) {
+    restoring_ = true;  // the units buttons follow the record without a question
+    RefreshWindow();
+    ApplyTooltips();
+    for (auto& [group, e] : editors_) e->refresh();
+    restoring_ = false;
+  }
+  --busy_;
+  if (converted) commitEdit(to == KELDOR_SI ? "Convert to SI Units" : "Convert to English Units");
+}
+
 void frmMain::updateEditMenu() {
   if (undo_ == nullptr) return;
   // Typing not yet committed can be undone too.
@@ -140,6 +163,9 @@ void frmMain::updateEditMenu() {
   undo_->setEnabled(typed || history_.canUndo());
   undo_->setText(undo_->isEnabled() ? "&Undo " + undoName : QString("&Undo"));
   redo_->setEnabled(!typed && history_.canRedo());
+  convert_->setText(r_.IUNITS == KELDOR_SI ? "&Convert Input to English Units"
+                                            : "&Convert Input to SI Units");
+  convert_->setEnabled(r_.IUNITS == KELDOR_ENGLISH || r_.IUNITS == KELDOR_SI);
   redo_->setText(redo_->isEnabled() ? "&Redo " + QString::fromStdString(history_.redoName())
                                     : QString("&Redo"));
 }

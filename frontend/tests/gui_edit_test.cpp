@@ -130,6 +130,8 @@ const Edit kEdits[] = {
      },
      "&Undo SI units"},
     {"units, answered No", Nothing, [](Screen& s) { s.click("optSI"); }, "&Undo SI units"},
+    {"units converted", ThreeCombinations, [](Screen& s) { s.trigger("mnuConvertUnits"); },
+     "&Undo Convert to SI Units"},
     {"count grows", ThreeCombinations, [](Screen& s) { Enter(s.box("txtNLC"), "5"); },
      "&Undo Number of load combinations"},
     {"count shrinks", ThreeCombinations, [](Screen& s) { Enter(s.box("txtNLC"), "1"); },
@@ -251,6 +253,35 @@ class EditTest : public QObject {
     undo()->trigger();
     QVERIFY2(Same(s_->r, before), fe::Describe(s_->r).c_str());
     QCOMPARE(s_->box("txtH")->text() + s_->box("txtFC")->text(), QString(" 150 5000"));
+  }
+
+  // The conversion asks nothing, shows the converted numbers with their new
+  // units, and converting back gives the numbers typed, to float rounding.
+  void convertingTheUnitsKeepsTheInput() {
+    Enter(s_->box("txtH"), "120");
+    s_->click("optPile");
+    s_->click("optReview");  // the pile layout is entered in review mode
+    Enter(s_->box("txtNROWS"), "1");
+    s_->w.openEditor(CountGroup::PileRows);
+    Enter(EditorBox(*s_, CountGroup::PileRows, "txtPILES"), "72");
+    QVERIFY(s_->w.editor(CountGroup::PileRows)->isVisible());
+    QAction* convert = Child<QAction>(&s_->w, "mnuConvertUnits");
+    QCOMPARE(convert->text(), QString("&Convert Input to SI Units"));
+    s_->ui.events.clear();
+    convert->trigger();
+    QVERIFY(s_->ui.events.isEmpty());
+    QVERIFY(Child<QRadioButton>(s_->tabs(), "optSI")->isChecked());
+    QCOMPARE(s_->box("txtH")->text() + " " + Child<QLabel>(s_->tabs(), "unitH")->text(),
+             QString(" 3048 mm  = 3.048 m"));
+    QCOMPARE(s_->r.PILES, fe::RecordArray({1828.8f}));
+    QCOMPARE(EditorBox(*s_, CountGroup::PileRows, "txtPILES")->text(), QString(" 1828.8"));
+    QCOMPARE(s_->box("txtH")->toolTip(), QString("Enter wall design height in millimeters"));
+    QCOMPARE(convert->text(), QString("&Convert Input to English Units"));
+    convert->trigger();
+    // Within float rounding: .0868 lb/in³ comes back as the float next to it.
+    QCOMPARE(s_->box("txtH")->text() + s_->box("txtFC")->text() + s_->box("txtRHOC")->text(),
+             QString(" 120 4000 .08679999"));
+    QCOMPARE(s_->r.PILES, fe::RecordArray({72.0f}));
   }
 
   // Undo restores what the option buttons show, and asks no units question.
