@@ -18,6 +18,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 struct Scanned {
   std::string canonical = "0";
   long long magnitude = 0;
+  std::size_t end = 0;  // where reading stopped
 };
 
 Scanned Scan(std::string_view text) {
@@ -54,7 +55,10 @@ Scanned Scan(std::string_view text) {
     }
   }
   Scanned s;
-  if (!any || digits.empty()) return s;  // no number, or zero
+  if (!any) {
+    s.end = 0;  // no number: the whole text is ignored
+    return s;
+  }
 
   // An exponent counts only when at least one digit follows its letter.
   const char e = peek();
@@ -70,8 +74,10 @@ Scanned Scan(std::string_view text) {
       ++i;
     }
     if (expDigits) magnitude += expNegative ? -exponent : exponent;
-    else i = mark;
+    else i = mark - 1;
   }
+  s.end = i;
+  if (digits.empty()) return s;  // zero
   // Far outside every float and double: keep the exponent small enough to
   // write, the outcome (overflow or zero) is the same.
   if (magnitude > 400) magnitude = 400;
@@ -173,6 +179,15 @@ std::string FileNumber(float value) {
     text = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
   }
   return value < 0 ? "-" + text : text;
+}
+
+std::string IgnoredText(std::string_view text) {
+  const std::size_t end = Scan(text).end;
+  std::string rest(text.substr(end < text.size() ? end : text.size()));
+  while (!rest.empty() && IsBlank(rest.back())) rest.pop_back();
+  std::size_t first = 0;
+  while (first < rest.size() && IsBlank(rest[first])) ++first;
+  return rest.substr(first);
 }
 
 std::string FileNumber(std::int32_t value) { return std::to_string(value); }

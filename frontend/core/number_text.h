@@ -23,6 +23,11 @@ inline constexpr std::int32_t kMaxCount = 32767;
 // 32-bit float; a number too small for one reads as 0.
 bool ReadFloat(std::string_view text, float* value);
 
+// What ReadFloat ignores of the text: everything after its leading number,
+// without the blanks around it ("ft" for "12ft", ",5" for "1,5", "abc" for
+// "abc"); empty when the text is all number (or blank).
+std::string IgnoredText(std::string_view text);
+
 // The leading number rounded to the nearest integer, an exact half going to
 // the even neighbour (2.5 gives 2, 3.5 gives 4). Returns false, and leaves
 // `value` alone, when it lies outside the 32-bit integer range.

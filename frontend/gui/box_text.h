@@ -2,7 +2,9 @@
 // does with a number too large to store.
 #pragma once
 
+#include <QAction>
 #include <QLineEdit>
+#include <QStyle>
 #include <QString>
 
 #include "number_text.h"
@@ -21,6 +23,27 @@ inline void RefuseTooLarge(UserInterface& ui, QLineEdit* box, float kept) {
               " is too large to be stored; the value stays" + fe::DisplayNumber(kept) + ".",
           true);
   box->setText(Display(kept));
+}
+
+// A box whose text is not all number ("12ft", "1,5") shows a mark at its
+// end, whose tooltip names the value taken and the text ignored; the mark
+// goes as soon as the text is all number.
+inline void MarkIgnoredText(QLineEdit* box) {
+  auto* mark = box->findChild<QAction*>("actIgnoredText");
+  const std::string text = box->text().toStdString();
+  const std::string ignored = fe::IgnoredText(text);
+  float value = 0.0f;
+  const bool marked = !ignored.empty() && fe::ReadFloat(text, &value);
+  if (mark == nullptr) {
+    if (!marked) return;
+    mark = new QAction(box->style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), box);
+    mark->setObjectName("actIgnoredText");
+    box->addAction(mark, QLineEdit::TrailingPosition);
+  }
+  mark->setVisible(marked);
+  if (marked)
+    mark->setToolTip(QString::fromStdString("Taken as " + fe::FileNumber(value) + "; \"" + ignored +
+                                            "\" is ignored"));
 }
 
 }  // namespace gui

@@ -17,6 +17,7 @@ void frmMain::connectNumber(const char* name, std::function<bool(std::string_vie
   QLineEdit* b = txt(name);
   connect(b, &QLineEdit::textChanged, this, [this, b, store, kept](const QString& text) {
     if (!store(text.toStdString())) RefuseTooLarge(ui_, b, kept());
+    MarkIgnoredText(b);
   });
 }
 

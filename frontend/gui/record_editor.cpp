@@ -116,6 +116,7 @@ void RecordEditor::store(std::size_t field, const QString& text) {
   fe::RecordArray& a = r_.*(layout_.fields[field].array);
   if (!a.has(record_)) return;  // never past the end of an array
   if (!fe::StoreNumber(a(record_), text.toStdString())) RefuseTooLarge(ui_, boxes_[field], a(record_));
+  MarkIgnoredText(boxes_[field]);
 }
 
 void RecordEditor::applyTooltips(bool english) {

@@ -161,6 +161,12 @@ int WriteScreenshots(const QString& folder) {
                           TabFileName(tabs->tabText(i)));
   }
 
+  // A box whose text is not all number, marked.
+  Type(w, "txtH", "12ft");
+  tabs->setCurrentIndex(4);
+  shooter.shoot(&w, "frmMain-typed-text-marked");
+  Type(w, "txtH", "120");
+
   // The record editors, each at its first record of two.
   Type(w, "txtNLC", "2");
   Type(w, "txtNSEG", "2");

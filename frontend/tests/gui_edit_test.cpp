@@ -284,6 +284,26 @@ class EditTest : public QObject {
     QCOMPARE(s_->r.PILES, fe::RecordArray({72.0f}));
   }
 
+  // A text that is not all number is marked at once, with the value taken;
+  // the mark goes when the text is all number again.
+  void typedTextThatIsNotAllNumberIsMarked() {
+    QLineEdit* h = s_->box("txtH");
+    TypeInto(h, "12ft");
+    auto* mark = h->findChild<QAction*>("actIgnoredText");
+    QVERIFY(mark != nullptr && mark->isVisible());
+    QCOMPARE(mark->toolTip(), QString("Taken as 12; \"ft\" is ignored"));
+    QCOMPARE(s_->r.H, 12.0f);
+    TypeInto(h, "1,5");
+    QCOMPARE(mark->toolTip(), QString("Taken as 1; \",5\" is ignored"));
+    TypeInto(h, "15");
+    QVERIFY(!mark->isVisible());
+    Enter(s_->box("txtNLC"), "1");
+    s_->w.openEditor(CountGroup::LoadCombinations);
+    QLineEdit* fd = EditorBox(*s_, CountGroup::LoadCombinations, "txtFD");
+    TypeInto(fd, "x");
+    QCOMPARE(fd->findChild<QAction*>("actIgnoredText")->toolTip(), QString("Taken as 0; \"x\" is ignored"));
+  }
+
   // Undo restores what the option buttons show, and asks no units question.
   void undoWritesTheOptionsBackWithoutQuestions() {
     s_->ui.answers << true;

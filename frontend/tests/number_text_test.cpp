@@ -115,3 +115,24 @@ TEST(NumberText, IgnoresACommaDecimalLocale) {
 
 }  // namespace
 }  // namespace fe
+
+namespace fe {
+namespace {
+
+// What the leading-number rule leaves out of a typed text, so that the box
+// can say so.
+TEST(IgnoredText, IsWhatFollowsTheLeadingNumber) {
+  const struct {
+    const char* text;
+    const char* ignored;
+  } cases[] = {
+      {"12ft", "ft"},    {"1,5", ",5"},     {" 12 ft ", "ft"}, {"abc", "abc"},
+      {"", ""},          {"  ", ""},        {"1.5E3", ""},     {"1.5E", "E"},  // no exponent digits
+      {"0e5", ""},       {"-.5", ""},       {"1 2", ""},       {"3.5 in", "in"},
+      {"1e39", ""},      // too large, but all number: the refusal says so
+  };
+  for (const auto& c : cases) EXPECT_EQ(IgnoredText(c.text), c.ignored) << '"' << c.text << '"';
+}
+
+}  // namespace
+}  // namespace fe
