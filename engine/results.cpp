@@ -137,12 +137,25 @@ void RecordPileLoads() {
   std::vector<PileRow>& rows = R().piles;
   const int n = S.NROWS < S.PLOAD.size() ? S.NROWS : S.PLOAD.size();
   if (static_cast<int>(rows.size()) != n) rows.assign(static_cast<std::size_t>(n > 0 ? n : 0), PileRow());
+  BaseReaction reaction;
+  reaction.combination = R().combination;
   for (int j = 1; j <= n; ++j) {
     PileRow& row = rows[static_cast<std::size_t>(j - 1)];
     const float load = S.PLOAD(j);
     if (!(row.maxLoad >= load)) row.maxLoad = load;  // NaN at first
     if (!(row.minLoad <= load)) row.minLoad = load;
+    reaction.pileLoads.push_back(load);
   }
+  R().reactions.push_back(std::move(reaction));
+}
+
+void RecordSoilPressure(float eccentricity, float toe, float heel) {
+  BaseReaction reaction;
+  reaction.combination = R().combination;
+  reaction.eccentricity = eccentricity;
+  reaction.toe = toe;
+  reaction.heel = heel;
+  R().reactions.push_back(std::move(reaction));
 }
 
 void RecordFinalGeometry() {
@@ -281,6 +294,28 @@ void GETPIL(const int32_t* J, float* PILEX, float* PILEB, float* PILES, float* P
   *PILES = row.spacing;
   *PMAX = row.maxLoad;
   *PMIN = row.minLoad;
+}
+
+void GETNRC(int32_t* NREACT) { *NREACT = static_cast<int32_t>(S.results.reactions.size()); }
+
+void GETRCT(const int32_t* K, int32_t* LC, float* E, float* QTOE, float* QHEEL, int32_t* NROWS) {
+  const auto& all = S.results.reactions;
+  const bool inRange = *K >= 1 && static_cast<std::size_t>(*K) <= all.size();
+  const keldor::BaseReaction none;
+  const keldor::BaseReaction& r = inRange ? all[static_cast<std::size_t>(*K - 1)] : none;
+  *LC = r.combination;
+  *E = r.eccentricity;
+  *QTOE = r.toe;
+  *QHEEL = r.heel;
+  *NROWS = static_cast<int32_t>(r.pileLoads.size());
+}
+
+void GETRPL(const int32_t* K, const int32_t* J, float* P) {
+  const auto& all = S.results.reactions;
+  *P = keldor::kNoValue;
+  if (*K < 1 || static_cast<std::size_t>(*K) > all.size()) return;
+  const std::vector<float>& loads = all[static_cast<std::size_t>(*K - 1)].pileLoads;
+  if (*J >= 1 && static_cast<std::size_t>(*J) <= loads.size()) *P = loads[static_cast<std::size_t>(*J - 1)];
 }
 
 }  // extern "C"

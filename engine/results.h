@@ -56,6 +56,16 @@ struct PileRow {
   float maxLoad = kNoValue, minLoad = kNoValue;
 };
 
+// The base reaction of one load combination of the final analysis: for a
+// spread footing the eccentricity (from the centre, positive towards the toe)
+// and the toe and heel pressures; for a pile footing the axial load of one
+// pile of each row.
+struct BaseReaction {
+  std::int32_t combination = 0;
+  float eccentricity = kNoValue, toe = kNoValue, heel = kNoValue;
+  std::vector<float> pileLoads;
+};
+
 struct RunResults {
   std::int32_t status = 0;  // KELDOR_NO_RESULTS, KELDOR_COMPLETE, KELDOR_STOPPED
   std::int32_t mode = 0;    // the mode asked for (a design ends in review mode)
@@ -67,6 +77,7 @@ struct RunResults {
   float H = 0, HT = 0, TF = 0, WT = 0, WF = 0, DK = 0, TWMIN = 0, BW = 0, tb = 0, heel = 0;
   float ASW = 0, ASFTOP = 0, ASFBOT = 0, NPILES = 0;
   std::vector<PileRow> piles;
+  std::vector<BaseReaction> reactions;  // in the order the combinations were analysed
 
   EarthForces stem, footing;
   std::vector<CheckRow> checks;
@@ -109,8 +120,11 @@ void ReportFailure(std::string_view line, const CheckValues& check);
 // Records the earth forces of the stem (ILOC 1) or the footing analysis
 // (ILOC 2) as they now stand in the state.
 void RecordEarthForces(std::int32_t iloc);
-// Records the axial loads the pile rows now carry (PLOAD) into the extremes.
+// Records the axial loads the pile rows now carry (PLOAD) into the extremes
+// and as the base reaction of the combination now checked.
 void RecordPileLoads();
+// Records the soil pressure of the combination now checked.
+void RecordSoilPressure(float eccentricity, float toe, float heel);
 // Records the geometry, the steel and the pile rows of the final analysis.
 void RecordFinalGeometry();
 

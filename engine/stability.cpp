@@ -82,9 +82,12 @@ bool SpreadFootingChecks(int i, const Resultants& r, const LoadSetValues& set) {
 
   float MO = r.MO, MR = r.MR, V = r.V, e = 0.0f, QTOE = 0.0f, QHEEL = 0.0f;
   if (!SoilPressure(MO, MR, V, e, QTOE, QHEEL)) {
-    // No pressure under the footing; SoilPressure has said why.
+    // No pressure under the footing; SoilPressure has said why. A resultant
+    // off the base still has its eccentricity; no vertical load has none.
+    if (print) RecordSoilPressure(std::fabs(e) >= S.WF / 2.0f ? e : kNoValue, QTOE, QHEEL);
     return !FailStops();
   }
+  if (print) RecordSoilPressure(e, QTOE, QHEEL);
 
   // Regular loads must keep the resultant in the middle third; wind and
   // seismic combinations may leave it and go on to the bearing check.

@@ -201,6 +201,18 @@ KELDOR_API void GETMSG(const int32_t *K, int32_t *LINE, char *TEXT);
 KELDOR_API void GETPIL(const int32_t *J, float *PILEX, float *PILEB, float *PILES, float *PMAX,
                        float *PMIN);
 
+/* The base reactions of the final analysis, one per load combination it
+ * analysed (NREACT; a design's trials record none). Reaction K (1 ... NREACT):
+ * its load combination LC; for a spread footing the eccentricity E from the
+ * footing's centre (positive towards the toe) and the toe and heel pressures
+ * (both 0 when the resultant lies outside the base; NaN for a pile footing);
+ * for a pile footing NROWS, the number of rows whose axial load per pile
+ * GETRPL gives (row J, 1 ... NROWS; NaN out of range). */
+KELDOR_API void GETNRC(int32_t *NREACT);
+KELDOR_API void GETRCT(const int32_t *K, int32_t *LC, float *E, float *QTOE, float *QHEEL,
+                       int32_t *NROWS);
+KELDOR_API void GETRPL(const int32_t *K, const int32_t *J, float *P);
+
 #ifdef __cplusplus
 }
 #endif

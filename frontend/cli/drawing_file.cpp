@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "drawing_export.h"
+#include "engine_library.h"
+#include "run_results.h"
 #endif
 
 namespace cli {
@@ -14,8 +16,7 @@ namespace cli {
 
 bool CanDraw() { return true; }
 
-bool WriteDrawingFile(const fe::InputRecord& record, const fe::DrawingResults* results,
-                      const std::string& path, std::string* error) {
+bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, std::string* error) {
   // Fonts need a GUI application; a machine without a display gets the
   // offscreen platform.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -32,8 +33,19 @@ bool WriteDrawingFile(const fe::InputRecord& record, const fe::DrawingResults* r
   static char* argv[] = {name, nullptr};
   if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
 
+  // The library the run used: loading it again finds it in this process,
+  // with its results.
+  fe::EngineLibrary engine;
+  std::string unused;
+  fe::DrawingResults results;
+  const bool ran = engine.load(fe::EngineLibrary::besideProgram(), &unused);
+  fe::RunResults run;
+  if (ran) run = fe::ReadRunResults(engine);
+  if (run.available()) results = fe::DrawingResultsOf(run);
+
   QString why;
-  if (!gui::ExportDrawing(fe::DrawWall(record, results), QString::fromLocal8Bit(path.c_str()),
+  if (!gui::ExportDrawing(fe::DrawWall(record, run.available() ? &results : nullptr),
+                          QString::fromLocal8Bit(path.c_str()),
                           QSize(gui::kExportWidth, gui::kExportHeight), &why)) {
     *error = why.toLocal8Bit().toStdString();
     return false;
@@ -45,8 +57,7 @@ bool WriteDrawingFile(const fe::InputRecord& record, const fe::DrawingResults* r
 
 bool CanDraw() { return false; }
 
-bool WriteDrawingFile(const fe::InputRecord&, const fe::DrawingResults*, const std::string& path,
-                      std::string* error) {
+bool WriteDrawingFile(const fe::InputRecord&, const std::string& path, std::string* error) {
   *error = "Cannot write file " + path + ": this keldor-run was built without the drawing";
   return false;
 }

@@ -12,10 +12,10 @@ namespace cli {
 // SVG libraries).
 bool CanDraw();
 
-// Writes the drawing of `record` (with `results` after a run, or nullptr) to
-// `path`, SVG or PNG by its suffix; false with `error` naming the file and
-// the reason. Without a display, Qt's offscreen platform is used.
-bool WriteDrawingFile(const fe::InputRecord& record, const fe::DrawingResults* results,
-                      const std::string& path, std::string* error);
+// Writes the drawing of `record` just run, with the results of the run the
+// analysis library holds, to `path`, SVG or PNG by its suffix; false with
+// `error` naming the file and the reason. Without a display, Qt's offscreen
+// platform is used.
+bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, std::string* error);
 
 }  // namespace cli

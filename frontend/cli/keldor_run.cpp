@@ -160,7 +160,7 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
   if (result.status != fe::kRunWritten) return status;
   for (const std::string& file : {drawings.svg, drawings.png}) {
     if (file.empty()) continue;
-    if (!cli::WriteDrawingFile(record, nullptr, file, &error)) {
+    if (!cli::WriteDrawingFile(record, file, &error)) {
       Say(error);
       status = fe::kRunNotWritten;
     } else {

@@ -49,7 +49,9 @@ bool EngineLibrary::load(const std::string& path, std::string* error) {
                   bind(h, "KELDOR_WRITTEN", &b.KELDOR_WRITTEN, error) &&
                   bind(h, "GETRUN", &b.GETRUN, error) && bind(h, "GETGEO", &b.GETGEO, error) &&
                   bind(h, "GETEF", &b.GETEF, error) && bind(h, "GETCHK", &b.GETCHK, error) &&
-                  bind(h, "GETMSG", &b.GETMSG, error) && bind(h, "GETPIL", &b.GETPIL, error);
+                  bind(h, "GETMSG", &b.GETMSG, error) && bind(h, "GETPIL", &b.GETPIL, error) &&
+                  bind(h, "GETNRC", &b.GETNRC, error) && bind(h, "GETRCT", &b.GETRCT, error) &&
+                  bind(h, "GETRPL", &b.GETRPL, error);
   if (!ok) {
     if (error) *error = path + ": " + *error;
     dlclose(h);

@@ -43,6 +43,9 @@ class EngineLibrary {
   decltype(&::GETCHK) GETCHK = nullptr;
   decltype(&::GETMSG) GETMSG = nullptr;
   decltype(&::GETPIL) GETPIL = nullptr;
+  decltype(&::GETNRC) GETNRC = nullptr;
+  decltype(&::GETRCT) GETRCT = nullptr;
+  decltype(&::GETRPL) GETRPL = nullptr;
 
  private:
   void* handle_ = nullptr;  // never closed: the library stays loaded

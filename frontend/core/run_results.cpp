@@ -131,6 +131,20 @@ RunResults ReadRunResults(const EngineLibrary& e) {
     e.GETPIL(&j, &p.x, &p.batter, &p.spacing, &p.maxLoad, &p.minLoad);
     r.piles.push_back(p);
   }
+  std::int32_t nreact = 0;
+  e.GETNRC(&nreact);
+  for (std::int32_t k = 1; k <= nreact; ++k) {
+    BaseReactionResult b;
+    std::int32_t lc = 0, rows = 0;
+    e.GETRCT(&k, &lc, &b.eccentricity, &b.toe, &b.heel, &rows);
+    b.combination = lc;
+    for (std::int32_t j = 1; j <= rows; ++j) {
+      float load = 0;
+      e.GETRPL(&k, &j, &load);
+      b.pileLoads.push_back(load);
+    }
+    r.reactions.push_back(std::move(b));
+  }
   return r;
 }
 

@@ -44,6 +44,15 @@ struct PileRowResult {
   float x = 0, batter = 0, spacing = 0, maxLoad = 0, minLoad = 0;
 };
 
+// The base reaction of one load combination of the final analysis: for a
+// spread footing the eccentricity (positive towards the toe) and the toe and
+// heel pressures; for a pile footing the axial load per pile of each row.
+struct BaseReactionResult {
+  int combination = 0;
+  float eccentricity = 0, toe = 0, heel = 0;
+  std::vector<float> pileLoads;
+};
+
 struct GeometryResult {
   float H = 0, HT = 0, TF = 0, WT = 0, WF = 0, DK = 0, TWMIN = 0, BW = 0;
   float stemBase = 0, heel = 0;  // stem thickness at its base, heel length behind it
@@ -58,6 +67,7 @@ struct RunResults {
   GeometryResult geometry;
   EarthForceResult stemForces, footingForces;
   std::vector<PileRowResult> piles;
+  std::vector<BaseReactionResult> reactions;
   std::vector<CheckResult> checks;
   std::vector<MessageResult> messages;
 

@@ -128,7 +128,7 @@ void Builder::chooseWall() {
   w_.PILEB = &r_.PILEB;
   w_.PILES = &r_.PILES;
   const bool design = r_.IMODE == KELDOR_DESIGN;
-  if (results_ && (!design || results_->converged)) {
+  if (results_ && results_->hasGeometry && (!design || results_->converged)) {
     w_.BW = results_->BW;
     w_.TF = results_->TF;
     w_.DK = results_->DK;
@@ -508,12 +508,12 @@ void Builder::basePressure() {
     shape = {{heelX_ - reach, y0}, {heelX_, y0}, {heelX_, heel}};
   }
   d_.polygons.push_back({DrawLayer::Pressure, "bearing pressure", shape});
-  d_.labels.push_back({DrawLayer::Pressure, {toeX_, std::min(toe, y0)},
+  d_.labels.push_back({DrawLayer::Pressure, {toeX_, toe},
                        "q toe = " + Quantity(c.toePressure, Unit::Stress, r_.IUNITS),
-                       Anchor::Below});
-  d_.labels.push_back({DrawLayer::Pressure, {heelX_, std::min(heel, y0)},
+                       Anchor::Left});
+  d_.labels.push_back({DrawLayer::Pressure, {heelX_, heel},
                        "q heel = " + Quantity(c.heelPressure, Unit::Stress, r_.IUNITS),
-                       Anchor::Below});
+                       Anchor::Right});
   d_.labels.push_back({DrawLayer::Pressure, {0.5f * (toeX_ + heelX_), y0},
                        "Bearing pressure, " + c.label, Anchor::Above});
   lowest(std::min({toe, heel, y0}) - 0.05f * d_.size);
@@ -638,6 +638,55 @@ const DrawPolygon* WallDrawing::polygon(const std::string& name) const {
   for (const DrawPolygon& g : polygons)
     if (g.name == name) return &g;
   return nullptr;
+}
+
+DrawingResults DrawingResultsOf(const RunResults& run) {
+  DrawingResults d;
+  d.converged = run.converged;
+  d.hasGeometry = run.analysed;
+  const GeometryResult& g = run.geometry;
+  d.BW = g.BW, d.TF = g.TF, d.DK = g.DK, d.WT = g.WT, d.WF = g.WF;
+  d.NROWS = static_cast<std::int32_t>(run.piles.size());
+  d.PILEX.resize(d.NROWS), d.PILEB.resize(d.NROWS), d.PILES.resize(d.NROWS);
+  for (int j = 1; j <= d.NROWS; ++j) {
+    const PileRowResult& p = run.piles[static_cast<std::size_t>(j - 1)];
+    d.PILEX(j) = p.x, d.PILEB(j) = p.batter, d.PILES(j) = p.spacing;
+  }
+  const EarthForceResult& f = run.footingForces;
+  if (f.computed()) {
+    d.forces.push_back({"Earth", f.earth, f.earthHeight});
+    if (f.withSurcharge != f.earth)
+      d.forces.push_back({"Earth + surcharge", f.withSurcharge, f.withSurchargeHeight});
+    if (f.seismic > 0) d.forces.push_back({"Seismic", f.seismic, f.seismicHeight});
+  }
+  const bool spread = run.foundation != KELDOR_PILE_FOOTING;
+  for (const BaseReactionResult& b : run.reactions) {
+    DrawnCombination c;
+    c.label = "Combination " + std::to_string(b.combination);
+    c.hasPressure = spread && std::isfinite(b.eccentricity);
+    c.eccentricity = b.eccentricity, c.toePressure = b.toe, c.heelPressure = b.heel;
+    c.pileLoads = b.pileLoads;
+    d.combinations.push_back(std::move(c));
+  }
+  // The governing combination: that of the base check with the highest
+  // ratio (a failing check without figures first).
+  const CheckResult* worst = nullptr;
+  for (const CheckResult& c : run.checks) {
+    if (c.place != KELDOR_AT_STABILITY && c.place != KELDOR_AT_PILES) continue;
+    if (c.combination <= 0) continue;
+    const bool unmeasured = !c.passes && std::isnan(c.ratio);
+    const bool worstUnmeasured = worst && !worst->passes && std::isnan(worst->ratio);
+    if (!worst || (unmeasured && !worstUnmeasured) ||
+        (!worstUnmeasured && std::isfinite(c.ratio) && !(c.ratio <= worst->ratio)))
+      worst = &c;
+  }
+  if (worst)
+    for (std::size_t k = 0; k < run.reactions.size(); ++k)
+      if (run.reactions[k].combination == worst->combination) {
+        d.governing = static_cast<int>(k);
+        break;
+      }
+  return d;
 }
 
 WallDrawing DrawWall(const InputRecord& r, const DrawingResults* results, int combination) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "input_record.h"
+#include "run_results.h"
 
 namespace fe {
 
@@ -121,6 +122,9 @@ struct DrawingResults {
   // Design mode: whether the search found a design. A design that was not
   // found leaves the limits drawn.
   bool converged = true;
+  // Whether the wall below is the one the run analysed; without it the
+  // record's wall is drawn.
+  bool hasGeometry = true;
   // The wall the report's last sections use (BW in degrees).
   float BW = 0, TF = 0, DK = 0, WT = 0, WF = 0;
   std::int32_t NROWS = 0;
@@ -129,6 +133,11 @@ struct DrawingResults {
   std::vector<DrawnCombination> combinations;
   int governing = 0;  // index of the governing combination
 };
+
+// What a run's results give the drawing: its final wall, the earth forces
+// of the footing analysis and the base reaction of every combination, the
+// governing one being that of the stability or pile check of highest ratio.
+DrawingResults DrawingResultsOf(const RunResults& run);
 
 // The drawing of the record's wall; after a run, `results` puts in the wall
 // the run ended with and its forces, and `combination` (an index into

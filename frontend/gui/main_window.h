@@ -124,6 +124,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void buildMenus();
   void buildStatusBar();
   void buildDrawing();  // main_window_drawing.cpp
+  void drawRun(const fe::EngineLibrary& engine);
   void buildResults();  // main_window_results.cpp
   void showRunResults();
   void dropRunResults();

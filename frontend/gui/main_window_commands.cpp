@@ -162,6 +162,7 @@ void frmMain::runKeldor() {
     setPanel(2, "Running program...please wait", true);
     setEnabled(false);
     runEngine_(engine, r);
+    drawRun(engine);
     setEnabled(true);
     QApplication::restoreOverrideCursor();
   };

@@ -10,6 +10,7 @@
 #include "drawing_pane.h"
 #include "file_names.h"
 #include "main_window.h"
+#include "run_results.h"
 
 namespace gui {
 
@@ -39,6 +40,18 @@ void frmMain::buildDrawing() {
   file->insertAction(exit, exportAction);
   file->insertSeparator(exit);
   connect(exportAction, &QAction::triggered, this, &frmMain::exportDrawing);
+}
+
+// After a run the drawing shows the wall the run ended with and its results;
+// a run that left none leaves the input's wall.
+void frmMain::drawRun(const fe::EngineLibrary& engine) {
+  const fe::RunResults run = fe::ReadRunResults(engine);
+  if (!run.available()) {
+    drawing_->setResults(nullptr);
+    return;
+  }
+  const fe::DrawingResults results = fe::DrawingResultsOf(run);
+  drawing_->setResults(&results);
 }
 
 // Writes the drawing as the pane shows it, SVG or PNG by the name's suffix

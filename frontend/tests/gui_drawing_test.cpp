@@ -17,6 +17,7 @@
 #include "input_defaults.h"
 #include "input_file.h"
 #include "recording_ui.h"
+#include "test_support.h"
 #include "wall_drawing.h"
 
 namespace {
@@ -206,6 +207,28 @@ class DrawingTest : public QObject {
     QVERIFY(!pane->hasResults());
     QVERIFY(pane->drawing().polygon("bearing pressure") == nullptr);
     QVERIFY(!combo->isEnabled());
+  }
+
+  void aRunDrawsItsWallAndBaseReactions() {
+    keldor_test::TempFolder dir;
+    keldor_test::InFolder in{dir.path()};
+    Screen s;
+    auto* pane = Child<gui::DrawingPane>(&s.w, "fraDrawing");
+    s.ui.files << QString(KELDOR_SOURCE_DIR) + "/examples/design-10ft-spread.in"
+               << QString::fromStdString(dir / "wall.out");
+    s.trigger("mnuLoadInput");
+    s.trigger("mnuOutput");
+    QCOMPARE(QString::fromStdString(pane->drawing().title), QString("Design limits"));
+    s.trigger("mnuRunKeldor");
+    QVERIFY2(pane->hasResults(), qPrintable(s.ui.events.join("|")));
+    const fe::WallDrawing d = pane->drawing();
+    QCOMPARE(QString::fromStdString(d.title), QString("Converged design"));
+    QVERIFY(d.polygon("largest footing") == nullptr);
+    QVERIFY(d.polygon("bearing pressure") != nullptr);
+    int forces = 0;
+    for (const fe::DrawArrow& a : d.arrows) forces += a.layer == fe::DrawLayer::Force;
+    QVERIFY(forces >= 1);
+    QCOMPARE(Child<QComboBox>(pane, "cboCombination")->count(), 3);  // one per combination
   }
 
   void exportDrawingAsksForANameAndWritesIt() {
