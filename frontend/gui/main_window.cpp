@@ -234,7 +234,9 @@ void frmMain::buildMenus() {
   print->setShortcut(QKeySequence::Print);
   connect(print, &QAction::triggered, this, &frmMain::printReport);
   file->addSeparator();
-  connect(action(file, "&Exit", "mnuExit"), &QAction::triggered, this, &frmMain::exitProgram);
+  QAction* exit = action(file, "&Exit", "mnuExit");
+  connect(exit, &QAction::triggered, this, &frmMain::exitProgram);
+  buildRecentMenu(file, exit);
   file->menuAction()->setObjectName("mnuFile");
 
   buildEditMenu();

@@ -140,6 +140,12 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   QPushButton* button(QGroupBox* frame, const char* caption, const char* name);
   QAction* action(QMenu* menu, const char* caption, const char* name);
 
+  // The recent input files (main_window_recent.cpp).
+  void buildRecentMenu(QMenu* file, QAction* before);
+  void rememberFile(const QString& path);
+  void showRecentFiles();
+  void loadInputFile(const QString& path);
+
   // Undo and redo (main_window_edits.cpp).
   void buildEditMenu();
   void connectEditHistory();
@@ -195,6 +201,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* convert_ = nullptr;
+  QMenu* recent_ = nullptr;
 
   QTabWidget* tabs_ = nullptr;
   QStatusBar* status_ = nullptr;

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
@@ -78,11 +80,20 @@ inline void PasteInto(QLineEdit* box, const QString& text) {
 
 // The program's main window, shown, over a fresh record.
 struct Screen {
+  bool privateSettings = PrivateSettings();
   fe::InputRecord r;
   RecordingUi ui;
   gui::frmMain w{r, ui};
 
   Screen() { w.show(); }
+  // The settings (the recent files) go to a folder of the test's own, never
+  // to the person's; set before the window reads them.
+  static bool PrivateSettings() {
+    static QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    return true;
+  }
   QWidget* tabs() const { return Child<QTabWidget>(&w, "SSTabinter"); }
   QLineEdit* box(const char* name) const { return Child<QLineEdit>(tabs(), name); }
   void click(const char* option) const { Child<QRadioButton>(tabs(), option)->click(); }
