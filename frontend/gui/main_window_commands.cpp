@@ -188,6 +188,7 @@ void frmMain::runKeldor() {
   }
   setPanel(2, "Output written to " + QString::fromStdString(r_.OUTFILE.str()), true);
   refreshViewers();
+  takeRun();
   showRunResults();
 }
 
@@ -195,7 +196,12 @@ void frmMain::runKeldor() {
 
 void frmMain::showFile(ViewedFile file, const QString& path, const char* failure) {
   TextViewer*& v = viewers_[file];
-  if (v == nullptr) v = new TextViewer(ui_, this);
+  if (v == nullptr) {
+    v = new TextViewer(ui_, this);
+    // The viewer of the last run's report prints and exports it with the
+    // run's first page.
+    v->setRunDocument([this] { return lastRun(false); });
+  }
   QString error;
   if (!v->load(path, &error)) {
     ui_.message(QString(failure) + "\n\n" + error, MessageIcon::Information);

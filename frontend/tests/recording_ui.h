@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -35,6 +36,15 @@ class RecordingUi : public gui::UserInterface {
   gui::SaveChoice askSave(const QString& text) override {
     events << "save question: " + text;
     return saveAnswers.isEmpty() ? gui::SaveChoice::Cancel : saveAnswers.takeFirst();
+  }
+  // The print dialog: printing goes to a PDF file taken from `files`;
+  // cancelled when empty.
+  bool choosePrinter(QPrinter& printer) override {
+    events << "print dialog";
+    if (files.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(files.takeFirst());
+    return true;
   }
   QString chooseFile(gui::FileDialogMode mode, const QString& filters, int selected) override {
     events << QString("%1 dialog: %2 [%3]")
