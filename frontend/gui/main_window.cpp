@@ -18,6 +18,7 @@
 #include "program_window.h"
 #include "record_editors.h"
 #include "run_engine.h"
+#include "report_pdf.h"
 #include "text_viewer.h"
 #include "title_window.h"
 #include "window_tabs.h"
@@ -226,7 +227,16 @@ void frmMain::buildMenus() {
   define->menuAction()->setObjectName("mnuDefine");
   connect(action(define, "&Output Title (optional)", "mnuDOutT"), &QAction::triggered, this,
           &frmMain::showTitleWindow);
-  connect(action(file, "&Exit", "mnuExit"), &QAction::triggered, this, &frmMain::exitProgram);
+  file->addSeparator();
+  QAction* pdf = action(file, "Expor&t Report as PDF...", "mnuExportPdf");
+  connect(pdf, &QAction::triggered, this, &frmMain::exportReportPdf);
+  QAction* print = action(file, "&Print...", "mnuPrint");
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, &frmMain::printReport);
+  file->addSeparator();
+  QAction* exit = action(file, "&Exit", "mnuExit");
+  connect(exit, &QAction::triggered, this, &frmMain::exitProgram);
+  buildRecentMenu(file, exit);
   file->menuAction()->setObjectName("mnuFile");
 
   buildEditMenu();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,7 @@ namespace gui {
 class DrawingPane;
 class ResultsPane;
 class HelpWindow;
+struct ReportDocument;
 class RecordEditor;
 class TextViewer;
 class frmAbout;
@@ -98,6 +100,9 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void showHelp();
   void showAbout();
   void exitProgram();
+  // The last run's report as PDF, or printed (main_window_report.cpp).
+  void exportReportPdf();
+  void printReport();
   void openEditor(fe::CountGroup group);
   void undo();
   void redo();
@@ -135,6 +140,12 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   QPushButton* button(QGroupBox* frame, const char* caption, const char* name);
   QAction* action(QMenu* menu, const char* caption, const char* name);
 
+  // The recent input files (main_window_recent.cpp).
+  void buildRecentMenu(QMenu* file, QAction* before);
+  void rememberFile(const QString& path);
+  void showRecentFiles();
+  void loadInputFile(const QString& path);
+
   // Undo and redo (main_window_edits.cpp).
   void buildEditMenu();
   void connectEditHistory();
@@ -165,6 +176,8 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void showFile(ViewedFile file, const QString& path, const char* failure);
   void endRunWithoutReport();
   void refreshViewers();
+  void takeRun();
+  const ReportDocument* lastRun(bool sayWhyNot);
 
   // Widgets by object name.
   QLineEdit* txt(const char* name) const;
@@ -188,6 +201,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* convert_ = nullptr;
+  QMenu* recent_ = nullptr;
 
   QTabWidget* tabs_ = nullptr;
   QStatusBar* status_ = nullptr;
@@ -199,6 +213,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   frmTitle* title_ = nullptr;
   frmAbout* about_ = nullptr;
   HelpWindow* help_ = nullptr;
+  std::unique_ptr<ReportDocument> lastRun_;  // the report of the last run, for PDF and print
   DrawingPane* drawing_ = nullptr;
   ResultsPane* results_ = nullptr;
   QLabel* verdict_ = nullptr;

@@ -79,6 +79,11 @@ void frmMain::loadInput() {
   if (!mayDiscardChanges()) return;
   const QString path = ui_.chooseFile(FileDialogMode::Open, kInputFilters, 1);
   if (path.isEmpty()) return;  // cancelled: nothing changes
+  loadInputFile(path);
+}
+
+// Loads the file into the record, or says why not and keeps the record.
+void frmMain::loadInputFile(const QString& path) {
   const std::string previous = r_.INPATH;
   std::string error;
   if (!fe::LoadInputFile(r_, Std(path), &error)) {
@@ -92,6 +97,7 @@ void frmMain::loadInput() {
   ApplyTooltips();  // the file may have brought the other unit system
   markSaved();
   startHistory();  // the edits made to the previous input cannot be undone
+  rememberFile(path);
 }
 
 void frmMain::saveInputAs() { saveInput(true); }
@@ -111,6 +117,7 @@ bool frmMain::saveInput(bool chooseName) {
     ui_.show(std::string(fe::kErrorSavingInputFile) + "\n\n" + error, true);
     return false;
   }
+  rememberFile(path);
   setPanel(1, "Input file = " + QString::fromStdString(fe::FileTitle(Std(path))));
   if (fe::ProposeReport(r_, previous))
     setPanel(2, "Output file = " + QString::fromStdString(r_.OUTFILE.str()));
@@ -181,6 +188,7 @@ void frmMain::runKeldor() {
   }
   setPanel(2, "Output written to " + QString::fromStdString(r_.OUTFILE.str()), true);
   refreshViewers();
+  takeRun();
   showRunResults();
 }
 
@@ -188,7 +196,12 @@ void frmMain::runKeldor() {
 
 void frmMain::showFile(ViewedFile file, const QString& path, const char* failure) {
   TextViewer*& v = viewers_[file];
-  if (v == nullptr) v = new TextViewer(ui_, this);
+  if (v == nullptr) {
+    v = new TextViewer(ui_, this);
+    // The viewer of the last run's report prints and exports it with the
+    // run's first page.
+    v->setRunDocument([this] { return lastRun(false); });
+  }
   QString error;
   if (!v->load(path, &error)) {
     ui_.message(QString(failure) + "\n\n" + error, MessageIcon::Information);

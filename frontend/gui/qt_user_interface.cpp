@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace gui {
 
@@ -51,6 +53,11 @@ QStringList QtUserInterface::QtFilters(const QString& filters) {
     out << description;
   }
   return out;
+}
+
+bool QtUserInterface::choosePrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 QString QtUserInterface::chooseFile(FileDialogMode mode, const QString& filters, int selected) {

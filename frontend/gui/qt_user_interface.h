@@ -19,6 +19,7 @@ class QtUserInterface : public UserInterface {
   bool askYesNo(const QString& title, const QString& text) override;
   SaveChoice askSave(const QString& text) override;
   QString chooseFile(FileDialogMode mode, const QString& filters, int selected) override;
+  bool choosePrinter(QPrinter& printer) override;
 
   // The filter list in the form of the Qt file dialog: "Input Files (*.in)"
   // entries joined by ";;". "All Files" matches every name, with or without

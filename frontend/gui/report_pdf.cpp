@@ -205,7 +205,7 @@ void ReportPages::paintFirstPage(QPainter& p) const {
   y += pt(10);
 
   // The verdict.
-  const fe::RunResults* r = doc_.results;
+  const fe::RunResults* r = doc_.results ? &*doc_.results : nullptr;
   if (r != nullptr && r->available()) {
     const bool good = r->failures() == 0 && r->status != KELDOR_STOPPED && (!r->design() || r->converged);
     const QRectF banner(left, y, width, pt(36));
@@ -220,7 +220,7 @@ void ReportPages::paintFirstPage(QPainter& p) const {
 
   // The wall.
   const qreal bottom = page_.height() - pt(kBottom);
-  if (doc_.drawing != nullptr) {
+  if (doc_.drawing) {
     const qreal h = std::min(pt(250), (bottom - y) * 0.5);
     const QRectF area(left, y, width, h);
     p.setPen(QPen(kRule, pt(0.5)));

@@ -12,6 +12,7 @@
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "report_run.h"
 #include "run_results.h"
@@ -34,8 +35,8 @@ struct ReportDocument {
   // The first page states the run; a file that is no run's report (the
   // input file, the side file) has none, its name heading each page.
   bool firstPage = true;
-  const fe::RunResults* results = nullptr;  // the verdict and the checks, when known
-  const fe::WallDrawing* drawing = nullptr;  // the wall of the run, when drawn
+  std::optional<fe::RunResults> results;  // the verdict and the checks, when known
+  std::optional<fe::WallDrawing> drawing;  // the wall of the run, when drawn
 };
 
 // The document laid out on one paged device's pages.

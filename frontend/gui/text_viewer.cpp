@@ -28,6 +28,7 @@
 #include "main_window.h"
 #include "program_window.h"
 #include "atomic_file.h"
+#include "report_commands.h"
 #include "report_highlighter.h"
 #include "report_lines.h"
 #include "user_interface.h"
@@ -128,6 +129,11 @@ void TextViewer::buildMenus() {
   QAction* saveAs = file->addAction("Save &As...", this, &TextViewer::saveAs);
   saveAs->setObjectName("mnuViewerSaveAs");
   saveAs->setShortcut(QKeySequence::SaveAs);
+  QAction* pdf = file->addAction("Export as P&DF...", this, &TextViewer::exportPdf);
+  pdf->setObjectName("mnuViewerExportPdf");
+  QAction* print = file->addAction("&Print...", this, &TextViewer::print);
+  print->setObjectName("mnuViewerPrint");
+  print->setShortcut(QKeySequence::Print);
   file->addSeparator();
   QAction* close = file->addAction("&Close", this, &QWidget::close);
   close->setObjectName("mnuViewerClose");
@@ -350,6 +356,22 @@ void TextViewer::saveAs() {
     ui_.show("Unable to save the copy\n\n" + target.toStdString() + ": " + reason, true);
   }
 }
+
+ReportDocument TextViewer::document() const {
+  const ReportDocument* run = runDocument_ ? runDocument_() : nullptr;
+  if (run != nullptr && QFileInfo(QString::fromStdString(run->run.reportPath)) == QFileInfo(path_) &&
+      run->run.report == bytes_.toStdString())
+    return *run;
+  ReportDocument plain;
+  plain.firstPage = false;
+  plain.run.reportPath = path_.toStdString();
+  plain.run.report = bytes_.toStdString();
+  return plain;
+}
+
+void TextViewer::print() { Print(document(), ui_); }
+
+void TextViewer::exportPdf() { ExportPdf(document(), ui_); }
 
 // ---- Finding and going to a line ------------------------------------------------------
 

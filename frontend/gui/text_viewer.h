@@ -9,6 +9,8 @@
 #include <QString>
 #include <functional>
 
+#include "report_pdf.h"
+
 class QCheckBox;
 class QFileSystemWatcher;
 class QLabel;
@@ -59,10 +61,18 @@ class TextViewer : public QMainWindow {
   // The text of the find box's status ("3 of 17", "Not found", ...).
   QString findStatus() const;
 
+  // Where the viewer finds the last run's report: the file shown, when it is
+  // that report as the run wrote it, prints with the run's first page.
+  void setRunDocument(std::function<const ReportDocument*()> source) { runDocument_ = std::move(source); }
+  // What Print and Export as PDF hand over.
+  ReportDocument document() const;
+
  public slots:
   void showFind();
   void showGoToLine();
   void saveAs();
+  void print();
+  void exportPdf();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -93,6 +103,7 @@ class TextViewer : public QMainWindow {
   QString path_;
   QByteArray bytes_;  // the file as read, saved as it is by Save As
   bool shownBefore_ = false;
+  std::function<const ReportDocument*()> runDocument_;
 };
 
 }  // namespace gui

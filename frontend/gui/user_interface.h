@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QPrinter;
+
 #include "validation.h"
 
 namespace gui {
@@ -37,6 +39,12 @@ class UserInterface : public fe::MessageSink {
   // separated by "|" ("Input Files (*.in)|*.in|..."), `selected` the 0-based
   // pair shown first. Returns the chosen full path, empty when cancelled.
   virtual QString chooseFile(FileDialogMode mode, const QString& filters, int selected) = 0;
+  // The print dialog over `printer`: true when the person chose to print. A
+  // user interface without one prints nothing.
+  virtual bool choosePrinter(QPrinter& printer) {
+    (void)printer;
+    return false;
+  }
 };
 
 }  // namespace gui

@@ -2,6 +2,9 @@
 // back the exact record, typing is one step however many keys it took, and
 // the keys work from inside a box and from the editors.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -302,6 +305,26 @@ class EditTest : public QObject {
     QLineEdit* fd = EditorBox(*s_, CountGroup::LoadCombinations, "txtFD");
     TypeInto(fd, "x");
     QCOMPARE(fd->findChild<QAction*>("actIgnoredText")->toolTip(), QString("Taken as 0; \"x\" is ignored"));
+  }
+
+  // Loading and saving put the file first in File > Recent Files, kept in
+  // the settings (here a test folder); choosing it loads it again.
+  void recentFilesListTheFilesLoadedAndSaved() {
+    QSettings("Keldor", "Keldor").remove("recentInputFiles");
+    const QString golden = KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
+    s_->ui.files << golden;
+    s_->trigger("mnuLoadInput");
+    QCOMPARE(Child<QAction>(&s_->w, "mnuRecent1")->text(), QString("&1 design-spread-english.in"));
+    Enter(s_->box("txtH"), "150");
+    s_->ui.saveAnswers << gui::SaveChoice::Discard;
+    s_->trigger("mnuRecent1");
+    QCOMPARE(s_->r.H, 168.0f);  // the file's, the edit discarded
+    QCOMPARE(QSettings("Keldor", "Keldor").value("recentInputFiles").toStringList(),
+             QStringList({QFileInfo(golden).absoluteFilePath()}));
+    // A second window, as at the next start, shows the list.
+    Screen next;
+    QCOMPARE(Child<QAction>(&next.w, "mnuRecent1")->toolTip(), QFileInfo(golden).absoluteFilePath());
+    QVERIFY(QSettings("Keldor", "Keldor").fileName().startsWith(QDir::tempPath()));
   }
 
   // Undo restores what the option buttons show, and asks no units question.

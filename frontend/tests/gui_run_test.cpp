@@ -19,6 +19,7 @@
 #include "results_pane.h"
 #include "run_engine.h"
 #include "test_support.h"
+#include "report_commands.h"
 #include "text_viewer.h"
 #include "title_window.h"
 
@@ -237,6 +238,36 @@ class RunTest : public QObject {
     QVERIFY(keldor_test::Exists(path("copy.in")));
     QCOMPARE(s_->r.OUTPATH.trimmedRight(), path("copy.out"));
     QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("copy.out"));
+  }
+
+  // File > Export Report as PDF and File > Print hand over the last run's
+  // report; before a run, or once the report changed, they say why not and
+  // write nothing.
+  void theLastRunsReportAsPdfAndPrinted() {
+    s_->trigger("mnuExportPdf");
+    s_->trigger("mnuPrint");
+    const QString noRun = "ok: There is no run to hand over yet: run the analysis first (Run > Keldor).";
+    QCOMPARE(s_->ui.events, QStringList({"beep", noRun, "beep", noRun}));
+    chooseFiles("review-pile-english.in", "review.out");
+    s_->trigger("mnuRunKeldor");
+    s_->ui.events.clear();
+    s_->ui.files << QString::fromStdString(path("hand-over")) << QString::fromStdString(path("printed.pdf"));
+    s_->trigger("mnuExportPdf");  // ".pdf" is added
+    s_->trigger("mnuPrint");
+    QCOMPARE(s_->ui.events, QStringList({"save dialog: " + QString(gui::kPdfFilters) + " [0]", "print dialog"}));
+    for (const char* pdf : {"hand-over.pdf", "printed.pdf"}) {
+      const std::string bytes = read(pdf);
+      QVERIFY2(bytes.rfind("%PDF-", 0) == 0, pdf);
+    }
+    keldor_test::WriteFile(path("review.out"), "edited by hand\r\n");
+    s_->ui.events.clear();
+    s_->ui.files << QString::fromStdString(path("late.pdf"));
+    s_->trigger("mnuExportPdf");
+    QCOMPARE(s_->ui.events.size(), 3);
+    QCOMPARE(s_->ui.events[2], "ok: Unable to export the report as PDF\n\nThe report " +
+                                   QString::fromStdString(path("review.out")) +
+                                   " has changed since the last run. Run the analysis again.");
+    QVERIFY(!keldor_test::Exists(path("late.pdf")));
   }
 
   void aTitleTypedAfterSavingIsRunButNotSaved() {

@@ -17,6 +17,7 @@
 
 #include "fixed_font.h"
 #include "recording_ui.h"
+#include "report_commands.h"
 #include "report_highlighter.h"
 #include "test_support.h"
 #include "text_viewer.h"
@@ -263,6 +264,22 @@ class ViewerTest : public QObject {
     QVERIFY(ui_.events[2].contains(QString::fromStdString(dir / "missing/copy.out")));
     QVERIFY(QDir(QString::fromStdString(dir / "missing")).isEmpty() ||
             !QDir(QString::fromStdString(dir / "missing")).exists());
+  }
+
+  // A file that is no run's report prints and exports without the run's
+  // first page, its name heading the pages; a cancelled dialog does nothing.
+  void printAndExportAFileShown() {
+    keldor_test::TempFolder dir;
+    open(kGolden + "review-pile-english.out");
+    QVERIFY(!v_->document().firstPage);
+    Child<QAction>(v_.get(), "mnuViewerPrint")->trigger();  // cancelled
+    ui_.files << QString::fromStdString(dir / "printed.pdf") << QString::fromStdString(dir / "copy.pdf");
+    Child<QAction>(v_.get(), "mnuViewerPrint")->trigger();
+    Child<QAction>(v_.get(), "mnuViewerExportPdf")->trigger();
+    QCOMPARE(ui_.events, QStringList({"print dialog", "print dialog",
+                                      "save dialog: " + QString(gui::kPdfFilters) + " [0]"}));
+    for (const char* pdf : {"printed.pdf", "copy.pdf"})
+      QVERIFY2(keldor_test::ReadFile(dir / pdf).rfind("%PDF-", 0) == 0, pdf);
   }
 
   // A report written anew (by the next run) is shown anew, at the same line.

@@ -6,7 +6,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
@@ -33,6 +36,15 @@ class RecordingUi : public gui::UserInterface {
   gui::SaveChoice askSave(const QString& text) override {
     events << "save question: " + text;
     return saveAnswers.isEmpty() ? gui::SaveChoice::Cancel : saveAnswers.takeFirst();
+  }
+  // The print dialog: printing goes to a PDF file taken from `files`;
+  // cancelled when empty.
+  bool choosePrinter(QPrinter& printer) override {
+    events << "print dialog";
+    if (files.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(files.takeFirst());
+    return true;
   }
   QString chooseFile(gui::FileDialogMode mode, const QString& filters, int selected) override {
     events << QString("%1 dialog: %2 [%3]")
@@ -68,11 +80,20 @@ inline void PasteInto(QLineEdit* box, const QString& text) {
 
 // The program's main window, shown, over a fresh record.
 struct Screen {
+  bool privateSettings = PrivateSettings();
   fe::InputRecord r;
   RecordingUi ui;
   gui::frmMain w{r, ui};
 
   Screen() { w.show(); }
+  // The settings (the recent files) go to a folder of the test's own, never
+  // to the person's; set before the window reads them.
+  static bool PrivateSettings() {
+    static QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    return true;
+  }
   QWidget* tabs() const { return Child<QTabWidget>(&w, "SSTabinter"); }
   QLineEdit* box(const char* name) const { return Child<QLineEdit>(tabs(), name); }
   void click(const char* option) const { Child<QRadioButton>(tabs(), option)->click(); }

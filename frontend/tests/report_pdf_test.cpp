@@ -112,7 +112,7 @@ class ReportPdfTest : public QObject {
     ng = ok;
     ng.line = 304, ng.demand = 4385, ng.limit = 3487, ng.ratio = 1.258f, ng.passes = false;
     r.checks = {ok, ng};
-    d.results = &r;
+    d.results = r;
     const QString pdf = QString::fromStdString(dir / "r.pdf");
     QString error;
     QVERIFY2(gui::ExportReportPdf(d, pdf, QPageSize::Letter, &error), qPrintable(error));
