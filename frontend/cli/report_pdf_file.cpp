@@ -35,10 +35,14 @@ bool WriteReportPdf(const fe::InputRecord& record, const fe::RunResults* results
 
   gui::ReportDocument document;
   if (!fe::TakeRun(record, std::time(nullptr), &document.run, error)) return false;
-  if (results != nullptr && results->available()) document.results = *results;
-  // A review's wall is the input's; a design's is drawn from its results by
-  // the window.
-  if (record.IMODE == 2) document.drawing = fe::DrawWall(record);
+  // The wall the run ended with, its forces and the governing base reaction.
+  if (results != nullptr && results->available()) {
+    document.results = *results;
+    const fe::DrawingResults drawn = fe::DrawingResultsOf(*results);
+    document.drawing = fe::DrawWall(record, &drawn);
+  } else if (record.IMODE == 2) {
+    document.drawing = fe::DrawWall(record);
+  }
   QString failure;
   if (!gui::ExportReportPdf(document, QString::fromLocal8Bit(path.c_str()),
                             gui::PaperSize(gui::Paper::ByLocale), &failure)) {

@@ -52,6 +52,8 @@ enum class ViewedFile { Input, Output, SideFile };
 class frmMain : public QMainWindow, private fe::WindowHooks {
   Q_OBJECT
  public:
+  // The report, results and wall of the last run (for PDF and print), or null.
+  const ReportDocument* lastRunDocument() const { return lastRun_.get(); }
   // The window edits `record` and talks to the person through `ui`. When the
   // record has no input file yet, it starts with the English defaults.
   frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent = nullptr);

@@ -11,8 +11,8 @@
 
 namespace gui {
 
-// Right after a run: the report as written, the results, and the wall of a
-// review (a design's wall is its results').
+// Right after a run: the report as written, the results, and the wall the
+// run ended with (a review's input wall when the run left no results).
 void frmMain::takeRun() {
   auto document = std::make_unique<ReportDocument>();
   std::string error;
@@ -22,9 +22,13 @@ void frmMain::takeRun() {
   }
   if (const fe::EngineLibrary* engine = fe::EngineAt(enginePath_, nullptr)) {
     const fe::RunResults results = fe::ReadRunResults(*engine);
-    if (results.available()) document->results = results;
+    if (results.available()) {
+      document->results = results;
+      const fe::DrawingResults drawn = fe::DrawingResultsOf(results);
+      document->drawing = fe::DrawWall(r_, &drawn);
+    }
   }
-  if (r_.IMODE == 2) document->drawing = fe::DrawWall(r_);
+  if (!document->drawing && r_.IMODE == 2) document->drawing = fe::DrawWall(r_);
   lastRun_ = std::move(document);
 }
 

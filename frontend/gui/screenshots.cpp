@@ -20,6 +20,7 @@
 #include "input_file.h"
 #include "main_window.h"
 #include "record_editor.h"
+#include "report_pdf.h"
 #include "results_pane.h"
 #include "text_viewer.h"
 #include "title_window.h"
@@ -56,6 +57,16 @@ class Shooter {
     QApplication::processEvents();
     const QString path = dir_.filePath(name + ".png");
     if (!w->grab().save(path)) {
+      std::fprintf(stderr, "Keldor: cannot write %s\n", qPrintable(path));
+      ok_ = false;
+      return false;
+    }
+    QTextStream(stdout) << path << '\n';
+    return true;
+  }
+  bool save(const QImage& image, const QString& name) {
+    const QString path = dir_.filePath(name + ".png");
+    if (image.isNull() || !image.save(path)) {
       std::fprintf(stderr, "Keldor: cannot write %s\n", qPrintable(path));
       ok_ = false;
       return false;
@@ -246,6 +257,9 @@ int WriteScreenshots(const QString& folder) {
       results->table()->sortByColumn(5, Qt::DescendingOrder);  // by ratio
       shooter.shoot(results, "results-failing-review-by-ratio");
     }
+    // The first page of the run's PDF: the run, its wall and its verdict.
+    if (const ReportDocument* run = reviewing.lastRunDocument())
+      shooter.save(PageImage(*run, QPageSize::A4, 0, 100), "pdf-first-page");
     reviewing.viewOutputFile();
     QDir::setCurrent(before);
     if (TextViewer* v = reviewing.viewer(ViewedFile::Output)) {
