@@ -51,13 +51,7 @@ bool Near(double printed, float value) {
   return std::fabs(printed - value) <= 6e-4 * std::max(std::fabs(printed), std::fabs(double(value))) + 1e-6;
 }
 
-std::vector<std::string> GoldenNames() {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(kGolden))
-    if (entry.path().extension() == ".in") names.push_back(entry.path().stem().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::vector<std::string> GoldenNames() { return keldor_test::InputNames(kGolden); }
 
 class BaseReactions : public ::testing::TestWithParam<std::string> {};
 

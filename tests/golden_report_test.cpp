@@ -21,13 +21,7 @@ namespace {
 
 const std::string kGolden = KELDOR_GOLDEN_DIR;
 
-std::vector<std::string> GoldenNames() {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(kGolden))
-    if (entry.path().extension() == ".in") names.push_back(entry.path().stem().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::vector<std::string> GoldenNames() { return keldor_test::InputNames(kGolden); }
 
 class GoldenReport : public ::testing::TestWithParam<std::string> {};
 

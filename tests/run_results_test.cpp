@@ -90,13 +90,7 @@ bool Near(double printed, float value, int digits = 4) {
          share * std::max(printed, std::fabs(static_cast<double>(value))) + 1e-30;
 }
 
-std::vector<std::string> GoldenNames() {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(kGolden))
-    if (entry.path().extension() == ".in") names.push_back(entry.path().stem().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+std::vector<std::string> GoldenNames() { return keldor_test::InputNames(kGolden); }
 
 class RecordedResults : public ::testing::TestWithParam<std::string> {};
 

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdlib>
@@ -94,6 +95,14 @@ std::string Identifier(std::string text) {
   for (char& c : text)
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   return text;
+}
+
+std::vector<std::string> InputNames(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().extension() == ".in") names.push_back(entry.path().stem().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace keldor_test

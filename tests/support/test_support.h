@@ -48,6 +48,9 @@ class InFolder {
   std::string old_;
 };
 
+// The names (without ".in") of the input files in `folder`, sorted.
+std::vector<std::string> InputNames(const std::string& folder);
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& text);
 bool Exists(const std::string& path);
