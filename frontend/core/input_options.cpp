@@ -162,6 +162,14 @@ CountResult StoreCount(InputRecord& r, CountGroup group, std::string_view text) 
   return result;
 }
 
+void KeepRecords(InputRecord& r, CountGroup group, const InputRecord& held) {
+  InputRecord source = held;  // Arrays() wants a record it may write to
+  const std::vector<RecordArray*> to = Arrays(r, group);
+  const std::vector<RecordArray*> from = Arrays(source, group);
+  for (std::size_t k = 0; k < to.size(); ++k)
+    for (int i = 1; i <= to[k]->size() && i <= from[k]->size(); ++i) (*to[k])(i) = (*from[k])(i);
+}
+
 std::string CountRefusal(CountGroup group) {
   const char* what = "rows of piles";
   switch (group) {

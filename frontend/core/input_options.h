@@ -97,6 +97,12 @@ enum class CountResult {
 // dropped and new records are zero. Refreshing is cleared in every case.
 CountResult StoreCount(InputRecord& r, CountGroup group, std::string_view text);
 
+// While a count is being typed (3, "", 4) every step resizes the arrays; the
+// records the group had when the typing began are held in `held`. Records 1
+// up to the count now stored take the held values, so that a count typed
+// through an empty box or a smaller number keeps every record it had.
+void KeepRecords(InputRecord& r, CountGroup group, const InputRecord& held);
+
 // The message for a refused count.
 std::string CountRefusal(CountGroup group);
 

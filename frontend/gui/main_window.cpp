@@ -8,8 +8,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "about_window.h"
@@ -17,6 +19,7 @@
 #include "input_defaults.h"
 #include "program_window.h"
 #include "record_editors.h"
+#include "record_table.h"
 #include "run_engine.h"
 #include "report_pdf.h"
 #include "text_viewer.h"
@@ -28,6 +31,19 @@ namespace gui {
 namespace {
 
 constexpr int kBoxWidth = 110;
+
+// A tab's page scrolls when the window is smaller than the page (on a small
+// or magnified screen) and asks for the page's whole size otherwise.
+class PageScroll : public QScrollArea {
+ public:
+  explicit PageScroll(QWidget* parent) : QScrollArea(parent) {
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+  }
+  QSize sizeHint() const override {
+    return widget() == nullptr ? QScrollArea::sizeHint() : widget()->sizeHint();
+  }
+};
 
 }  // namespace
 
@@ -49,6 +65,7 @@ frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
   editors_[fe::CountGroup::Surcharges] = new frmISur(r_, ui_, this);
   editors_[fe::CountGroup::LoadCombinations] = new frmLoads(r_, ui_, this);
   editors_[fe::CountGroup::PileRows] = new frmPILES(r_, ui_, this);
+  buildTables();
   title_ = new frmTitle(r_, this);
   about_ = new frmAbout(this);
 
@@ -86,9 +103,11 @@ frmMain::~frmMain() {
 // ---- Building ------------------------------------------------------------------
 
 QWidget* frmMain::page(const char* caption) {
-  auto* p = new QWidget(tabs_);
+  auto* scroll = new PageScroll(tabs_);
+  auto* p = new QWidget(scroll);
   new QGridLayout(p);
-  tabs_->addTab(p, caption);
+  scroll->setWidget(p);
+  tabs_->addTab(scroll, caption);
   return p;
 }
 
@@ -152,19 +171,38 @@ QRadioButton* frmMain::option(QGroupBox* f, const char* caption, const char* nam
   return o;
 }
 
+std::string TableButtonName(const char* editorButton) {
+  const std::string name = editorButton;
+  return "cmdTable" + name.substr(name.compare(3, 4, "View") == 0 ? 7 : 3);
+}
+
+// The button that opens a group's editor, and beside it the one that opens
+// its table.
 QPushButton* frmMain::button(QGroupBox* f, const char* caption, const char* name) {
   auto* grid = static_cast<QGridLayout*>(f->layout());
+  auto* row = new QHBoxLayout;
   auto* b = new QPushButton(caption, f);
   b->setObjectName(name);
-  grid->addWidget(b, grid->rowCount(), 0, 1, 2, Qt::AlignLeft);
+  const std::string tableName = TableButtonName(name);
+  // No access key: the window's letters are taken; View > Tables has them.
+  auto* t = new QPushButton("Table...", f);
+  t->setObjectName(QString::fromStdString(tableName));
+  t->setToolTip("Open a table of every record, editable in place");
+  row->addWidget(b);
+  row->addWidget(t);
+  row->addStretch(1);
+  grid->addLayout(row, grid->rowCount(), 0, 1, 3);
   widgets_.insert(name, b);
+  widgets_.insert(QString::fromStdString(tableName), t);
   return b;
 }
 
 void frmMain::buildTabs() {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("SSTabinter");
-  tabs_->setUsesScrollButtons(false);  // every tab caption stays readable
+  // The tab bar scrolls rather than widen the window past a small screen.
+  tabs_->setUsesScrollButtons(true);
+  tabs_->setElideMode(Qt::ElideNone);
   setCentralWidget(tabs_);
 
   for (const fe::WindowTab& tab : fe::WindowTabs()) {
@@ -277,6 +315,21 @@ void frmMain::buildMenus() {
           &frmMain::viewOutputFile);
   connect(action(view, "&Keldor.dat", "mnuVkeldordat"), &QAction::triggered, this,
           &frmMain::viewSideFile);
+  QMenu* tables = view->addMenu("&Tables");
+  tables->setObjectName("mnuTables");
+  const struct {
+    const char* caption;
+    const char* name;
+    fe::CountGroup group;
+  } groups[] = {{"Load &Combinations", "mnuTableLC", fe::CountGroup::LoadCombinations},
+                {"&Ground Segments", "mnuTableSeg", fe::CountGroup::GroundSegments},
+                {"Irregular &Surcharge Loads", "mnuTableL", fe::CountGroup::Surcharges},
+                {"&Pile Rows", "mnuTableROWS", fe::CountGroup::PileRows}};
+  for (const auto& g : groups) {
+    const fe::CountGroup group = g.group;
+    connect(action(tables, g.caption, g.name), &QAction::triggered, this,
+            [this, group] { openTable(group); });
+  }
 
   QMenu* run = menuBar()->addMenu("&Run");
   run->setObjectName("mnuRun");
@@ -324,6 +377,7 @@ QGroupBox* frmMain::fra(const char* name) const { return static_cast<QGroupBox*>
 QLabel* frmMain::lbl(const char* name) const { return static_cast<QLabel*>(widget(name)); }
 
 RecordEditor* frmMain::editor(fe::CountGroup group) const { return editors_.at(group); }
+RecordTable* frmMain::table(fe::CountGroup group) const { return tables_.at(group); }
 
 TextViewer* frmMain::viewer(ViewedFile file) const {
   const auto it = viewers_.find(file);

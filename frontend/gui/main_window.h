@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,7 @@ class ResultsPane;
 class HelpWindow;
 struct ReportDocument;
 class RecordEditor;
+class RecordTable;
 class TextViewer;
 class frmAbout;
 class frmTitle;
@@ -45,6 +47,10 @@ inline constexpr const char* kInputFilters =
     "All Files (*.*)|*.*|Input Files (*.in)|*.in|Text Files (*.txt)|*.txt";
 inline constexpr const char* kOutputFilters =
     "All Files (*.*)|*.*|Output Files (*.out)|*.out|Text Files (*.txt)|*.txt";
+
+// The object name of the button that opens a group's table, beside the
+// button that opens its editor ("cmdViewLC": "cmdTableLC").
+std::string TableButtonName(const char* editorButton);
 
 // The files the View menu shows.
 enum class ViewedFile { Input, Output, SideFile };
@@ -72,6 +78,8 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   QString panelText(int panel) const;
 
   RecordEditor* editor(fe::CountGroup group) const;
+  // The table of all the group's records.
+  RecordTable* table(fe::CountGroup group) const;
   frmTitle* titleWindow() const { return title_; }
   frmAbout* aboutWindow() const { return about_; }
   HelpWindow* helpWindow() const { return help_; }
@@ -106,6 +114,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   void exportReportPdf();
   void printReport();
   void openEditor(fe::CountGroup group);
+  void openTable(fe::CountGroup group);
   void undo();
   void redo();
   // Converts every value of the input to the other unit system, as one edit.
@@ -168,6 +177,8 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   fe::ModeButton selectedMode() const;
   void reset(const QString& what, void (*section)(fe::InputRecord&));
   void closeEditors();
+  void buildTables();
+  void refreshTables();
 
   // Commands (main_window_commands.cpp).
   void setPanel(int panel, const QString& text, bool repaintNow = false);
@@ -198,6 +209,9 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   fe::InputRecord saved_;  // the input as last loaded or saved
   fe::EditHistory history_;
   QString pendingWhat_;    // the box typed into since the last committed edit
+  // While a count is typed, the records its group had: a count typed through
+  // an empty box or a smaller number keeps them until it is committed.
+  std::optional<fe::InputRecord> countHeld_;
   int busy_ = 0;           // inside a command: its own steps are not edits
   bool restoring_ = false; // undo or redo is writing the window
   QAction* undo_ = nullptr;
@@ -211,6 +225,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
   QLabel* panel2_ = nullptr;
   QHash<QString, QWidget*> widgets_;
   std::map<fe::CountGroup, RecordEditor*> editors_;
+  std::map<fe::CountGroup, RecordTable*> tables_;
   std::map<ViewedFile, TextViewer*> viewers_;
   frmTitle* title_ = nullptr;
   frmAbout* about_ = nullptr;

@@ -249,8 +249,10 @@ void frmMain::viewSideFile() {
 // ---- Help, About, Exit -------------------------------------------------------------
 
 void frmMain::showHelp() {
-  if (help_ == nullptr) help_ = new HelpWindow(this);
+  const bool first = help_ == nullptr;
+  if (first) help_ = new HelpWindow(this);
   help_->show();
+  if (first) CentreOnScreen(help_);
   help_->raise();
   help_->activateWindow();
 }

@@ -12,6 +12,7 @@
 
 #include "main_window.h"
 #include "record_editor.h"
+#include "record_table.h"
 #include "title_window.h"
 #include "unit_conversion.h"
 
@@ -88,6 +89,7 @@ void frmMain::connectEditHistory() {
   }
   // The keys work in the editors and the title window as in this one.
   for (auto& [group, e] : editors_) e->addActions({undo_, redo_});
+  for (auto& [group, t] : tables_) t->addActions({undo_, redo_});
   title_->addActions({undo_, redo_});
   updateEditMenu();
 }
@@ -102,6 +104,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::startHistory() {
+  countHeld_.reset();
   history_.start(r_);
   pendingWhat_.clear();
   updateEditMenu();
@@ -109,6 +112,7 @@ void frmMain::startHistory() {
 
 void frmMain::commitEdit(const QString& what) {
   if (busy_ > 0 || restoring_) return;
+  countHeld_.reset();  // a count committed drops the records past it
   history_.commit(r_, what.toStdString());
   pendingWhat_.clear();
   updateEditMenu();
@@ -126,6 +130,7 @@ void frmMain::redo() { restoreStep(&fe::EditHistory::redo); }
 void frmMain::restoreStep(bool (fe::EditHistory::*step)(fe::InputRecord&)) {
   if (busy_ > 0 || restoring_) return;
   commitPending();
+  countHeld_.reset();
   if (!(history_.*step)(r_)) return;
   restoring_ = true;
   RefreshWindow();

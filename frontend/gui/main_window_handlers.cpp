@@ -7,6 +7,8 @@
 #include "input_defaults.h"
 #include "main_window.h"
 #include "record_editor.h"
+#include "record_editors.h"
+#include "record_table.h"
 #include "record_fields.h"
 #include "window_tabs.h"
 
@@ -14,22 +16,29 @@ namespace gui {
 
 void frmMain::connectNumber(const char* name, std::function<bool(std::string_view)> store,
                             std::function<float()> kept) {
-  QLineEdit* b = txt(name);
-  connect(b, &QLineEdit::textChanged, this, [this, b, store, kept](const QString& text) {
-    if (!store(text.toStdString())) RefuseTooLarge(ui_, b, kept());
-    MarkIgnoredText(b);
-  });
+  ConnectNumberBox(txt(name), ui_, this, store, kept);
 }
 
 void frmMain::connectCount(const char* name, fe::CountGroup group) {
   QLineEdit* b = txt(name);
   connect(b, &QLineEdit::textChanged, this, [this, b, group](const QString& text) {
+    // The records of the group as the typing found them: those past a smaller
+    // count are dropped only when the count is committed.
+    const bool refreshing = r_.Refreshing;
+    if (!refreshing) {
+      if (!countHeld_ || fe::Count(r_, group) >= fe::Count(*countHeld_, group))
+        countHeld_ = r_;
+      else
+        fe::KeepRecords(*countHeld_, group, r_);
+    }
     switch (fe::StoreCount(r_, group, text.toStdString())) {
       case fe::CountResult::Ignored:
         break;
       case fe::CountResult::Set:
+        fe::KeepRecords(r_, group, *countHeld_);
         // The group changed size: an open editor may show a record past the count.
         editor(group)->closeEditor();
+        table(group)->refresh();
         break;
       case fe::CountResult::Refused:
         ui_.show(fe::CountRefusal(group), true);
@@ -77,6 +86,29 @@ void frmMain::reset(const QString& what, void (*section)(fe::InputRecord&)) {
   commitEdit(what);
 }
 
+// The tables of the four groups, each kept in step with the group's editor:
+// an edit in the table is one edit of the input and shows in the editor, an
+// edit in the editor shows in the table.
+void frmMain::buildTables() {
+  for (auto& [group, e] : editors_) {
+    auto* t = new RecordTable(Layout(group), r_, ui_, this);
+    tables_[group] = t;
+    RecordEditor* shown = e;
+    connect(t, &RecordTable::edited, this, [this, shown](const QString& what) {
+      shown->refresh();
+      commitEdit(what);
+      updateTitle();
+    });
+    connect(e, &RecordEditor::stored, t, &RecordTable::refresh);
+  }
+}
+
+void frmMain::refreshTables() {
+  for (auto& [group, t] : tables_) t->refresh();
+}
+
+void frmMain::openTable(fe::CountGroup group) { table(group)->open(); }
+
 void frmMain::closeEditors() {
   for (auto& [group, e] : editors_) e->closeEditor();
 }
@@ -104,6 +136,8 @@ void frmMain::connectHandlers() {
         const fe::CountGroup group = c.group;
         connect(static_cast<QAbstractButton*>(widget(c.name)), &QAbstractButton::clicked, this,
                 [this, group] { openEditor(group); });
+        connect(static_cast<QAbstractButton*>(widget(TableButtonName(c.name).c_str())),
+                &QAbstractButton::clicked, this, [this, group] { openTable(group); });
         break;
       }
       case fe::ControlKind::Label:

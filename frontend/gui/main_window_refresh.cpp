@@ -6,6 +6,7 @@
 #include "box_text.h"
 #include "main_window.h"
 #include "record_editor.h"
+#include "record_table.h"
 #include "title_window.h"
 #include "window_tabs.h"
 
@@ -68,7 +69,8 @@ void frmMain::RefreshWindow() {
   if (r.ISOIL == KELDOR_CONSTANT_SLOPE || r.ISOIL == KELDOR_IRREGULAR) {
     const bool irregular = r.ISOIL == KELDOR_IRREGULAR;
     opt(irregular ? "optIrreg" : "optConst")->setChecked(true);
-    for (const char* name : {"txtPHI", "txtAH", "txtAV", "txtNSEG", "cmdViewSeg", "fraISur"})
+    for (const char* name :
+         {"txtPHI", "txtAH", "txtAV", "txtNSEG", "cmdViewSeg", "cmdTableSeg", "fraISur"})
       widget(name)->setEnabled(irregular);
     for (const char* name : {"txtKA", "txtKAEQ", "txtBETA", "fraSur"})
       widget(name)->setEnabled(!irregular);
@@ -108,6 +110,7 @@ void frmMain::RefreshWindow() {
 
   // An editor whose group was reset or resized shows records that are gone.
   for (auto& [group, e] : editors_) e->closeIfStale();
+  refreshTables();
   updateTitle();
 }
 

@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "number_text.h"
 #include "record_editor.h"
+#include "record_table.h"
 #include "window_tabs.h"
 
 namespace gui {
@@ -19,6 +20,7 @@ void frmMain::ApplyTooltips() {
     if (c.kind == fe::ControlKind::Box) showUnit(c);
   });
   for (auto& [group, e] : editors_) e->applyTooltips(english);
+  refreshTables();
 }
 
 // The unit beside a box, for the units button selected, and the box's value

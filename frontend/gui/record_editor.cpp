@@ -14,6 +14,7 @@ RecordEditor::RecordEditor(const EditorLayout& layout, fe::InputRecord& record, 
     : ProgramWindow(parent), layout_(layout), r_(record), ui_(ui) {
   setObjectName(layout.window);
   setWindowTitle(layout.caption);
+  setPlacedBesideParent(true);
 
   frame_ = new QGroupBox(QString(layout.headingPrefix) + "1", this);
   frame_->setObjectName(layout.frame);
@@ -42,11 +43,18 @@ RecordEditor::RecordEditor(const EditorLayout& layout, fe::InputRecord& record, 
     box->setObjectName(f.box);
     box->setFixedWidth(110);
     label->setBuddy(box);
+    auto* unit = new QLabel(frame_);
+    unit->setObjectName("unit" + QString(f.box).mid(3));
+    unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance("N-mm/mm  = 10.00 kN/m"));
     grid->addWidget(label, row, 0);
     grid->addWidget(box, row, 1);
+    grid->addWidget(unit, row, 2);
     ++row;
     boxes_.push_back(box);
-    connect(box, &QLineEdit::textChanged, this, [this, i](const QString& text) { store(i, text); });
+    units_.push_back(unit);
+    ConnectNumberBox(
+        box, ui_, this, [this, i](std::string_view text) { return store(i, text); },
+        [this, i] { return (r_.*(layout_.fields[i].array)).at_or_zero(record_); });
   }
 
   previous_ = new QToolButton(this);
@@ -71,6 +79,12 @@ RecordEditor::RecordEditor(const EditorLayout& layout, fe::InputRecord& record, 
   outer->addWidget(frame_);
   outer->addLayout(buttons);
   setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+}
+
+// The boxes outlive the editor by a moment: losing the focus as they go must
+// not store into it.
+RecordEditor::~RecordEditor() {
+  for (QLineEdit* b : boxes_) b->disconnect(this);
 }
 
 void RecordEditor::openAtFirstRecord() {
@@ -98,7 +112,14 @@ void RecordEditor::closeIfStale() {
 
 void RecordEditor::refresh() {
   closeIfStale();
-  if (isVisible()) showRecord(record_);
+  if (!isVisible()) return;
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    const float value = (r_.*(layout_.fields[i].array)).at_or_zero(record_);
+    float shown = 0.0f;
+    if (!fe::ReadFloat(boxes_[i]->text().toStdString(), &shown) || shown != value)
+      boxes_[i]->setText(Display(value));
+    showUnit(i);
+  }
 }
 
 void RecordEditor::showRecord(int record) {
@@ -112,20 +133,37 @@ void RecordEditor::showRecord(int record) {
   }
 }
 
-void RecordEditor::store(std::size_t field, const QString& text) {
+bool RecordEditor::store(std::size_t field, std::string_view text) {
   fe::RecordArray& a = r_.*(layout_.fields[field].array);
-  if (!a.has(record_)) return;  // never past the end of an array
-  if (!fe::StoreNumber(a(record_), text.toStdString())) RefuseTooLarge(ui_, boxes_[field], a(record_));
-  MarkIgnoredText(boxes_[field]);
+  if (!a.has(record_)) return true;  // never past the end of an array
+  const bool stored = fe::StoreNumber(a(record_), text);
+  showUnit(field);
+  emit this->stored();
+  return stored;
+}
+
+// The unit beside a box, and the value in the unit engineers think in.
+void RecordEditor::showUnit(std::size_t field) {
+  const EditorField& f = layout_.fields[field];
+  std::string text = fe::UnitName(f.unit, unitSystem_);
+  float value = 0.0f;
+  const std::string shown = boxes_[field]->text().trimmed().toStdString();
+  if (!shown.empty() && fe::ReadFloat(shown, &value)) {
+    const std::string engineer = fe::EngineerValue(f.unit, unitSystem_, value);
+    if (!engineer.empty()) text += "  " + engineer;
+  }
+  units_[field]->setText(QString::fromStdString(text));
 }
 
 void RecordEditor::applyTooltips(bool english) {
+  unitSystem_ = english ? KELDOR_ENGLISH : KELDOR_SI;
   close_->setToolTip("Return to input form");
   previous_->setToolTip(layout_.tipPrevious);
   next_->setToolTip(layout_.tipNext);
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     const EditorField& f = layout_.fields[i];
     boxes_[i]->setToolTip(english ? f.tipEnglish : f.tipSI);
+    showUnit(i);
   }
 }
 

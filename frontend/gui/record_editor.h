@@ -6,26 +6,34 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <string_view>
 #include <vector>
+
+#include "keldor.h"
 
 #include "input_options.h"
 #include "input_record.h"
 #include "program_window.h"
 #include "user_interface.h"
+#include "window_tabs.h"
 
 namespace gui {
 
 // One box of an editor: its label caption, its object name, the array it
-// edits, and its tooltips in English and SI units.
+// edits, its unit, its tooltips in English and SI units, and its heading as a
+// column of the group's table.
 struct EditorField {
   const char* caption;
   const char* box;
   fe::RecordArray fe::InputRecord::*array;
+  fe::Unit unit;
   const char* tipEnglish;
   const char* tipSI;
+  const char* column;
 };
 
 // What distinguishes one editor from another.
@@ -48,6 +56,7 @@ class RecordEditor : public ProgramWindow {
  public:
   RecordEditor(const EditorLayout& layout, fe::InputRecord& record, UserInterface& ui,
                QWidget* parent);
+  ~RecordEditor() override;
 
   fe::CountGroup group() const { return layout_.group; }
   // The 1-based record shown.
@@ -65,14 +74,21 @@ class RecordEditor : public ProgramWindow {
   // in the main window: its group's count changed since it opened, or the
   // record lies past the count.
   void closeIfStale();
-  // Shows the record's values again, when open (after undo or redo).
+  // Shows the record's values again, when open (after undo, redo or an edit
+  // in the group's table); a box that already shows its value is left as
+  // typed.
   void refresh();
 
   void applyTooltips(bool english);
 
+ signals:
+  // A box stored a value into the record.
+  void stored();
+
  private:
   void showRecord(int record);
-  void store(std::size_t field, const QString& text);
+  bool store(std::size_t field, std::string_view text);
+  void showUnit(std::size_t field);
 
   EditorLayout layout_;
   fe::InputRecord& r_;
@@ -81,6 +97,8 @@ class RecordEditor : public ProgramWindow {
   std::int32_t countWhenOpened_ = 0;
   QGroupBox* frame_ = nullptr;
   std::vector<QLineEdit*> boxes_;
+  std::vector<QLabel*> units_;
+  std::int32_t unitSystem_ = KELDOR_ENGLISH;  // of the units beside the boxes
   QToolButton* previous_ = nullptr;
   QToolButton* next_ = nullptr;
   QPushButton* close_ = nullptr;

@@ -20,6 +20,7 @@
 #include "input_file.h"
 #include "main_window.h"
 #include "record_editor.h"
+#include "record_table.h"
 #include "report_pdf.h"
 #include "results_pane.h"
 #include "text_viewer.h"
@@ -190,6 +191,24 @@ int WriteScreenshots(const QString& folder) {
     shooter.shoot(e, e->objectName());
     e->closeEditor();
   }
+  // The tables of the four groups, with values in them.
+  record.FD = {1.25f, 0.9f}, record.FL = {1.75f, 0}, record.FE = {1.5f, 1}, record.FEQ = {0, 1};
+  record.LSEG = {96, 240}, record.ASEG = {26.57f, 0};
+  record.SURL = {250, 100}, record.XSBEG = {36, 120}, record.XSEND = {36, 240};
+  record.PILEX = {18, 66}, record.PILEB = {14.04f, 0}, record.PILES = {72, 72};
+  w.RefreshWindow();
+  for (fe::CountGroup g : {fe::CountGroup::GroundSegments, fe::CountGroup::Surcharges,
+                           fe::CountGroup::LoadCombinations, fe::CountGroup::PileRows}) {
+    RecordTable* t = w.table(g);
+    t->open();
+    shooter.shoot(t, t->objectName());
+    t->close();
+  }
+  // The window at its smallest, as a 1920 x 1080 screen at scale factor 2
+  // shows it: the tabs scroll.
+  w.resize(w.minimumSize());
+  tabs->setCurrentIndex(1);
+  shooter.shootDoubled(&w, "frmMain-minimum-size-scale-2");
 
   // The drawing pane: design limits and review, spread and piles, an
   // irregular backfill, and after a run (the reference wall's hand values:

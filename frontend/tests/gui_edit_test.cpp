@@ -15,6 +15,7 @@
 #include "box_text.h"
 #include "input_defaults.h"
 #include "record_editor.h"
+#include "record_table.h"
 #include "record_fields.h"
 #include "recording_ui.h"
 #include "about_window.h"
@@ -26,12 +27,6 @@ using fe::CountGroup;
 using fe::InputRecord;
 
 namespace {
-
-// Types into a box and leaves it with Enter: one complete edit.
-void Enter(QLineEdit* box, const QString& text) {
-  TypeInto(box, text);
-  QTest::keyClick(box, Qt::Key_Return);
-}
 
 QLineEdit* EditorBox(Screen& s, CountGroup g, const char* name) {
   return Child<QLineEdit>(s.w.editor(g), name);
@@ -172,6 +167,31 @@ const Edit kEdits[] = {
      [](Screen& s) { s.trigger("mnuResetPile"); }, "&Undo Reset Pile Footing"},
 };
 
+// A group's table: the options that enable the group, a column and its box
+// in the editor, the column's heading in English units, and the value 7
+// after a conversion to SI units.
+struct Table {
+  CountGroup group;
+  const char* count;
+  QStringList options;
+  int column;
+  fe::RecordArray InputRecord::*array;
+  const char* box;
+  const char* heading;
+  const char* undoText;
+  const char* sevenInSI;
+};
+const Table kTables[] = {
+    {CountGroup::LoadCombinations, "txtNLC", {}, 5, &InputRecord::FEQ, "txtFEQ", "EQ",
+     "&Undo Seismic load 2 (Load Combinations Table)", "7"},
+    {CountGroup::GroundSegments, "txtNSEG", {"optIrreg"}, 0, &InputRecord::LSEG, "txtLSEG",
+     "Length (in)", "&Undo Length 2 (Ground Segments Table)", "177.8"},
+    {CountGroup::Surcharges, "txtnsur", {"optIrreg"}, 3, &InputRecord::XSEND, "txtXSEND",
+     "XEnd (in)", "&Undo XEnd 2 (Irregular Surcharge Loads Table)", "177.8"},
+    {CountGroup::PileRows, "txtNROWS", {"optPile", "optReview"}, 2, &InputRecord::PILES,
+     "txtPILES", "Spacing (in)", "&Undo Longitudinal spacing 2 (Pile Layout Table)", "177.8"},
+};
+
 }  // namespace
 
 class EditTest : public QObject {
@@ -221,6 +241,41 @@ class EditTest : public QObject {
     QVERIFY2(Same(s_->r, before), fe::Describe(s_->r).c_str());
   }
 
+  // A cell of a table stores through the box rule and is one edit; the
+  // group's editor shows it, and the table shows the editor's edits, the
+  // undo, the count and the units of the record.
+  void tablesEditInPlaceAndFollowTheRecord_data() {
+    QTest::addColumn<int>("table");
+    for (int i = 0; i < int(std::size(kTables)); ++i) QTest::newRow(kTables[i].box) << i;
+  }
+  void tablesEditInPlaceAndFollowTheRecord() {
+    QFETCH(int, table);
+    const Table& t = kTables[table];
+    for (const QString& o : t.options) s_->click(qPrintable(o));
+    Enter(s_->box(t.count), "2");
+    s_->w.openEditor(t.group);
+    Press(s_->w.editor(t.group), "SScmdNext");
+    s_->w.openTable(t.group);
+    QTableWidget* grid = s_->w.table(t.group)->grid();
+    const auto cell = [grid, &t](int row) { return grid->item(row, t.column)->text(); };
+    QCOMPARE(grid->horizontalHeaderItem(t.column)->text(), QString(t.heading));
+    EnterCell(grid, 1, t.column, "12ft");
+    QCOMPARE((s_->r.*t.array)(2), 12.0f);
+    QCOMPARE(cell(1) + EditorBox(*s_, t.group, t.box)->text(), QString("12 12"));
+    QCOMPARE(undo()->text(), QString(t.undoText));
+    undo()->trigger();
+    QCOMPARE((s_->r.*t.array), fe::RecordArray({0.0f, 0.0f}));
+    QCOMPARE(cell(1) + EditorBox(*s_, t.group, t.box)->text(), QString("0 0"));
+    Enter(EditorBox(*s_, t.group, t.box), "7");
+    QCOMPARE(cell(1), QString("7"));
+    Enter(s_->box(t.count), "3");
+    QCOMPARE(grid->rowCount(), 3);
+    s_->trigger("mnuConvertUnits");
+    QCOMPARE(cell(1), QString(t.sevenInSI));
+    QCOMPARE(grid->horizontalHeaderItem(t.column)->text(), QString(t.heading).replace("(in)", "(mm)"));
+    QVERIFY(s_->ui.events.isEmpty());
+  }
+
   // Alt and a letter does one thing in each window and in each menu: every
   // window of the program, the record editors, the viewer and help included.
   void noAccessKeyIsUsedTwiceInAnyWindow() {
@@ -234,7 +289,7 @@ class EditTest : public QObject {
                                s_->w.viewer(gui::ViewedFile::Input)};
     for (CountGroup g : {CountGroup::LoadCombinations, CountGroup::GroundSegments,
                          CountGroup::Surcharges, CountGroup::PileRows})
-      windows << s_->w.editor(g);
+      windows << s_->w.editor(g) << s_->w.table(g);
     QStringList duplicates;
     for (QWidget* w : windows) {
       QVERIFY(w != nullptr);

@@ -16,6 +16,7 @@
 #include "help_window.h"
 #include "input_defaults.h"
 #include "record_editor.h"
+#include "record_table.h"
 #include "record_fields.h"
 #include "recording_ui.h"
 #include "test_support.h"
@@ -136,13 +137,29 @@ class MainWindowTest : public QObject {
     QVERIFY(s_->ui.events.isEmpty());
   }
 
-  void aNumberTooLargeIsRefusedAndTheBoxShowsTheValueKept() {
-    TypeInto(s_->box("txtH"), "120");
-    PasteInto(s_->box("txtH"), "1e39");
-    QCOMPARE(s_->r.H, 120.0f);
-    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: The number 1e39 is too large to be stored; "
-                                                "the value stays 120."}));
-    QCOMPARE(s_->box("txtH")->text(), QString(" 120"));
+  // A number too large to store is only marked while it is typed (1e39 may
+  // yet become 1e3); committing it refuses it once, naming all that was
+  // typed, and the box shows the value kept. So in an editor and a table.
+  void aNumberTooLargeIsRefusedOnceWhenCommitted() {
+    Enter(s_->box("txtH"), "120");
+    Enter(s_->box("txtNLC"), "1");
+    s_->w.openEditor(CountGroup::LoadCombinations);
+    Enter(editorBox(CountGroup::LoadCombinations, "txtFD"), "1.4");
+    const QString refusal = "ok: The number 1e400 is too large to be stored; the value stays ";
+    for (QLineEdit* b : {s_->box("txtH"), editorBox(CountGroup::LoadCombinations, "txtFD")}) {
+      s_->ui.events.clear();
+      TypeInto(b, "1e400");
+      QVERIFY(s_->ui.events.isEmpty() && b->findChild<QAction*>("actIgnoredText")->isVisible());
+      QTest::keyClick(b, Qt::Key_Return);
+      QCOMPARE(s_->ui.events, QStringList({"beep", refusal + b->text().trimmed() + "."}));
+    }
+    QCOMPARE(s_->box("txtH")->text() + editorBox(CountGroup::LoadCombinations, "txtFD")->text(),
+             QString(" 120 1.4"));
+    s_->ui.events.clear();
+    s_->w.openTable(CountGroup::LoadCombinations);
+    EnterCell(s_->w.table(CountGroup::LoadCombinations)->grid(), 0, 0, "1e400");
+    QCOMPARE(s_->ui.events, QStringList({"beep", refusal + "1.4."}));
+    QCOMPARE(s_->r.FD, fe::RecordArray({1.4f}));
   }
 
   // Yes loads the SI defaults into the boxes; No, back to English, changes
@@ -167,17 +184,36 @@ class MainWindowTest : public QObject {
     QCOMPARE(tooltips(), QString("Enter distance in inches|Enter distance to toe in inches|psi  = 0.025 ksi lb/in\u00b3  = 0.04078 pcf"));
   }
 
+  // A count keeps its records as it grows. Typed through an empty box or a
+  // smaller number (3, "", 4) it keeps them all; those past a smaller count
+  // go only when it is committed.
   void countBoxesKeepTheirRecordsOrRefuseAndShowTheCountKept() {
-    TypeInto(s_->box("txtNLC"), "3");
+    Enter(s_->box("txtNLC"), "3");
     QCOMPARE(s_->r.FEQ, fe::RecordArray({0.0f, 0.0f, 0.0f}));
-    s_->r.FD(2) = 1.4f;
-    TypeInto(s_->box("txtNLC"), "4");  // one more combination: the three kept
-    QCOMPARE(s_->r.FD, fe::RecordArray({0.0f, 1.4f, 0.0f, 0.0f}));
+    s_->r.FD = {1, 2, 3};
+    TypeInto(s_->box("txtNLC"), "");
+    QCOMPARE(s_->r.NLC, 0);
+    TypeInto(s_->box("txtNLC"), "4");
+    QCOMPARE(s_->r.FD, fe::RecordArray({1, 2, 3, 0}));
+    TypeInto(s_->box("txtNLC"), "1");
+    TypeInto(s_->box("txtNLC"), "2");
+    QCOMPARE(s_->r.FD, fe::RecordArray({1, 2}));
+    Enter(s_->box("txtNLC"), "1");
+    Enter(s_->box("txtNLC"), "2");
+    QCOMPARE(s_->r.FD, fe::RecordArray({1, 0}));
     PasteInto(s_->box("txtNLC"), "40000");  // more records than the editors can count
     QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Number of load combinations must be a whole "
                                                "number from 0 to 32767"}));
     QCOMPARE(s_->box("txtNLC")->text() + QString::number(s_->r.NLC) + QString::number(s_->r.FL.size()),
-             QString(" 444"));
+             QString(" 222"));
+  }
+
+  // The window fits a 1920 x 1080 screen at scale factor 2 (960 x 540
+  // logical pixels, less a frame): the tab bar and the pages scroll.
+  void theSmallestWindowFitsAMagnifiedFullHdScreen() {
+    const QSize least = s_->w.minimumSizeHint().expandedTo(s_->w.minimumSize());
+    QVERIFY2(least.width() <= 940 && least.height() <= 490,
+             qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
   }
 
   // Nor does it write the slope boxes of an irregular backfill.

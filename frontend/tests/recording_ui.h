@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QStringList>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include "input_record.h"
@@ -70,6 +71,21 @@ inline void TypeInto(QLineEdit* box, const QString& text) {
   } else {
     QTest::keyClicks(box, text);
   }
+}
+
+// Types into a box and leaves it with Enter: one complete edit.
+inline void Enter(QLineEdit* box, const QString& text) {
+  TypeInto(box, text);
+  QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Types into a table's cell, as a person would, and commits it with Enter.
+inline void EnterCell(QTableWidget* table, int row, int column, const QString& text) {
+  table->editItem(table->item(row, column));
+  auto* cell = table->viewport()->findChild<QLineEdit*>();
+  if (cell == nullptr) qFatal("no cell editor");
+  Enter(cell, text);
+  QCoreApplication::processEvents();  // the table takes the cell's text after Enter
 }
 
 // Replaces the box's text in one change, as pasting does.
