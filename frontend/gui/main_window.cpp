@@ -9,7 +9,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSplitter>
+#include <QStyle>
+#include <algorithm>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -31,6 +35,9 @@ namespace gui {
 namespace {
 
 constexpr int kBoxWidth = 110;
+// The least width of the tabs, and the drawing's width at start-up.
+constexpr int kLeastTabsWidth = 560;
+constexpr int kDrawingWidth = 320;
 
 // A tab's page scrolls when the window is smaller than the page (on a small
 // or magnified screen) and asks for the page's whole size otherwise.
@@ -88,7 +95,23 @@ frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
   connectEditHistory();
   markSaved();
   startHistory();
-  resize(sizeHint().expandedTo(QSize(760, 0)));
+  fitPages();
+}
+
+// At first the window shows the widest page whole beside the drawing (a
+// small screen then makes it smaller, and the pages scroll). However narrow
+// the window, the tabs keep room for a frame's boxes.
+void frmMain::fitPages() {
+  QSize page;
+  for (int i = 0; i < tabs_->count(); ++i)
+    page = page.expandedTo(static_cast<QScrollArea*>(tabs_->widget(i))->widget()->sizeHint());
+  const int tabsWidth =
+      std::max(page.width() + 2 * tabs_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4,
+               tabs_->tabBar()->sizeHint().width());
+  tabs_->setMinimumWidth(std::min(tabsWidth, kLeastTabsWidth));
+  resize(tabsWidth + kDrawingWidth, sizeHint().height());
+  if (auto* split = findChild<QSplitter*>("splDrawing"))
+    split->setSizes({tabsWidth, width() - tabsWidth});
 }
 
 // The boxes outlive the record's history by a moment: losing the focus as

@@ -132,6 +132,7 @@ class frmMain : public QMainWindow, private fe::WindowHooks {
 
   // Building the window (main_window.cpp).
   void buildTabs();
+  void fitPages();
   void buildMenus();
   void buildStatusBar();
   void buildDrawing();  // main_window_drawing.cpp

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "box_text.h"
@@ -31,8 +32,11 @@ RecordTable::RecordTable(const EditorLayout& layout, fe::InputRecord& record, Us
   close_->setObjectName("cmdClose");
   close_->setToolTip("Return to input form");
   connect(close_, &QPushButton::clicked, this, &QWidget::close);
+  auto* hint = new QLabel("Type over a cell to change it; the number of rows is set in the "
+                          "main window.", this);
+  hint->setWordWrap(true);
   auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
+  buttons->addWidget(hint, 1);
   buttons->addWidget(close_);
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(grid_, 1);

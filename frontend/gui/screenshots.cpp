@@ -157,7 +157,12 @@ int WriteScreenshots(const QString& folder) {
   frmMain w(record, ui);
   auto* tabs = w.findChild<QTabWidget*>("SSTabinter");
 
-  // Every tab at start-up: design, constant slope, spread footing.
+  // Every tab at start-up: design, constant slope, spread footing; the
+  // window as large as it opens on a desktop screen, however small the
+  // pictures' own screen.
+  const QSize whole = w.size();
+  w.show();
+  w.resize(whole);
   for (int i = 0; i < tabs->count(); ++i) {
     tabs->setCurrentIndex(i);
     shooter.shoot(&w, "frmMain-" + QString::number(i + 1) + "-" + TabFileName(tabs->tabText(i)));
@@ -204,11 +209,11 @@ int WriteScreenshots(const QString& folder) {
     shooter.shoot(t, t->objectName());
     t->close();
   }
-  // The window at its smallest, as a 1920 x 1080 screen at scale factor 2
-  // shows it: the tabs scroll.
-  w.resize(w.minimumSize());
-  tabs->setCurrentIndex(1);
-  shooter.shootDoubled(&w, "frmMain-minimum-size-scale-2");
+  // The window on a 1920 x 1080 screen at scale factor 2 (960 x 540, less
+  // the frame and a panel): the tabs scroll.
+  w.resize(952, 480);
+  tabs->setCurrentIndex(5);
+  shooter.shootDoubled(&w, "frmMain-960x540-scale-2");
 
   // The drawing pane: design limits and review, spread and piles, an
   // irregular backfill, and after a run (the reference wall's hand values:

@@ -15,7 +15,6 @@
 #include "about_window.h"
 #include "help_window.h"
 #include "input_defaults.h"
-#include "record_editor.h"
 #include "record_table.h"
 #include "record_fields.h"
 #include "recording_ui.h"
@@ -122,21 +121,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(QList<float>({r.WTMAX, r.WT, r.WHMAX, r.WF}), QList<float>({40, 25, 500, 90}));
   }
 
-  // Every box stores at once; a paired box stores into both members, the toe
-  // and heel boxes into the member of the selected mode.
-  void typedNumbersAreStoredAtOnce() {
-    TypeInto(s_->box("txtFC"), "5000psi");  // reading stops at the first other character
-    QCOMPARE(s_->r.FC, 5000.0f);
-    const char* const pairs[] = {"txtBWMIN", "txtTFMIN", "txtDKMAX", "txtWTMAX", "txtWHMAX"};
-    for (const char* b : pairs) TypeInto(s_->box(b), "7");
-    s_->click("optReview");
-    for (const char* b : pairs) TypeInto(s_->box(b), "8");
-    const InputRecord& r = s_->r;
-    QCOMPARE(QList<float>({r.BWMIN, r.BW, r.TFMIN, r.TF, r.DKMAX, r.DK, r.WTMAX, r.WT, r.WHMAX, r.WF}),
-             QList<float>({8, 8, 8, 8, 8, 8, 7, 8, 7, 8}));
-    QVERIFY(s_->ui.events.isEmpty());
-  }
-
   // A number too large to store is only marked while it is typed (1e39 may
   // yet become 1e3); committing it refuses it once, naming all that was
   // typed, and the box shows the value kept. So in an editor and a table.
@@ -228,18 +212,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(s_->r.FD, fe::RecordArray({1.4f, 0.9f}));
     QVERIFY(!s_->r.Refreshing);
     QCOMPARE(s_->box("txtBETA")->text(), QString("18.4"));
-  }
-
-  // Each reset menu restores its own section, and the boxes show it; All
-  // keeps the title.
-  void resetMenusRestoreTheirSectionAndTheBoxes() {
-    for (const char* b : {"txtFC", "txtQ"}) TypeInto(s_->box(b), "10");
-    s_->r.TITLE.set("My wall");
-    s_->trigger("mnuResetMaterial");
-    QCOMPARE(s_->box("txtFC")->text() + s_->box("txtQ")->text(), QString(" 4000 10"));
-    s_->trigger("mnuResetAll");
-    QCOMPARE(s_->box("txtQ")->text(), QString(" 20.83"));
-    QCOMPARE(s_->r.TITLE.trimmedRight(), std::string("My wall"));
   }
 
   void editorStepsThroughItsRecordsWithoutWrapping() {
