@@ -154,9 +154,7 @@ const Edit kEdits[] = {
      [](Screen& s) { s.trigger("mnuResetRConfig"); }, "&Undo Reset Rebar Configuration"},
 };
 
-// A group's table: the options that enable the group, a column and its box
-// in the editor, the column's heading in English units, and the value 7
-// after a conversion to SI units.
+// A group's table: its options, a column, its box and heading, 7 in SI.
 struct Table {
   CountGroup group;
   const char* count;
@@ -194,8 +192,7 @@ class EditTest : public QObject {
   void cleanup() { s_.reset(); }
 
   // Each kind of edit: Undo gives back the record before it, Redo the record
-  // after it, exactly; the window shows the record each time (the options
-  // too, without a question).
+  // after it, exactly; the window shows it each time, asking nothing.
   void undoAndRedoOfEachKindOfEdit_data() {
     QTest::addColumn<int>("edit");
     for (int i = 0; i < int(std::size(kEdits)); ++i) QTest::newRow(kEdits[i].name) << i;
@@ -224,9 +221,8 @@ class EditTest : public QObject {
     QVERIFY2(Same(s_->r, before), fe::Describe(s_->r).c_str());
   }
 
-  // A cell of a table stores through the box rule and is one edit; the
-  // group's editor shows it, and the table shows the editor's edits, the
-  // undo, the count and the units of the record.
+  // A table's cell is stored as a box is, as one edit; the table and the
+  // editor show each other's edits, and the table follows the record.
   void tablesEditInPlaceAndFollowTheRecord_data() {
     QTest::addColumn<int>("table");
     for (int i = 0; i < int(std::size(kTables)); ++i) QTest::newRow(kTables[i].box) << i;

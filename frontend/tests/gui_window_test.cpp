@@ -121,9 +121,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(QList<float>({r.WTMAX, r.WT, r.WHMAX, r.WF}), QList<float>({40, 25, 500, 90}));
   }
 
-  // A number too large to store is only marked while it is typed (1e39 may
-  // yet become 1e3); committing it refuses it once, naming all that was
-  // typed, and the box shows the value kept. So in an editor and a table.
+  // A number too large is marked while typed, refused once when committed,
+  // naming what was typed; in the window, an editor and a table alike.
   void aNumberTooLargeIsRefusedOnceWhenCommitted() {
     Enter(s_->box("txtH"), "120");
     Enter(s_->box("txtNLC"), "1");
@@ -168,9 +167,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(tooltips(), QString("Enter distance in inches|Enter distance to toe in inches|psi  = 0.025 ksi lb/in\u00b3  = 0.04078 pcf"));
   }
 
-  // A count keeps its records as it grows. Typed through an empty box or a
-  // smaller number (3, "", 4) it keeps them all; those past a smaller count
-  // go only when it is committed.
+  // Typed through an empty box or a smaller number (3, "", 4) a count keeps
+  // its records; those past a smaller count go when it is committed.
   void countBoxesKeepTheirRecordsOrRefuseAndShowTheCountKept() {
     Enter(s_->box("txtNLC"), "3");
     QCOMPARE(s_->r.FEQ, fe::RecordArray({0.0f, 0.0f, 0.0f}));
@@ -192,8 +190,7 @@ class MainWindowTest : public QObject {
              QString(" 222"));
   }
 
-  // The window fits a 1920 x 1080 screen at scale factor 2 (960 x 540
-  // logical pixels, less a frame): the tab bar and the pages scroll.
+  // The window fits 1920 x 1080 at scale factor 2 (960 x 540, less a frame).
   void theSmallestWindowFitsAMagnifiedFullHdScreen() {
     const QSize least = s_->w.minimumSizeHint().expandedTo(s_->w.minimumSize());
     QVERIFY2(least.width() <= 940 && least.height() <= 490,
