@@ -24,8 +24,7 @@ void frmMain::connectCount(const char* name, fe::CountGroup group) {
   connect(b, &QLineEdit::textChanged, this, [this, b, group](const QString& text) {
     // The records of the group as the typing found them: those past a smaller
     // count are dropped only when the count is committed.
-    const bool refreshing = r_.Refreshing;
-    if (!refreshing) {
+    if (!r_.Refreshing) {
       if (!countHeld_ || fe::Count(r_, group) >= fe::Count(*countHeld_, group))
         countHeld_ = r_;
       else
