@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "box_text.h"
 #include "window_tabs.h"
@@ -36,18 +37,20 @@ RecordTable::RecordTable(const EditorLayout& layout, fe::InputRecord& record, Us
                           "main window.", this);
   hint->setWordWrap(true);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(hint, 1);
+  buttons->addStretch(1);
   buttons->addWidget(close_);
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(grid_, 1);
+  outer->addWidget(hint);
   outer->addLayout(buttons);
 
   refresh();
   // Every column readable; room for eight records before the table scrolls.
   const int column = fontMetrics().horizontalAdvance("-00000.000") + 16;
-  resize(grid_->verticalHeader()->sizeHint().width() + column * grid_->columnCount() + 48,
+  resize(std::max(grid_->verticalHeader()->sizeHint().width() + column * grid_->columnCount() + 48,
+                  hint->fontMetrics().horizontalAdvance(hint->text()) / 2 + 32),
          grid_->horizontalHeader()->sizeHint().height() +
-             8 * grid_->verticalHeader()->defaultSectionSize() + close_->sizeHint().height() + 48);
+             8 * grid_->verticalHeader()->defaultSectionSize() + 3 * close_->sizeHint().height() + 48);
 }
 
 void RecordTable::open() {
