@@ -87,10 +87,12 @@ void frmMain::connectEditHistory() {
     // Ctrl+Z and Ctrl+Shift+Z in a box are the program's, not the box's own.
     box->installEventFilter(this);
   }
-  // The keys work in the editors and the title window as in this one.
-  for (auto& [group, e] : editors_) e->addActions({undo_, redo_});
-  for (auto& [group, t] : tables_) t->addActions({undo_, redo_});
-  title_->addActions({undo_, redo_});
+  // The keys (and Ctrl+S) work in the editors, the tables and the title
+  // window as in this one.
+  const QList<QAction*> keys = {undo_, redo_, findChild<QAction*>("mnuSaveInput")};
+  for (auto& [group, e] : editors_) e->addActions(keys);
+  for (auto& [group, t] : tables_) t->addActions(keys);
+  title_->addActions(keys);
   updateEditMenu();
 }
 
