@@ -63,18 +63,26 @@ inline void MarkIgnoredText(QLineEdit* box) {
 // the 1e4 of 1e400).
 template <typename Store, typename Kept>
 void ConnectNumberBox(QLineEdit* box, UserInterface& ui, QObject* context, Store store, Kept kept) {
-  auto before = std::make_shared<std::optional<float>>();
+  struct Typing {
+    std::optional<float> before;  // the value when the typing began
+    bool refusing = false;        // the refusal's message is up
+  };
+  auto typing = std::make_shared<Typing>();
   QObject::connect(box, &QLineEdit::textChanged, context,
-                   [box, store, kept, before](const QString& text) {
-                     if (box->isModified() && !*before) *before = kept();
+                   [box, store, kept, typing](const QString& text) {
+                     if (box->isModified() && !typing->before) typing->before = kept();
                      store(text.toStdString());
                      MarkIgnoredText(box);
                    });
-  QObject::connect(box, &QLineEdit::editingFinished, context, [box, &ui, store, kept, before] {
-    const float back = before->value_or(kept());
-    before->reset();
+  QObject::connect(box, &QLineEdit::editingFinished, context, [box, &ui, store, kept, typing] {
+    if (typing->refusing) return;  // the box lost the focus to the message
+    const float back = typing->before.value_or(kept());
+    typing->before.reset();
     box->setModified(false);
-    if (!store(box->text().toStdString())) RefuseTooLarge(ui, box, back);
+    if (store(box->text().toStdString())) return;
+    typing->refusing = true;
+    RefuseTooLarge(ui, box, back);
+    typing->refusing = false;
   });
 }
 
