@@ -1,20 +1,8 @@
 // The summary table of a study: the CSV that keldor-run writes parses, has a
 // row per run in the order of the runs, and its numbers are, read back, the
 // structured results of the same run made in this process.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <string>
-#include <vector>
-
-#include "engine_library.h"
-#include "file_names.h"
-#include "input_defaults.h"
-#include "input_file.h"
-#include "run_engine.h"
-#include "run_results.h"
+#include "library_run.h"
 #include "summary_table.h"
-#include "test_support.h"
 
 namespace keldor_test {
 namespace {
@@ -62,21 +50,6 @@ std::vector<Row> ParseCsv(const std::string& text) {
   return rows;
 }
 
-// The run of one input in this process, its report in `dir`.
-fe::RunResults ResultsOf(const std::string& input, const TempFolder& dir) {
-  fe::InputRecord r;
-  fe::InitialiseInput(r, 1);
-  std::string error;
-  EXPECT_TRUE(fe::LoadInputFile(r, input, &error)) << error;
-  EXPECT_TRUE(fe::SetOutputFile(r, dir / "r.out", &error)) << error;
-  fe::EngineLibrary* e = fe::EngineAt(ProgramFolder() + "/libkeldor.so", &error);
-  EXPECT_NE(e, nullptr) << error;
-  if (e == nullptr) return {};
-  InFolder in(dir.path());
-  fe::RunEngine(*e, r);
-  return fe::ReadRunResults(*e);
-}
-
 // A cell holds the float exactly, or is empty where there is none.
 void ExpectNumber(const std::string& cell, float value, const std::string& what) {
   if (std::isnan(value)) {
@@ -113,7 +86,8 @@ TEST(StudySummary, EveryRowIsTheStructuredResultsOfItsRun) {
     ASSERT_EQ(row.size(), titles.size()) << names[k];
     EXPECT_EQ(row[0], names[k] + ".in");
     TempFolder own;
-    const fe::RunResults r = ResultsOf(dir / (names[k] + ".in"), own);
+    RunInput(dir / (names[k] + ".in"), own);  // the same run in this process
+    const fe::RunResults r = fe::ReadRunResults(Library());
     const fe::GeometryResult& g = r.geometry;
     EXPECT_EQ(row[1], "written");
     EXPECT_EQ(row[2], fe::UnitSystemName(r.units));
