@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "keldor.h"
+#include "reference_wall.h"
 #include "report_capture.h"
 #include "state.h"
 
@@ -27,8 +28,9 @@ namespace {
 
 using testing_support::Contains;
 using testing_support::SameValues;
+using testing_support::SetGround;
 
-using Segments = std::vector<std::pair<float, float>>;  // length, angle in degrees
+using testing_support::Segments;
 using Surcharge = std::array<float, 5>;                 // SURL, XSBEG, YSBEG, XSEND, YSEND
 
 const char* const kGroundShort = "   GROUND PROFILE DOES NOT REACH THE FAILURE PLANE ***";
@@ -42,14 +44,7 @@ class TrialWedgeTest : public ::testing::Test {
     testing_support::FreshState();
     S.ISOIL = 2, S.IMODE = 2, S.ILOC = 2, S.IPRINT = 0, S.RHOS = 0.069444f, S.PHI = Radians(30.0f);
     S.H = 120.0f, S.TF = 18.0f, S.WT = 36.0f, S.TWMIN = 12.0f, S.WF = 96.0f;
-    Ground({{100000.0f, 0.0f}});
-  }
-
-  static void Ground(const Segments& segments) {
-    std::vector<float> len, ang;
-    for (const auto& s : segments) len.push_back(s.first), ang.push_back(s.second);
-    S.NSEG = static_cast<int>(segments.size());
-    SETIRR(len.data(), ang.data());
+    SetGround({{100000.0f, 0.0f}});
   }
 
   static void Surcharges(const std::vector<Surcharge>& lines) {
@@ -96,7 +91,7 @@ TEST_F(TrialWedgeTest, WorkedCase) {
 // precision from the same construction and agrees to the digits printed.
 TEST_F(TrialWedgeTest, SurchargeAndSeismicCaseComputedIndependently) {
   S.SS = 0.4f, S.SSEQ = 0.2f, S.AH = 0.15f, S.AV = 0.05f, S.YE = 0.33333f, S.YEQ = 0.5f;
-  Ground({{60.0f, 10.0f}, {2000.0f, 0.0f}});
+  SetGround({{60.0f, 10.0f}, {2000.0f, 0.0f}});
   Surcharges({{500.0f, 70.0f, 10.42f, 190.0f, 10.42f}});
   TrialWedge();
   const CriticalWedges& w = LastCriticalWedges();
@@ -170,14 +165,14 @@ TEST_F(TrialWedgeTest, StemAndFootingUseTheirOwnBackPlanes) {
 TEST_F(TrialWedgeTest, GroundThatMissesTheBackPlane) {
   S.IPRINT = 1;
   S.PEH = S.YAPPE = S.XAPP = S.HBACK = 99.0f;  // a previous call's values must go
-  Ground({});
+  SetGround({});
   const Lines report = CaptureReport(TrialWedge);
   EXPECT_EQ(std::count(report.begin(), report.end(), kGroundShort), 1);
   EXPECT_EQ(Results(), std::vector<float>(8, 0.0f));
-  Ground({{30.0f, 0.0f}});
+  SetGround({{30.0f, 0.0f}});
   EXPECT_TRUE(Contains(CaptureReport(TrialWedge), kGroundShort));
   EXPECT_TRUE(SameValues({S.PEH, S.HBACK}, {0.0f, 0.0f}));
-  Ground({{100000.0f, 0.0f}});
+  SetGround({{100000.0f, 0.0f}});
   S.WF = 40.0f;
   EXPECT_TRUE(Contains(CaptureReport(TrialWedge), kGroundShort));
   EXPECT_EQ(S.HBACK, 138.0f);
@@ -290,7 +285,7 @@ TEST_F(PrunedWedgeSearch, RandomWallsGiveThePlaneByPlaneResults) {
     for (int i = 0; i < nseg; ++i)
       ground.push_back({chance(0.1f) ? uniform(1e-3f, 0.1f) : uniform(5.0f, 400.0f),
                         chance(0.15f) ? uniform(-40.0f, -5.0f) : uniform(-10.0f, 60.0f)});
-    Ground(ground);
+    SetGround(ground);
     std::vector<Surcharge> lines;
     const int nsur = static_cast<int>(uniform(0.0f, 5.0f));
     for (int j = 0; j < nsur; ++j) {
@@ -309,7 +304,7 @@ TEST_F(PrunedWedgeSearch, RandomWallsGiveThePlaneByPlaneResults) {
 // parallel to the ground (the 80th plane's slope equals the ground's
 // exactly), and ground whose ends disagree with its angle.
 TEST_F(PrunedWedgeSearch, InputsAtTheEdgesOfTheBoundsGiveThePlaneByPlaneResults) {
-  Ground({{60.0f, 20.0f}, {200.0f, -5.0f}, {1000.0f, 10.0f}});
+  SetGround({{60.0f, 20.0f}, {200.0f, -5.0f}, {1000.0f, 10.0f}});
   Surcharges({{80.0f, 60.0f, 20.0f, 160.0f, 11.0f}, {40.0f, 300.0f, 40.0f, 200.0f, 40.0f}});
   S.AH = 0.2f, S.SSEQ = 0.3f;
   for (float av : {1.0f, 0.999999f, -1.0e7f, 0.1f}) {
@@ -333,7 +328,7 @@ TEST_F(PrunedWedgeSearch, InputsAtTheEdgesOfTheBoundsGiveThePlaneByPlaneResults)
   const float t = std::tan(theta);
   float split = (0.0f * 100.0f - t * 48.0f + -138.0f - 0.0f) / (0.0f - t);
   for (int k = 0; k < 6; ++k) split = std::nextafter(split, 0.0f);
-  Ground({{split, 0.0f}, {1000.0f, 0.0f}});
+  SetGround({{split, 0.0f}, {1000.0f, 0.0f}});
   ExpectSameAsFullSearch("a strip past the intersection");
   // That plane's last part is so narrow that adding up the strip widths
   // overshoots the intersection: said even in a silent call, and the strips
@@ -347,7 +342,7 @@ TEST_F(PrunedWedgeSearch, InputsAtTheEdgesOfTheBoundsGiveThePlaneByPlaneResults)
               "   ERROR IN CALCULATING WEIGHT OF SOIL IN TRIAL WEDGE ***");
   EXPECT_NEAR(S.PEH, 220.4f, 0.05f);
 
-  Ground({{1000.0f, 0.0f}});
+  SetGround({{1000.0f, 0.0f}});
   for (int k = 50; k < 80; ++k) theta -= 0.01f;  // the 80th plane
   S.ASEG(1) = theta;
   S.XGEND(1) = 1000.0f * std::cos(theta);
