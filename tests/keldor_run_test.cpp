@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "test_support.h"
 
@@ -322,58 +323,39 @@ TEST(KeldorRun, WritesTheResultsDocument) {
       << piped.err;
 }
 
-// A document that cannot be written fails the run.
-TEST(KeldorRun, AResultsDocumentThatCannotBeWrittenFailsTheRun) {
-  TempFolder cwd;
-  const Outcome o = KeldorRun({"--json", "no/r.json", "-o", "r.out", kExample}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err.rfind("Keldor: Cannot write the results no/r.json: ", 0), 0u) << o.err;
-}
-
-// The drawing of the wall after the run, headless: SVG and PNG by option;
-// a drawing that cannot be written fails the command, not the report.
-TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
+// The drawing of the wall after the run, headless, and the PDF of the
+// report (its first page the run's), by option. A document, drawing or PDF
+// that cannot be written is named, leaves nothing and fails the command, the
+// report itself still written.
+TEST(KeldorRun, DrawsTheWallAndWritesThePdf) {
   TempFolder cwd;
   const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
-  Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", pile}, cwd.path());
-  if (o.err.find("built without the drawing") != std::string::npos) GTEST_SKIP() << o.err;
+  const Outcome o = KeldorRun(
+      {"-o", "r.out", "--svg", "w.svg", "--png", "w.png", "--pdf", "r.pdf", pile}, cwd.path());
+  if (o.err.find("built without the") != std::string::npos) GTEST_SKIP() << o.err;
   EXPECT_EQ(o.status, 0) << o.err;
-  // The report's line and the verdict's, then the drawings'.
+  // The report's line and the verdict's, then the drawings' and the PDF's.
   EXPECT_EQ(o.out.rfind("Output written to r.out\nReview finished: ", 0), 0u) << o.out;
-  const std::string drawn = "\nDrawing written to w.svg\nDrawing written to w.png\n";
-  EXPECT_EQ(o.out.substr(o.out.size() - std::min(o.out.size(), drawn.size())), drawn) << o.out;
-  const std::string svg = ReadFile(cwd / "w.svg"), png = ReadFile(cwd / "w.png");
+  EXPECT_NE(o.out.find("\nDrawing written to w.svg\nDrawing written to w.png\nPDF written to r.pdf\n"),
+            std::string::npos) << o.out;
+  const std::string svg = ReadFile(cwd / "w.svg");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);
-  EXPECT_EQ(png.rfind("\x89PNG", 0), 0u);
-
-  o = KeldorRun({"-o", "r2.out", "--svg", "w.jpg", pile}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "Keldor: Cannot write file w.jpg: the name must end in .svg or .png\n");
-  EXPECT_TRUE(Exists(cwd / "r2.out"));
-  EXPECT_FALSE(Exists(cwd / "w.jpg"));
-
-}
-
-// The PDF of the run: beside the report, its first page the run's; a PDF
-// that cannot be written is named, leaves nothing and fails the command,
-// the report itself still written.
-TEST(KeldorRun, WritesThePdfOfTheReport) {
-  TempFolder cwd;
-  const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
-  Outcome o = KeldorRun({"-o", "r.out", "--pdf", "r.pdf", pile}, cwd.path());
-  if (o.err.find("built without the PDF") != std::string::npos) GTEST_SKIP() << o.err;
-  EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.out.rfind("Output written to r.out\n", 0), 0u) << o.out;
-  EXPECT_NE(o.out.find("\nPDF written to r.pdf\n"), std::string::npos) << o.out;
+  EXPECT_EQ(ReadFile(cwd / "w.png").rfind("\x89PNG", 0), 0u);
   EXPECT_EQ(ReadFile(cwd / "r.pdf").rfind("%PDF-", 0), 0u);
 
-  o = KeldorRun({"-o", "r2.out", "--pdf", "missing/r.pdf", pile}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err.rfind("Keldor: Cannot write file missing/r.pdf: ", 0), 0u) << o.err;
-  EXPECT_TRUE(Exists(cwd / "r2.out"));
-  EXPECT_FALSE(Exists(cwd / "missing"));
-
+  for (const auto& [option, file, err] :
+       {std::tuple<std::string, std::string, std::string>{
+            "--svg", "w.jpg", "Keldor: Cannot write file w.jpg: the name must end in .svg or .png\n"},
+        {"--pdf", "missing/r.pdf", "Keldor: Cannot write file missing/r.pdf: "},
+        {"--json", "missing/r.json", "Keldor: Cannot write the results missing/r.json: "}}) {
+    TempFolder again;
+    const Outcome failed = KeldorRun({"-o", "r.out", option, file, pile}, again.path());
+    EXPECT_EQ(failed.status, 1) << option;
+    EXPECT_EQ(failed.err.rfind(err, 0), 0u) << failed.err;
+    EXPECT_TRUE(Exists(again / "r.out")) << option;
+    EXPECT_FALSE(Exists(again / "w.jpg") || Exists(again / "missing")) << option;
+  }
 }
 
 }  // namespace
