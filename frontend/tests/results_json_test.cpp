@@ -6,13 +6,8 @@
 #include <cmath>
 #include <string>
 
-#include "engine_library.h"
-#include "file_names.h"
-#include "input_defaults.h"
-#include "input_file.h"
+#include "library_run.h"
 #include "results_json.h"
-#include "run_engine.h"
-#include "test_support.h"
 
 namespace fe {
 namespace {
@@ -22,17 +17,9 @@ const std::string kGolden = std::string(KELDOR_SOURCE_DIR) + "/tests/golden/";
 
 // The results of a golden input run through the library.
 RunResults RunGolden(const std::string& name) {
-  std::string error;
-  EngineLibrary* e = EngineAt(keldor_test::ProgramFolder() + "/libkeldor.so", &error);
-  EXPECT_NE(e, nullptr) << error;
   keldor_test::TempFolder run;
-  InputRecord r;
-  InitialiseInput(r, KELDOR_ENGLISH);
-  EXPECT_TRUE(LoadInputFile(r, kGolden + name + ".in", &error)) << error;
-  EXPECT_TRUE(SetOutputFile(r, run / "r.out", &error)) << error;
-  keldor_test::InFolder in(run.path());
-  RunEngine(*e, r);
-  return ReadRunResults(*e);
+  keldor_test::RunInput(kGolden + name + ".in", run);
+  return ReadRunResults(keldor_test::Library());
 }
 
 // Every object with a "value" names its "unit"; returns how many it found.
