@@ -23,14 +23,6 @@ namespace keldor_test {
 
 using Lines = std::vector<std::string>;
 
-inline Lines SplitCrLf(const std::string& text) {
-  Lines lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
-
 inline fe::EngineLibrary& Library() {
   std::string error;
   fe::EngineLibrary* e = fe::EngineAt(ProgramFolder() + "/libkeldor.so", &error);
