@@ -37,16 +37,6 @@ constexpr double kRoundingShare = 1.5e-3;
 
 using Lines = std::vector<std::string>;
 
-Lines Split(const std::string& text) {
-  Lines parts;
-  std::istringstream in(text);
-  for (std::string part; std::getline(in, part);) {
-    if (!part.empty() && part.back() == '\r') part.pop_back();
-    parts.push_back(part);
-  }
-  return parts;
-}
-
 // The number after " = " of the first report line that starts with `label`.
 float ValueOf(const Lines& report, const std::string& label) {
   float v = 0.0f;
@@ -91,7 +81,7 @@ void WriteReviewInput(const std::string& designInput, const Lines& report, const
 
 // The report's lines from the weights section on.
 Lines FinalAnalysis(const std::string& report) {
-  const Lines lines = Split(report);
+  const Lines lines = SplitCrLf(report);
   return Lines(std::find(lines.begin(), lines.end(),
                          " W E I G H T   A N D   R I G H T I N G   M O M E N T"),
                lines.end());
@@ -133,7 +123,7 @@ TEST_P(DesignReview, ReviewOfTheReportedDesignRepeatsItsFinalAnalysis) {
   if (design.find("\r\n C O N V E R G E D   D E S I G N\r\n") == std::string::npos)
     GTEST_SKIP() << "no converged design";
 
-  WriteReviewInput(kGolden + "/" + name + ".in", Split(design), run / "review.in");
+  WriteReviewInput(kGolden + "/" + name + ".in", SplitCrLf(design), run / "review.in");
   const Lines designed = FinalAnalysis(design);
   const Lines reviewed = FinalAnalysis(keldorRun(run / "review.in", "review.out"));
   ASSERT_FALSE(designed.empty());

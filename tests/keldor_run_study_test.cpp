@@ -1,12 +1,13 @@
 // keldor-run over many runs as a user runs it: several inputs and a range of
 // one value, one process per analysis, the side files beside their reports,
-// messages whole and in the order of the runs, the worst exit status.
-#include <gtest/gtest.h>
-
+// messages whole and in the order of the runs, the worst exit status; and the
+// summary table of a study, whose CSV parses, has a row per run in the order
+// of the runs, and whose numbers are, read back, the structured results of
+// the same run made in this process.
 #include <filesystem>
-#include <string>
 
-#include "test_support.h"
+#include "library_run.h"
+#include "summary_table.h"
 
 namespace keldor_test {
 namespace {
@@ -156,6 +157,164 @@ TEST(KeldorRunStudy, FailingRunsAreReportedAndTheOthersFinish) {
                  Exists(dir / "mine.out"));
     EXPECT_EQ(ReadFile(dir / "mine.dat"), "station,height\n");
   }
+}
+
+using Row = std::vector<std::string>;
+
+// An RFC 4180 table: quoted cells may hold commas, doubled quotes and line
+// breaks; every line ends in CR LF.
+std::vector<Row> ParseCsv(const std::string& text) {
+  std::vector<Row> rows(1);
+  std::string cell;
+  bool quoted = false, wasQuoted = false;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const char c = text[k];
+    if (quoted) {
+      if (c == '"' && k + 1 < text.size() && text[k + 1] == '"') {
+        cell += '"';
+        ++k;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        cell += c;
+      }
+    } else if (c == '"' && cell.empty() && !wasQuoted) {
+      quoted = wasQuoted = true;
+    } else if (c == ',') {
+      rows.back().push_back(cell);
+      cell.clear();
+      wasQuoted = false;
+    } else if (c == '\r' && k + 1 < text.size() && text[k + 1] == '\n') {
+      rows.back().push_back(cell);
+      cell.clear();
+      wasQuoted = false;
+      rows.emplace_back();
+      ++k;
+    } else if (wasQuoted || c == '"' || c == '\r' || c == '\n') {
+      ADD_FAILURE() << "stray character " << int(c) << " at " << k;
+    } else {
+      cell += c;
+    }
+  }
+  EXPECT_TRUE(cell.empty() && rows.back().empty() && !quoted) << "the table must end in CR LF";
+  rows.pop_back();
+  return rows;
+}
+
+// A cell holds the float exactly, or is empty where there is none.
+void ExpectNumber(const std::string& cell, float value, const std::string& what) {
+  if (std::isnan(value)) {
+    EXPECT_EQ(cell, "") << what;
+    return;
+  }
+  ASSERT_FALSE(cell.empty()) << what;
+  EXPECT_EQ(std::stof(cell), value) << what << ": " << cell;
+}
+
+TEST(StudySummary, EveryRowIsTheStructuredResultsOfItsRun) {
+  const std::vector<std::string> names = {"design-spread-english", "design-pile-si",
+                                          "design-not-converged-english", "review-pile-english",
+                                          "review-irregular-si"};
+  TempFolder dir;
+  std::vector<std::string> args = {"-j", "2", "--summary", "study.csv"};
+  for (const std::string& n : names) {
+    WriteFile(dir / (n + ".in"), ReadFile(kGolden + n + ".in"));
+    args.push_back(n + ".in");
+  }
+  WriteFile(dir / "broken.in", "1\r\n");
+  args.push_back("broken.in");
+  const Outcome o = KeldorRun(args, dir.path());
+  EXPECT_EQ(o.status, 2) << o.err;
+  EXPECT_NE(o.out.find("Summary written to study.csv\n"), std::string::npos) << o.out;
+
+  const std::vector<Row> rows = ParseCsv(ReadFile(dir / "study.csv"));
+  ASSERT_EQ(rows.size(), names.size() + 2);
+  Row titles = {"file"};
+  for (const std::string& t : fe::SummaryColumns()) titles.push_back(t);
+  EXPECT_EQ(rows[0], titles);
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    const Row& row = rows[k + 1];
+    ASSERT_EQ(row.size(), titles.size()) << names[k];
+    EXPECT_EQ(row[0], names[k] + ".in");
+    TempFolder own;
+    RunInput(dir / (names[k] + ".in"), own);  // the same run in this process
+    const fe::RunResults r = fe::ReadRunResults(Library());
+    const fe::GeometryResult& g = r.geometry;
+    EXPECT_EQ(row[1], "written");
+    EXPECT_EQ(row[2], fe::UnitSystemName(r.units));
+    EXPECT_EQ(row[3], fe::ModeName(r.mode));
+    EXPECT_EQ(row[4], r.design() ? (r.converged ? "yes" : "no") : "");
+    const float none = std::nanf("");
+    const bool a = r.analysed;
+    const bool piles = r.foundation == KELDOR_PILE_FOOTING;
+    ExpectNumber(row[5], a ? g.WT : none, "toe width");
+    ExpectNumber(row[6], a ? g.WF : none, "footing width");
+    ExpectNumber(row[7], a ? g.TF : none, "footing thickness");
+    ExpectNumber(row[8], a ? g.DK : none, "key depth");
+    ExpectNumber(row[9], a && piles ? g.NPILES : none, "piles");
+    ExpectNumber(row[10], a ? g.ASW : none, "steel at wall");
+    ExpectNumber(row[11], a ? g.ASFTOP : none, "steel at footing top");
+    ExpectNumber(row[12], a ? g.ASFBOT : none, "steel at footing bottom");
+    float sliding = INFINITY, overturning = INFINITY, bearing = -INFINITY;
+    for (const fe::CheckResult& c : r.checks) {
+      if (c.kind == KELDOR_CHECK_SLIDING) sliding = std::fmin(sliding, c.demand / c.limit);
+      if (c.kind == KELDOR_CHECK_OVERTURNING) overturning = std::fmin(overturning, c.demand / c.limit);
+      if (c.kind == KELDOR_CHECK_BEARING) bearing = std::fmax(bearing, c.ratio);
+    }
+    ExpectNumber(row[13], std::isinf(sliding) ? none : sliding, "sliding");
+    ExpectNumber(row[14], std::isinf(overturning) ? none : overturning, "overturning");
+    ExpectNumber(row[15], std::isinf(bearing) ? none : bearing, "bearing");
+    EXPECT_EQ(row[16], std::to_string(r.failures()));
+    const fe::CheckResult* gov = r.governing();
+    EXPECT_EQ(row[17].empty(), gov == nullptr);
+    if (gov != nullptr) {
+      EXPECT_EQ(row[17].rfind(std::string(fe::CheckName(gov->kind)) + " at " + fe::PlaceName(gov->place), 0), 0u);
+      ExpectNumber(row[18], gov->ratio, "governing ratio");
+    }
+  }
+  // The run that could not be loaded has its row, with nothing but its outcome.
+  Row broken(titles.size());
+  broken[0] = "broken.in", broken[1] = "invalid input";
+  EXPECT_EQ(rows.back(), broken);
+}
+
+// The varied value has its own column; a summary that would replace an input
+// stops the study before anything runs.
+TEST(StudySummary, TheVariedValueHasItsColumnAndNoInputIsReplaced) {
+  TempFolder dir;
+  WriteFile(dir / "w.in", ReadFile(kGolden + "review-pile-english.in"));
+  Outcome o = RunProgram(ProgramFolder() + "/keldor-run",
+                         {"--vary", "TF=30:36:6", "--summary", "tf.csv", "w.in"}, dir.path());
+  EXPECT_EQ(o.status, 0) << o.err;
+  const std::vector<Row> rows = ParseCsv(ReadFile(dir / "tf.csv"));
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(Row(rows[0].begin(), rows[0].begin() + 3), Row({"file", "TF", "outcome"}));
+  EXPECT_EQ(Row(rows[1].begin(), rows[1].begin() + 3), Row({"w.in", "30", "written"}));
+  EXPECT_EQ(rows[2][1], "36");
+  EXPECT_EQ(rows[1][8], "30");  // the footing thickness reviewed
+  EXPECT_EQ(rows[2][8], "36");
+
+  // One input is one run in this process, its side file KELDOR.DAT, and one row.
+  o = KeldorRun({"--summary", "one.csv", "w.in"}, dir.path());
+  EXPECT_EQ(o.status, 0) << o.err;
+  // The report's line and the verdict's, then the summary's.
+  EXPECT_EQ(o.out.rfind("Output written to w.out\nReview finished: ", 0), 0u) << o.out;
+  EXPECT_NE(o.out.find(" checks NG; governing: "), std::string::npos) << o.out;
+  EXPECT_EQ(o.out.find("\nSummary written to one.csv\n"), o.out.size() - 28) << o.out;
+  EXPECT_TRUE(Exists(dir / "KELDOR.DAT"));
+  const std::vector<Row> one = ParseCsv(ReadFile(dir / "one.csv"));
+  ASSERT_EQ(one.size(), 2u);
+  EXPECT_EQ(Row(one[1].begin(), one[1].begin() + 4), Row({"w.in", "written", "English", "review"}));
+
+  o = KeldorRun({"--summary", "w.out", "w.in"}, dir.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: The summary w.out would replace w.out.\n");
+
+  o = KeldorRun({"--summary", "w.in", "w.in", "w-copy.in"}, dir.path());
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err, "Keldor: The summary w.in would replace an input or a file of a run of this study.\n");
+  EXPECT_EQ(ReadFile(dir / "w.in"), ReadFile(kGolden + "review-pile-english.in"));
+  EXPECT_FALSE(Exists(dir / "w.dat"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "test_support.h"
 
@@ -99,6 +100,28 @@ const Refusal kRefusals[] = {
      "Choose a shorter path:\n" + std::string(140, 'r') + ".out\n"},
     {"side file is a folder", {"-o", "w.out", "w.in"}, 1,
      "Keldor: Cannot write the side file KELDOR.DAT in the current folder: it is a folder\n"},
+    // The results document, the drawings and the PDF: one input each, never
+    // over the input or the report, and only with a report.
+    {"json of an invalid input", {"--json", "r.json", "bad.in"}, 2,
+     "Keldor: Design height must be greater than zero\n"
+     "Keldor: Concrete cover must be greater than zero\n"},
+    {"json twice", {"--json", "a.json", "--json", "b.json", "w.in"}, 2,
+     "Keldor: The results file is named twice.\n" + kTryHelp},
+    {"json of a study", {"--json", "a.json", "w.in", "w.in"}, 2,
+     "Keldor: Options --json and --strict apply to one input, not to a study.\n" + kTryHelp},
+    {"strict study", {"--strict", "--vary", "H=96:120:12", "w.in"}, 2,
+     "Keldor: Options --json and --strict apply to one input, not to a study.\n" + kTryHelp},
+    {"json over input", {"--json", "w.in", "-o", "r.out", "w.in"}, 2,
+     "Keldor: The results w.in would replace w.in.\n"},
+    {"json over report", {"--json", "bad.out", "-o", "bad.out", "w.in"}, 2,
+     "Keldor: The results bad.out would replace bad.out.\n"},
+    {"--png last", {"--png"}, 2, "Keldor: Option --png needs a file name.\n" + kTryHelp},
+    {"svg of a study", {"--svg", "w.svg", "w.in", "w.in"}, 2,
+     "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp},
+    {"pdf over report", {"-o", "bad.out", "--pdf", "bad.out", "w.in"}, 2,
+     "Keldor: The PDF bad.out would replace bad.out.\n"},
+    {"pdf of a study", {"--pdf", "a.pdf", "w.in", "w.in"}, 2,
+     "Keldor: Option --pdf makes the PDF of one input's report.\n" + kTryHelp},
 };
 
 std::string At(std::string text, const std::string& folder) {
@@ -248,50 +271,38 @@ TEST(KeldorRun, EveryBundledExampleRuns) {
 // The verdict line and --strict for each kind of outcome: a design that
 // converged with every check passing, one whose final analysis has NG checks,
 // a design that did not converge, a failing review and a passing one.
-struct Verdict {
-  const char* name;
-  const char* line;  // the second line on standard output
-  int strict;        // the exit status with --strict
-};
-
-class KeldorRunVerdict : public ::testing::TestWithParam<Verdict> {};
-
-TEST_P(KeldorRunVerdict, SaysTheVerdictAndStrictFailsOnIt) {
-  const Verdict& v = GetParam();
-  const std::string input = KELDOR_SOURCE_DIR "/tests/golden/" + std::string(v.name) + ".in";
-  TempFolder cwd;
-  const Outcome plain = KeldorRun({"-o", "r.out", input}, cwd.path());
-  EXPECT_EQ(plain.status, 0) << plain.err;
-  EXPECT_EQ(plain.out, "Output written to r.out\n" + std::string(v.line) + "\n");
-  const Outcome strict = KeldorRun({"--strict", "-o", "r.out", input}, cwd.path());
-  EXPECT_EQ(strict.status, v.strict) << strict.err;
-  EXPECT_EQ(strict.out, plain.out);
-  EXPECT_EQ(strict.err, "");
+TEST(KeldorRun, SaysTheVerdictAndStrictFailsOnIt) {
+  const struct {
+    const char* name;
+    const char* line;  // the second line on standard output
+    int strict;        // the exit status with --strict
+  } verdicts[] = {
+      {"startup-example",
+       "Design converged: toe 18, footing width 66, footing thickness 15 (in); 0 of 9 checks NG", 0},
+      {"design-spread-english",
+       "Design converged: toe 48, footing width 186, footing thickness 26 (in); 2 of 27 checks NG", 3},
+      {"design-not-converged-english", "Design did not converge", 3},
+      {"design-pile-stop-english", "The analysis stopped: PILEBAT and PILEV cannot both be zero", 3},
+      {"review-irregular-pile-english",
+       "Review finished: 1 of 11 checks NG; governing: pile compression at piles, load "
+       "combination 1, ratio 1.284", 3},
+      {"review-working-stress-passing",
+       "Review finished: 0 of 30 checks NG; governing: shear at toe, load combination 3, "
+       "ratio 0.993", 0},
+  };
+  for (const auto& v : verdicts) {
+    SCOPED_TRACE(v.name);
+    const std::string input = KELDOR_SOURCE_DIR "/tests/golden/" + std::string(v.name) + ".in";
+    TempFolder cwd;
+    const Outcome plain = KeldorRun({"-o", "r.out", input}, cwd.path());
+    EXPECT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.out, "Output written to r.out\n" + std::string(v.line) + "\n");
+    const Outcome strict = KeldorRun({"--strict", "-o", "r.out", input}, cwd.path());
+    EXPECT_EQ(strict.status, v.strict) << strict.err;
+    EXPECT_EQ(strict.out, plain.out);
+    EXPECT_EQ(strict.err, "");
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Outcomes, KeldorRunVerdict,
-    ::testing::Values(
-        Verdict{"startup-example",
-                "Design converged: toe 18, footing width 66, footing thickness 15 (in); 0 of 9 "
-                "checks NG",
-                0},
-        Verdict{"design-spread-english",
-                "Design converged: toe 48, footing width 186, footing thickness 26 (in); 2 of 27 "
-                "checks NG",
-                3},
-        Verdict{"design-not-converged-english", "Design did not converge", 3},
-        Verdict{"design-pile-stop-english",
-                "The analysis stopped: PILEBAT and PILEV cannot both be zero", 3},
-        Verdict{"review-irregular-pile-english",
-                "Review finished: 1 of 11 checks NG; governing: pile compression at piles, load "
-                "combination 1, ratio 1.284",
-                3},
-        Verdict{"review-working-stress-passing",
-                "Review finished: 0 of 30 checks NG; governing: shear at toe, load combination 3, "
-                "ratio 0.993",
-                0}),
-    [](const auto& test) { return Identifier(test.param.name); });
 
 // --json FILE writes the document beside the usual lines; --json - puts the
 // document alone on standard output and the lines on standard error.
@@ -312,96 +323,39 @@ TEST(KeldorRun, WritesTheResultsDocument) {
       << piped.err;
 }
 
-// No report, no results: an invalid input writes no document, and a document
-// that cannot be written fails the run without touching what is there.
-TEST(KeldorRun, ResultsOnlyWithTheirReport) {
-  TempFolder cwd;
-  const std::string input = KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in";
-  WriteFile(cwd / "bad.in", Replaced(ReadFile(kExample), "120,0,0", "0,0,0"));  // no height
-  const Outcome bad = KeldorRun({"--json", "r.json", "bad.in"}, cwd.path());
-  EXPECT_EQ(bad.status, 2);
-  EXPECT_FALSE(Exists(cwd / "r.json"));
-
-  const Outcome nowhere = KeldorRun({"--json", "no/r.json", "-o", "r.out", input}, cwd.path());
-  EXPECT_EQ(nowhere.status, 1);
-  EXPECT_EQ(nowhere.err.rfind("Keldor: Cannot write the results no/r.json: ", 0), 0u) << nowhere.err;
-
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--json", "a.json", "--json", "b.json", input},
-        std::vector<std::string>{"--json", "a.json", input, input},
-        std::vector<std::string>{"--strict", "--vary", "H=96:120:12", input}}) {
-    const Outcome o = KeldorRun(args, cwd.path());
-    EXPECT_EQ(o.status, 2) << args[0];
-    EXPECT_EQ(o.out, "");
-  }
-  EXPECT_FALSE(Exists(cwd / "a.json"));
-
-  // The document never replaces the input or the report.
-  WriteFile(cwd / "w.in", ReadFile(input));
-  for (const char* file : {"w.in", "r.out"}) {
-    const Outcome o = KeldorRun({"--json", file, "-o", "r.out", "w.in"}, cwd.path());
-    EXPECT_EQ(o.status, 2) << file;
-    EXPECT_EQ(o.err, "Keldor: The results " + std::string(file) + " would replace " + file + ".\n");
-  }
-  EXPECT_EQ(ReadFile(cwd / "w.in"), ReadFile(input));
-}
-
-// The drawing of the wall after the run, headless: SVG and PNG by option;
-// a drawing that cannot be written fails the command, not the report.
-TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
+// The drawing of the wall after the run, headless, and the PDF of the
+// report (its first page the run's), by option. A document, drawing or PDF
+// that cannot be written is named, leaves nothing and fails the command, the
+// report itself still written.
+TEST(KeldorRun, DrawsTheWallAndWritesThePdf) {
   TempFolder cwd;
   const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
-  Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", pile}, cwd.path());
-  if (o.err.find("built without the drawing") != std::string::npos) GTEST_SKIP() << o.err;
+  const Outcome o = KeldorRun(
+      {"-o", "r.out", "--svg", "w.svg", "--png", "w.png", "--pdf", "r.pdf", pile}, cwd.path());
+  if (o.err.find("built without the") != std::string::npos) GTEST_SKIP() << o.err;
   EXPECT_EQ(o.status, 0) << o.err;
-  // The report's line and the verdict's, then the drawings'.
+  // The report's line and the verdict's, then the drawings' and the PDF's.
   EXPECT_EQ(o.out.rfind("Output written to r.out\nReview finished: ", 0), 0u) << o.out;
-  const std::string drawn = "\nDrawing written to w.svg\nDrawing written to w.png\n";
-  EXPECT_EQ(o.out.substr(o.out.size() - std::min(o.out.size(), drawn.size())), drawn) << o.out;
-  const std::string svg = ReadFile(cwd / "w.svg"), png = ReadFile(cwd / "w.png");
+  EXPECT_NE(o.out.find("\nDrawing written to w.svg\nDrawing written to w.png\nPDF written to r.pdf\n"),
+            std::string::npos) << o.out;
+  const std::string svg = ReadFile(cwd / "w.svg");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);
-  EXPECT_EQ(png.rfind("\x89PNG", 0), 0u);
-
-  o = KeldorRun({"-o", "r2.out", "--svg", "w.jpg", pile}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "Keldor: Cannot write file w.jpg: the name must end in .svg or .png\n");
-  EXPECT_TRUE(Exists(cwd / "r2.out"));
-  EXPECT_FALSE(Exists(cwd / "w.jpg"));
-
-  o = KeldorRun({"--png"}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "Keldor: Option --png needs a file name.\n" + kTryHelp);
-  o = KeldorRun({"--svg", "w.svg", pile, pile}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp);
-}
-
-// The PDF of the run: beside the report, its first page the run's; a PDF
-// that cannot be written is named, leaves nothing and fails the command,
-// the report itself still written.
-TEST(KeldorRun, WritesThePdfOfTheReport) {
-  TempFolder cwd;
-  const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
-  Outcome o = KeldorRun({"-o", "r.out", "--pdf", "r.pdf", pile}, cwd.path());
-  if (o.err.find("built without the PDF") != std::string::npos) GTEST_SKIP() << o.err;
-  EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.out.rfind("Output written to r.out\n", 0), 0u) << o.out;
-  EXPECT_NE(o.out.find("\nPDF written to r.pdf\n"), std::string::npos) << o.out;
+  EXPECT_EQ(ReadFile(cwd / "w.png").rfind("\x89PNG", 0), 0u);
   EXPECT_EQ(ReadFile(cwd / "r.pdf").rfind("%PDF-", 0), 0u);
 
-  o = KeldorRun({"-o", "r2.out", "--pdf", "missing/r.pdf", pile}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err.rfind("Keldor: Cannot write file missing/r.pdf: ", 0), 0u) << o.err;
-  EXPECT_TRUE(Exists(cwd / "r2.out"));
-  EXPECT_FALSE(Exists(cwd / "missing"));
-
-  o = KeldorRun({"-o", "r3.out", "--pdf", "r3.out", pile}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "Keldor: The PDF r3.out would replace r3.out.\n");
-  o = KeldorRun({"--pdf", "a.pdf", pile, pile}, cwd.path());
-  EXPECT_EQ(o.status, 2);
-  EXPECT_EQ(o.err, "Keldor: Option --pdf makes the PDF of one input's report.\n" + kTryHelp);
+  for (const auto& [option, file, err] :
+       {std::tuple<std::string, std::string, std::string>{
+            "--svg", "w.jpg", "Keldor: Cannot write file w.jpg: the name must end in .svg or .png\n"},
+        {"--pdf", "missing/r.pdf", "Keldor: Cannot write file missing/r.pdf: "},
+        {"--json", "missing/r.json", "Keldor: Cannot write the results missing/r.json: "}}) {
+    TempFolder again;
+    const Outcome failed = KeldorRun({"-o", "r.out", option, file, pile}, again.path());
+    EXPECT_EQ(failed.status, 1) << option;
+    EXPECT_EQ(failed.err.rfind(err, 0), 0u) << failed.err;
+    EXPECT_TRUE(Exists(again / "r.out")) << option;
+    EXPECT_FALSE(Exists(again / "w.jpg") || Exists(again / "missing")) << option;
+  }
 }
 
 }  // namespace

@@ -1,39 +1,20 @@
 // The results the engine records against the report it writes: every golden
 // input is run through the library, and its recorded checks and messages must
 // match the report line for line, the recorded figures must be the printed
-// ones, and a converged design's geometry the converged-design block's.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <filesystem>
+// ones, a converged design's geometry the converged-design block's, and each
+// soil pressure block of the stability analysis must have its base reaction
+// (the pile loads of every combination reaching the extremes the pile rows
+// record).
+#include <cstring>
 #include <map>
-#include <regex>
-#include <string>
-#include <vector>
 
-#include "engine_library.h"
-#include "file_names.h"
-#include "input_defaults.h"
-#include "input_file.h"
-#include "run_engine.h"
-#include "run_results.h"
-#include "test_support.h"
+#include "library_run.h"
+#include "wall_drawing.h"
 
 namespace keldor_test {
 namespace {
 
 const std::string kGolden = KELDOR_GOLDEN_DIR;
-
-using Lines = std::vector<std::string>;
-
-Lines SplitCrLf(const std::string& text) {
-  Lines lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
 
 bool EndsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
@@ -42,25 +23,6 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 std::string Trim(const std::string& s) {
   const auto first = s.find_first_not_of(' ');
   return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-fe::EngineLibrary& Library() {
-  std::string error;
-  fe::EngineLibrary* e = fe::EngineAt(ProgramFolder() + "/libkeldor.so", &error);
-  if (e == nullptr) ADD_FAILURE() << error;
-  return *e;
-}
-
-// Runs an input file through the library in `folder`; returns the report's lines.
-Lines RunInput(const std::string& input, const TempFolder& folder) {
-  fe::InputRecord r;
-  fe::InitialiseInput(r, KELDOR_ENGLISH);
-  std::string error;
-  EXPECT_TRUE(fe::LoadInputFile(r, input, &error)) << error;
-  EXPECT_TRUE(fe::SetOutputFile(r, folder / "r.out", &error)) << error;
-  InFolder in(folder.path());
-  fe::RunEngine(Library(), r);
-  return SplitCrLf(ReadFile(folder / "r.out"));
 }
 
 // A check line ends in its verdict; the one tension failure names it.
@@ -73,28 +35,9 @@ LineKind KindOf(const std::string& line) {
   return LineKind::Other;
 }
 
-// The numbers printed on a line, as magnitudes.
-std::vector<double> Numbers(const std::string& line) {
-  static const std::regex number(R"(-?(\d+\.?\d*|\.\d+)(E[-+]\d+)?)");
-  std::vector<double> v;
-  for (std::sregex_iterator m(line.begin(), line.end(), number), end; m != end; ++m)
-    v.push_back(std::fabs(std::stod(m->str())));
-  return v;
-}
-
-// Printed to four significant digits (`digits` 3 for safety factors): within
-// half a unit of the last digit.
-bool Near(double printed, float value, int digits = 4) {
-  const double share = digits == 3 ? 6e-3 : 6e-4;
-  return std::fabs(printed - std::fabs(static_cast<double>(value))) <=
-         share * std::max(printed, std::fabs(static_cast<double>(value))) + 1e-30;
-}
-
-std::vector<std::string> GoldenNames() { return keldor_test::InputNames(kGolden); }
-
 class RecordedResults : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(RecordedResults, MatchTheReportLineForLine) {
+TEST_P(RecordedResults, MatchTheReport) {
   TempFolder run;
   const Lines report = RunInput(kGolden + "/" + GetParam() + ".in", run);
   ASSERT_FALSE(report.empty());
@@ -122,7 +65,8 @@ TEST_P(RecordedResults, MatchTheReportLineForLine) {
         // Every printed figure is the recorded demand or limit.
         const int digits = line.find(" SF ") != std::string::npos ? 3 : 4;
         for (double printed : Numbers(line))
-          EXPECT_TRUE(Near(printed, c.demand, digits) || Near(printed, c.limit, digits))
+          EXPECT_TRUE(Near(printed, std::fabs(c.demand), digits) ||
+                      Near(printed, std::fabs(c.limit), digits))
               << "line " << n << ": " << line << "\n  recorded " << c.demand << ", " << c.limit;
         EXPECT_GE(c.combination, c.place == KELDOR_AT_STEM_BASE ? 0 : 1) << line;
         break;
@@ -143,16 +87,10 @@ TEST_P(RecordedResults, MatchTheReportLineForLine) {
   // Nothing recorded past the report's end or before its start.
   for (const fe::CheckResult& c : r.checks) EXPECT_TRUE(c.line >= 1 && c.line <= static_cast<int>(report.size()));
   for (const fe::MessageResult& m : r.messages) EXPECT_TRUE(m.line >= 1 && m.line <= static_cast<int>(report.size()));
-}
 
-// The run record says what the report says of the outcome.
-TEST_P(RecordedResults, OutcomeAndGeometryAreTheReported) {
-  TempFolder run;
-  const Lines report = RunInput(kGolden + "/" + GetParam() + ".in", run);
-  const fe::RunResults r = fe::ReadRunResults(Library());
-  const bool has = [&report](const std::string& line) {
-    return std::find(report.begin(), report.end(), line) != report.end();
-  }(" C O N V E R G E D   D E S I G N");
+  // The run record says what the report says of the outcome.
+  const bool has = std::find(report.begin(), report.end(), " C O N V E R G E D   D E S I G N") !=
+                   report.end();
   const bool stopped = std::find(report.begin(), report.end(),
                                  " PILEBAT and PILEV cannot both be zero ***") != report.end();
   EXPECT_EQ(r.status, stopped ? KELDOR_STOPPED : KELDOR_COMPLETE);
@@ -163,21 +101,16 @@ TEST_P(RecordedResults, OutcomeAndGeometryAreTheReported) {
   if (!has) return;
   ASSERT_TRUE(r.analysed);
 
-  const auto value = [&report](const std::string& label) {
-    for (const std::string& line : report)
-      if (line.rfind(label, 0) == 0) return Numbers(line).at(0);
-    ADD_FAILURE() << "no line " << label;
-    return 0.0;
-  };
   const fe::GeometryResult& g = r.geometry;
-  EXPECT_TRUE(Near(value(" WALL BATTER "), g.BW));
-  EXPECT_TRUE(Near(value(" FOOTING THICKNESS "), g.TF));
-  EXPECT_TRUE(Near(value(" TOE WIDTH "), g.WT));
-  EXPECT_TRUE(Near(value(" FOOTING WIDTH "), g.WF));
-  EXPECT_TRUE(Near(value(" KEY DEPTH "), g.DK));
-  EXPECT_TRUE(Near(value(" STEEL AREA AT WALL "), g.ASW));
-  EXPECT_TRUE(Near(value(" STEEL AREA AT FOOTING TOP "), g.ASFTOP));
-  EXPECT_TRUE(Near(value(" STEEL AREA AT FOOTING BOT "), g.ASFBOT));
+  for (const auto& [label, value] :
+       {std::pair{" WALL BATTER ", g.BW}, {" FOOTING THICKNESS ", g.TF}, {" TOE WIDTH ", g.WT},
+        {" FOOTING WIDTH ", g.WF}, {" KEY DEPTH ", g.DK}, {" STEEL AREA AT WALL ", g.ASW},
+        {" STEEL AREA AT FOOTING TOP ", g.ASFTOP}, {" STEEL AREA AT FOOTING BOT ", g.ASFBOT}}) {
+    const auto line = std::find_if(report.begin(), report.end(),
+                                   [&](const std::string& l) { return l.rfind(label, 0) == 0; });
+    ASSERT_NE(line, report.end()) << label;
+    EXPECT_TRUE(Near(std::stod(line->substr(line->find('=') + 1)), value)) << *line;
+  }
   EXPECT_FLOAT_EQ(g.heel, g.WF - g.WT - g.stemBase);
   if (r.foundation == KELDOR_PILE_FOOTING) {
     EXPECT_FALSE(r.piles.empty());
@@ -185,7 +118,74 @@ TEST_P(RecordedResults, OutcomeAndGeometryAreTheReported) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, RecordedResults, ::testing::ValuesIn(GoldenNames()),
+INSTANTIATE_TEST_SUITE_P(Golden, RecordedResults, ::testing::ValuesIn(InputNames(kGolden)),
+                         [](const auto& test) { return Identifier(test.param); });
+
+class BaseReactions : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(BaseReactions, MatchTheStabilitySection) {
+  TempFolder folder;
+  const Lines report = RunInput(kGolden + "/" + GetParam() + ".in", folder);
+  const fe::RunResults run = fe::ReadRunResults(Library());
+
+  // The eccentricities and pressures the stability section prints.
+  std::vector<double> e, toe, heel;
+  int combinations = 0;
+  bool stability = false;
+  for (const std::string& line : report) {
+    if (line.find(" E X T E R N A L   S T A B I L I T Y") == 0 ||
+        line.find(" P I L E   A N A L Y S I S") == 0)
+      stability = true;
+    else if (line.find(" F O O T I N G   D E S I G N") == 0)
+      stability = false;
+    if (!stability) continue;
+    if (line.rfind(" LOAD COMBINATION ", 0) == 0) ++combinations;
+    for (auto [label, values] : {std::pair{"     Eccentricity  = ", &e}, {"     Toe pressure  = ", &toe},
+                                 {"     Heel pressure = ", &heel}})
+      if (line.rfind(label, 0) == 0) values->push_back(std::stod(line.substr(std::strlen(label))));
+  }
+
+  if (run.foundation == KELDOR_PILE_FOOTING) {
+    // One reaction per combination whose pile group could be analysed, and
+    // the rows' extremes are those of the reactions.
+    EXPECT_LE(run.reactions.size(), static_cast<std::size_t>(combinations));
+    for (std::size_t j = 0; j < run.piles.size(); ++j) {
+      float most = NAN;
+      for (const fe::BaseReactionResult& b : run.reactions) {
+        ASSERT_EQ(b.pileLoads.size(), run.piles.size());
+        if (!(most >= b.pileLoads[j])) most = b.pileLoads[j];
+      }
+      if (!run.reactions.empty()) {
+        EXPECT_EQ(most, run.piles[j].maxLoad) << "row " << j + 1;
+      }
+    }
+    return;
+  }
+  ASSERT_EQ(run.reactions.size(), e.size());
+  std::size_t t = 0, h = 0;
+  for (std::size_t k = 0; k < e.size(); ++k) {
+    const fe::BaseReactionResult& b = run.reactions[k];
+    EXPECT_TRUE(Near(e[k], b.eccentricity)) << k << ": " << e[k] << " " << b.eccentricity;
+    if (std::fabs(b.eccentricity) >= 0.5f * run.geometry.WF) continue;  // no pressures printed
+    ASSERT_LT(t, toe.size());
+    EXPECT_TRUE(Near(toe[t++], b.toe)) << k;
+    if (std::fabs(b.eccentricity) <= run.geometry.WF / 6) {
+      ASSERT_LT(h, heel.size());
+      EXPECT_TRUE(Near(heel[h++], b.heel)) << k;
+    }
+  }
+  EXPECT_EQ(t, toe.size());
+  EXPECT_EQ(h, heel.size());
+
+  // The drawing of the run: its wall, and a diagram for the governing one.
+  const fe::DrawingResults drawn = fe::DrawingResultsOf(run);
+  EXPECT_EQ(drawn.combinations.size(), run.reactions.size());
+  if (run.analysed) {
+    EXPECT_EQ(drawn.WF, run.geometry.WF);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, BaseReactions, ::testing::ValuesIn(InputNames(kGolden)),
                          [](const auto& test) { return Identifier(test.param); });
 
 // A run that cannot create its report leaves no results, not the last run's.

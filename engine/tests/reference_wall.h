@@ -3,10 +3,12 @@
 // batter, footing 18 in thick and 8 ft wide with a 3 ft toe, level backfill,
 // soil 120 pcf, concrete 150 pcf (both per cubic inch), Ka = 1/3, base
 // friction 0.5, no passive resistance or cohesion, one combination D + E
-// (+ SC when a surcharge is given). Also: load combinations and pile rows.
+// (+ SC when a surcharge is given). Also: load combinations, pile rows and
+// irregular ground.
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "driver.h"
@@ -77,6 +79,17 @@ inline void SetPileRows(const std::vector<PileRow>& rows) {
     S.PILEB(j) = Radians(r.batterDegrees);
     S.PILES(j) = r.spacing;
   }
+}
+
+// An irregular backfill of straight segments (length, angle in degrees),
+// set through the set operation.
+using Segments = std::vector<std::pair<float, float>>;
+
+inline void SetGround(const Segments& segments) {
+  std::vector<float> length, angle;
+  for (const auto& s : segments) length.push_back(s.first), angle.push_back(s.second);
+  S.NSEG = static_cast<int>(segments.size());
+  SETIRR(length.data(), angle.data());
 }
 
 }  // namespace testing_support

@@ -20,13 +20,12 @@ using Lines = std::vector<std::string>;
 
 // Splits a report into lines; every line must end in CR LF.
 inline Lines SplitReport(const std::string& text) {
-  Lines lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  if (start < text.size()) {
+  Lines lines = keldor_test::SplitCrLf(text);
+  std::size_t whole = 0;
+  for (const std::string& line : lines) whole += line.size() + 2;
+  if (whole < text.size()) {
     ADD_FAILURE() << "report ends without CR LF";
-    lines.push_back(text.substr(start));
+    lines.push_back(text.substr(whole));
   }
   return lines;
 }

@@ -91,6 +91,14 @@ std::string MaskRunLine(const std::string& report) {
   return std::regex_replace(report, runLine, "$1$2MM/DD/YYYY, HH:MM:SS");
 }
 
+std::vector<std::string> SplitCrLf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
 std::string Identifier(std::string text) {
   for (char& c : text)
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';

@@ -58,6 +58,10 @@ bool Exists(const std::string& path);
 // `text` with the first `from` replaced by `to`; the test fails without one.
 std::string Replaced(std::string text, const std::string& from, const std::string& to);
 
+// The lines of a text whose every line ends in CR LF (a report, a side
+// file), without their line ends; what follows the last CR LF is left out.
+std::vector<std::string> SplitCrLf(const std::string& text);
+
 // The report with the date and time of its run line (the line that starts
 // with " (Version ") masked as "MM/DD/YYYY, HH:MM:SS".
 std::string MaskRunLine(const std::string& report);

@@ -22,7 +22,11 @@ Tolerance Within(double fraction);  // the same both ways
 class Table {
  public:
   explicit Table(std::vector<std::string> header) : header_(std::move(header)) {}
-  void row(std::vector<std::string> cells) { rows_.push_back(std::move(cells)); }
+  // A row of `cells` followed by `more` (the cells of a comparison).
+  void row(std::vector<std::string> cells, const std::vector<std::string>& more = {}) {
+    cells.insert(cells.end(), more.begin(), more.end());
+    rows_.push_back(std::move(cells));
+  }
   std::string markdown() const;
 
  private:

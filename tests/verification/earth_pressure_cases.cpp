@@ -11,6 +11,7 @@
 #include "document.h"
 #include "hand_wedge.h"
 #include "keldor.h"
+#include "reference_wall.h"
 #include "report_capture.h"
 #include "state.h"
 #include "trial_wedge.h"
@@ -22,7 +23,8 @@ using keldor::S;
 
 const double kPi = std::acos(-1.0), kDeg = kPi / 180.0;
 
-using Segments = std::vector<std::pair<float, float>>;  // length, angle in degrees
+using keldor::testing_support::Segments;
+using keldor::testing_support::SetGround;
 
 // The back plane through the heel end of a wall H high on a footing TF thick,
 // WF wide with a toe WT and a stem TWMIN at the top: it stands at
@@ -32,13 +34,6 @@ void BackPlane(float H, float TF, float WF, float WT, float TWMIN, float rhos) {
   S.ISOIL = KELDOR_IRREGULAR, S.IMODE = KELDOR_REVIEW, S.ILOC = 2, S.IPRINT = 0;
   S.H = H, S.TF = TF, S.WF = WF, S.WT = WT, S.TWMIN = TWMIN, S.RHOS = rhos;
   S.YE = S.YEQ = 0.0f;  // the heights of the wedge construction itself
-}
-
-void Ground(const Segments& segments) {
-  std::vector<float> length, angle;
-  for (const auto& s : segments) length.push_back(s.first), angle.push_back(s.second);
-  S.NSEG = static_cast<int>(segments.size());
-  SETIRR(length.data(), angle.data());
 }
 
 // The same profile as points, in double with exact degrees, for the search.
@@ -87,18 +82,16 @@ TEST(Coulomb, TrialWedgeOnStraightGroundMatchesTheClosedForm) {
         BackPlane(120.0f, 18.0f, 96.0f, 36.0f, 12.0f, 0.069444f);
         S.PHI = keldor::Radians(static_cast<float>(phi));
         S.SS = static_cast<float>(std::tan(delta * kDeg));
-        Ground({{100000.0f, static_cast<float>(beta)}});
+        SetGround({{100000.0f, static_cast<float>(beta)}});
         keldor::TrialWedge();
         const double h = 138.0 + 48.0 * std::tan(beta * kDeg);
         const double ka = CoulombKa(phi * kDeg, delta * kDeg, beta * kDeg);
         const double program = Coefficient(S.PEH, std::atan(S.SS), S.RHOS, h);
         EXPECT_NEAR(S.HBACK, h, 1e-4 * h);
-        std::vector<std::string> row = {Fixed(phi, 0), Fixed(beta, 0), Fixed(delta, 2),
-                                        Fixed(ka, 5)};
         const std::string what = "phi " + Fixed(phi, 0) + " beta " + Fixed(beta, 0);
         const Tolerance& tolerance = beta == phi ? kEndOfFan : kStepLoss;
-        for (std::string& c : Compared(what, ka, program, 5, tolerance)) row.push_back(c);
-        table.row(row);
+        table.row({Fixed(phi, 0), Fixed(beta, 0), Fixed(delta, 2), Fixed(ka, 5)},
+                  Compared(what, ka, program, 5, tolerance));
       }
   Publish("coulomb", table);
 }
@@ -110,7 +103,7 @@ TEST(MononobeOkabe, TrialWedgeReproducesThePublishedExample) {
   S.PHI = keldor::Radians(35.0f);
   S.SS = S.SSEQ = static_cast<float>(std::tan(17.5 * kDeg));
   S.AH = 0.2f, S.AV = 0.0f;
-  Ground({{1.0e6f, 0.0f}});
+  SetGround({{1.0e6f, 0.0f}});
   keldor::TrialWedge();
   const double delta = std::atan(S.SS), gamma = S.RHOS, h = S.HBACK;
   EXPECT_EQ(S.HBACK, 6000.0f);
@@ -128,12 +121,8 @@ TEST(MononobeOkabe, TrialWedgeReproducesThePublishedExample) {
   // The angle step, and the published values' own rounding to four digits.
   const Tolerance tolerance = Within(0.001);
   Table table({"Quantity", "Published", "Program", "Difference", "Tolerance", "Verdict"});
-  for (const auto& r : rows) {
-    std::vector<std::string> row = {r.what, r.published};
-    for (std::string& c : Compared(r.what, r.value, r.program, r.digits, tolerance))
-      row.push_back(c);
-    table.row(row);
-  }
+  for (const auto& r : rows)
+    table.row({r.what, r.published}, Compared(r.what, r.value, r.program, r.digits, tolerance));
   Publish("mononobe-okabe", table);
 }
 
@@ -182,7 +171,7 @@ TEST(BrokenGround, TrialWedgeMatchesAFineSearch) {
     S.SS = static_cast<float>(std::tan(g.delta * kDeg));
     S.SSEQ = static_cast<float>(std::tan(g.deltaSeismic * kDeg));
     S.AH = static_cast<float>(g.kh), S.AV = static_cast<float>(g.kv);
-    Ground(g.segments);
+    SetGround(g.segments);
     SetLineLoad(g.load);
     keldor::TrialWedge();
 
@@ -208,11 +197,8 @@ TEST(BrokenGround, TrialWedgeMatchesAFineSearch) {
         {"its height above the base (in)", hand.seismic.height, S.YAPPEQ, kHeight},
     };
     Table table({"Quantity", "Fine search", "Program", "Difference", "Tolerance", "Verdict"});
-    for (const auto& r : rows) {
-      std::vector<std::string> row = {r.what, Significant(r.hand, 5)};
-      for (std::string& c : Compared(r.what, r.hand, r.program, 5, r.tolerance)) row.push_back(c);
-      table.row(row);
-    }
+    for (const auto& r : rows)
+      table.row({r.what, Significant(r.hand, 5)}, Compared(r.what, r.hand, r.program, 5, r.tolerance));
     Publish(std::string("broken-ground-") + g.name, table);
   }
 }

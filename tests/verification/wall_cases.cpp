@@ -24,11 +24,6 @@ namespace {
 using keldor::Lines;
 using keldor::S;
 
-std::vector<std::string> Row(std::vector<std::string> cells, std::vector<std::string> more) {
-  for (std::string& c : more) cells.push_back(std::move(c));
-  return cells;
-}
-
 // ---- The reference wall ------------------------------------------------------------
 
 std::string Field(const std::string& text, std::size_t width) {
@@ -134,7 +129,7 @@ TEST(ReferenceWall, ReportMatchesTheHandCalculation) {
         c[3] = "FAILS";
       }
       c[0] = WithVerdict(c[0], Verdict(line));
-      table.row(Row({v.what, WithVerdict(Significant(hand, digits), check)}, c));
+      table.row({v.what, WithVerdict(Significant(hand, digits), check)}, c);
     }
     Publish(surcharge ? "reference-wall-surcharge" : "reference-wall", table);
   }
@@ -191,7 +186,7 @@ TEST(Flexure, PublishedBeamExample) {
   };
   Table table({"Quantity", "Reference", "Program", "Difference", "Tolerance", "Verdict"});
   for (const auto& r : rows)
-    table.row(Row({r.what, r.reference}, Compared(r.what, r.value, r.program, r.digits, kPrinted)));
+    table.row({r.what, r.reference}, Compared(r.what, r.value, r.program, r.digits, kPrinted));
   Publish("flexure", table);
 }
 
@@ -229,7 +224,7 @@ TEST(Weights, PublishedCantileverWall) {
   };
   Table table({"Quantity", "Reference", "Program", "Difference", "Tolerance", "Verdict"});
   for (const auto& r : rows)
-    table.row(Row({r.what, r.reference}, Compared(r.what, r.value, r.program, 6, Within(0.0005))));
+    table.row({r.what, r.reference}, Compared(r.what, r.value, r.program, 6, Within(0.0005)));
   Publish("weights", table);
 }
 
@@ -293,14 +288,14 @@ TEST(PileGroup, RigidCapFormula) {
       const PileRow& r = c.rows[static_cast<std::size_t>(j - 1)];
       const double p = hand[static_cast<std::size_t>(j - 1)];
       handHall += (std::sin(r.batterDegrees * std::acos(-1.0) / 180) * p + c.Vp) / r.spacing;
-      table.row(Row({j == 1 ? c.name : "", Fixed(r.x, 0), Fixed(r.batterDegrees, 2),
-                     Significant(r.spacing, 2), Significant(p, 6)},
-                    Compared(c.name, p, S.PLOAD(j), 6, Within(1e-5))));
+      table.row({j == 1 ? c.name : "", Fixed(r.x, 0), Fixed(r.batterDegrees, 2),
+                 Significant(r.spacing, 2), Significant(p, 6)},
+                Compared(c.name, p, S.PLOAD(j), 6, Within(1e-5)));
     }
     if (c.Vp > 0)
-      table.row(Row({"", "allowable lateral load of the group (lb/in)", "", "",
-                     Significant(handHall, 6)},
-                    Compared(c.name, handHall, hall, 6, Within(1e-5))));
+      table.row({"", "allowable lateral load of the group (lb/in)", "", "",
+                 Significant(handHall, 6)},
+                Compared(c.name, handHall, hall, 6, Within(1e-5)));
   }
   Publish("pile-group", table);
 }
