@@ -12,7 +12,8 @@ namespace fe {
 inline constexpr const char* kEngineLibraryName = "libkeldor.so";
 
 // The installed tree's library folder, relative to the folder above the
-// program's own (prefix/bin/keldor-run, prefix/lib/keldor/libkeldor.so).
+// program's own (prefix/bin/keldor-run, prefix/lib/keldor/libkeldor.so), as
+// KELDOR_INSTALL_LIBDIR of the top-level CMakeLists.txt installs it.
 inline constexpr const char* kInstalledLibraryFolder = "lib/keldor";
 
 class EngineLibrary {
