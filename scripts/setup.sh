@@ -14,7 +14,7 @@ fi
 
 packages=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-svg-dev poppler-utils
           nlohmann-json3-dev
-          fonts-dejavu-core locales bsdutils)
+          fonts-dejavu-core locales bsdutils dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -31,7 +31,7 @@ void BM_Study200Runs(benchmark::State& state) {
     return;
   }
   plan.jobs = static_cast<int>(state.range(0));
-  plan.libraryPath = fe::EngineLibrary::besideProgram();
+  plan.libraryPath = fe::EngineLibrary::locate();
   int status = 0;
   for (auto _ : state) {
     std::ostringstream out, err;

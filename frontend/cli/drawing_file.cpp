@@ -14,7 +14,7 @@ bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, st
   fe::EngineLibrary engine;
   std::string unused;
   fe::DrawingResults results;
-  const bool ran = engine.load(fe::EngineLibrary::besideProgram(), &unused);
+  const bool ran = engine.load(fe::EngineLibrary::locate(), &unused);
   fe::RunResults run;
   if (ran) run = fe::ReadRunResults(engine);
   if (run.available()) results = fe::DrawingResultsOf(run);

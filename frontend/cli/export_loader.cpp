@@ -21,7 +21,7 @@ struct ExportModule {
 const ExportModule& Module() {
   static const ExportModule module = [] {
     ExportModule m;
-    std::string path = fe::EngineLibrary::besideProgram();
+    std::string path = fe::EngineLibrary::locate();
     const auto slash = path.rfind('/');
     path = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + kExportModuleName;
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -135,7 +135,7 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
       return fe::kRunBadInput;
     }
   }
-  const std::string library = fe::EngineLibrary::besideProgram();
+  const std::string library = fe::EngineLibrary::locate();
   const fe::BatchResult result = fe::RunBatch(record, library, fe::kSideFileName);
   for (const std::string& m : result.messages) Say(m);
   // With the document on standard output, the lines for a person go to
@@ -215,9 +215,7 @@ int main(int argc, char** argv) {
       return fe::kRunWritten;
     }
     if (!optionsEnd && (arg == "-V" || arg == "--version")) {
-      std::cout << "keldor-run"
-                << fe::VersionText(fe::kVersionMajor, fe::kVersionMinor, fe::kVersionRevision)
-                << '\n';
+      std::cout << "keldor-run " << fe::kVersionName << '\n';
       return fe::kRunWritten;
     }
     if (!optionsEnd && arg == "--") {
@@ -322,7 +320,7 @@ int main(int argc, char** argv) {
   plan.summary = summary;
   if (!study) return Run(inputs.front(), report, outDir, drawings, summary, results);
 
-  plan.libraryPath = fe::EngineLibrary::besideProgram();
+  plan.libraryPath = fe::EngineLibrary::locate();
   plan.progress = ::isatty(STDERR_FILENO) == 1;
   return fe::RunStudy(plan, std::cout, std::cerr);
 }

@@ -63,7 +63,7 @@ bool EngineLibrary::load(const std::string& path, std::string* error) {
   return true;
 }
 
-std::string EngineLibrary::besideProgram() {
+std::string EngineLibrary::locate() {
   char buf[PATH_MAX];
   const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
   std::string dir = ".";
@@ -72,10 +72,15 @@ std::string EngineLibrary::besideProgram() {
     const auto slash = exe.rfind('/');
     if (slash != std::string::npos) dir = exe.substr(0, slash);
   }
-  return dir + "/" + kEngineLibraryName;
+  const std::string beside = dir + "/" + kEngineLibraryName;
+  if (access(beside.c_str(), F_OK) == 0) return beside;
+  const auto up = dir.rfind('/');
+  if (up == std::string::npos) return beside;
+  const std::string folder = dir.substr(0, up) + "/" + kInstalledLibraryFolder;
+  return access(folder.c_str(), F_OK) == 0 ? folder + "/" + kEngineLibraryName : beside;
 }
 
-EngineLibrary* Engine(std::string* error) { return EngineAt(EngineLibrary::besideProgram(), error); }
+EngineLibrary* Engine(std::string* error) { return EngineAt(EngineLibrary::locate(), error); }
 
 EngineLibrary* EngineAt(const std::string& path, std::string* error) {
   static std::map<std::string, EngineLibrary> bound;

@@ -7,8 +7,14 @@
 
 namespace fe {
 
-// The engine library's file name; the program looks for it in its own folder.
+// The engine library's file name; the program looks for it in its own folder,
+// then in the library folder of an installed tree (bin/../lib/keldor).
 inline constexpr const char* kEngineLibraryName = "libkeldor.so";
+
+// The installed tree's library folder, relative to the folder above the
+// program's own (prefix/bin/keldor-run, prefix/lib/keldor/libkeldor.so), as
+// KELDOR_INSTALL_LIBDIR of the top-level CMakeLists.txt installs it.
+inline constexpr const char* kInstalledLibraryFolder = "lib/keldor";
 
 class EngineLibrary {
  public:
@@ -18,8 +24,11 @@ class EngineLibrary {
   bool loaded() const { return handle_ != nullptr; }
   const std::string& path() const { return path_; }
 
-  // The library beside the running program (its own folder).
-  static std::string besideProgram();
+  // The library of the running program: beside it (the build tree, or a copy
+  // of the two) when it is there, else in the installed tree's library folder
+  // when that folder is there (an error then names the library's place in
+  // it), else beside it.
+  static std::string locate();
 
   decltype(&::SETOPT) SETOPT = nullptr;
   decltype(&::SETMAT) SETMAT = nullptr;
@@ -52,8 +61,8 @@ class EngineLibrary {
   std::string path_;
 };
 
-// The process's one engine binding, loaded from beside the program at the
-// first call. Returns nullptr (and the reason in `error`) when it cannot be
+// The process's one engine binding, loaded from EngineLibrary::locate() at
+// the first call. Returns nullptr (and the reason in `error`) when it cannot be
 // loaded; a later call tries again.
 EngineLibrary* Engine(std::string* error);
 

@@ -5,13 +5,16 @@
 
 #include "engine_library.h"
 #include "input_record.h"
+#include "keldor_version.h"
 
 namespace fe {
 
-// The program's version: major, minor and revision.
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 4;
-inline constexpr int kVersionRevision = 2;
+// The program's version: major, minor and revision (the project's version,
+// 1.4.2), and as the package and keldor-run --version write it.
+inline constexpr int kVersionMajor = KELDOR_VERSION_MAJOR;
+inline constexpr int kVersionMinor = KELDOR_VERSION_MINOR;
+inline constexpr int kVersionRevision = KELDOR_VERSION_PATCH;
+inline constexpr const char* kVersionName = KELDOR_VERSION_STRING;
 
 // The version text the engine prints: major "." minor revision, read back as a
 // number and written with a blank for its sign (1, 4, 2 gives " 1.42").

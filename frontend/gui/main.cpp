@@ -1,6 +1,7 @@
 // Keldor: the desktop program. "Keldor --screenshots DIR" writes a picture
 // of every window into DIR instead of opening the window.
 #include <QApplication>
+#include <QIcon>
 #include <cstring>
 
 #include "input_record.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("Keldor");
+  QApplication::setDesktopFileName("keldor");  // the menu entry keldor.desktop
+  QApplication::setWindowIcon(QIcon(":/icons/keldor.svg"));
   if (screenshots != nullptr) return gui::WriteScreenshots(QString::fromLocal8Bit(screenshots));
 
   static fe::InputRecord record;  // the program's one input record

@@ -58,7 +58,7 @@ frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
     : QMainWindow(parent), r_(record), ui_(ui) {
   setObjectName("frmMain");
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-  enginePath_ = fe::EngineLibrary::besideProgram();
+  enginePath_ = fe::EngineLibrary::locate();
   runEngine_ = [](const fe::EngineLibrary& e, fe::InputRecord& r) { fe::RunEngine(e, r); };
 
   buildTabs();
