@@ -62,7 +62,7 @@ TEST(Installed, CmakeInstallIntoAPrefix) {
   const Outcome o =
       RunProgram(KELDOR_CMAKE_COMMAND, {"--install", kBuild, "--prefix", scratch / "prefix"}, scratch.path());
   ASSERT_EQ(o.status, 0) << o.out << o.err;
-  EXPECT_EQ(CheckInstalledTree(scratch / "prefix", scratch), "keldor-run " KELDOR_VERSION "\n");
+  EXPECT_EQ(CheckInstalledTree(scratch / "prefix", scratch), "keldor-run " KELDOR_SHOWN_VERSION "\n");
 
   // Without its library the installed program says where it looked.
   std::filesystem::remove(scratch / "prefix/lib/keldor/libkeldor.so");
@@ -96,7 +96,7 @@ TEST(Installed, DebianPackage) {
 
   const Outcome unpacked = RunProgram("dpkg-deb", {"-x", deb, scratch / "root"}, scratch.path());
   ASSERT_EQ(unpacked.status, 0) << unpacked.err;
-  EXPECT_EQ(CheckInstalledTree(scratch / "root/usr", scratch), "keldor-run " KELDOR_VERSION "\n");
+  EXPECT_EQ(CheckInstalledTree(scratch / "root/usr", scratch), "keldor-run " KELDOR_SHOWN_VERSION "\n");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(KeldorRun, HelpAndVersion) {
   TempFolder cwd;
   const Outcome help = KeldorRun({"--help"}, cwd.path()), version = KeldorRun({"--version"}, cwd.path());
   EXPECT_EQ(help.out.rfind(kUsage, 0), 0u) << help.out;
-  EXPECT_EQ(version.out, "keldor-run 1.4.2\n");
+  EXPECT_EQ(version.out, "keldor-run 1.42\n");
   EXPECT_EQ(help.status + version.status, 0);
   EXPECT_TRUE(std::filesystem::is_empty(cwd.path()));
 }

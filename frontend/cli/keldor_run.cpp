@@ -215,7 +215,7 @@ int main(int argc, char** argv) {
       return fe::kRunWritten;
     }
     if (!optionsEnd && (arg == "-V" || arg == "--version")) {
-      std::cout << "keldor-run " << fe::kVersionName << '\n';
+      std::cout << "keldor-run" << fe::VersionText(fe::kVersionMajor, fe::kVersionMinor, fe::kVersionRevision) << '\n';
       return fe::kRunWritten;
     }
     if (!optionsEnd && arg == "--") {

@@ -9,12 +9,12 @@
 
 namespace fe {
 
-// The program's version: major, minor and revision (the project's version,
-// 1.4.2), and as the package and keldor-run --version write it.
+// The program's version: major, minor and revision, from the project's version
+// (1.4.2, as the package names it). The program itself shows it as the report
+// does, major "." minor revision: 1.42.
 inline constexpr int kVersionMajor = KELDOR_VERSION_MAJOR;
 inline constexpr int kVersionMinor = KELDOR_VERSION_MINOR;
 inline constexpr int kVersionRevision = KELDOR_VERSION_PATCH;
-inline constexpr const char* kVersionName = KELDOR_VERSION_STRING;
 
 // The version text the engine prints: major "." minor revision, read back as a
 // number and written with a blank for its sign (1, 4, 2 gives " 1.42").
