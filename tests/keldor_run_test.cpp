@@ -13,7 +13,8 @@ namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
 const std::string kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--pdf FILE] [--json FILE] [--strict] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE [--size WxH]] [--pdf FILE]\n"
+    "                  [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
     "                  [--summary FILE.csv] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
@@ -351,7 +352,8 @@ TEST(KeldorRun, ResultsOnlyWithTheirReport) {
 TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
   TempFolder cwd;
   const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
-  Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", pile}, cwd.path());
+  Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", "--size", "640x480", pile},
+                        cwd.path());
   if (o.err.find("built without the drawing") != std::string::npos) GTEST_SKIP() << o.err;
   EXPECT_EQ(o.status, 0) << o.err;
   // The report's line and the verdict's, then the drawings'.
@@ -362,6 +364,9 @@ TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);
   EXPECT_EQ(png.rfind("\x89PNG", 0), 0u);
+  // The header's width and height, big-endian, after the signature and "IHDR".
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x80\0\0\x01\xe0", 8));  // 640 x 480
 
   o = KeldorRun({"-o", "r2.out", "--svg", "w.jpg", pile}, cwd.path());
   EXPECT_EQ(o.status, 1);
@@ -375,6 +380,15 @@ TEST(KeldorRun, DrawsTheWallAsSvgAndPng) {
   o = KeldorRun({"--svg", "w.svg", pile, pile}, cwd.path());
   EXPECT_EQ(o.status, 2);
   EXPECT_EQ(o.err, "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp);
+  for (const char* size : {"640", "640x", "x480", "640x48", "6400x480000", "+640x480", "640x480x2"}) {
+    o = KeldorRun({"--png", "w.png", "--size", size, pile}, cwd.path());
+    EXPECT_EQ(o.status, 2) << size;
+    EXPECT_EQ(o.err, std::string("Keldor: The picture size \"") + size +
+                         "\" must be WIDTHxHEIGHT in pixels, each from 100 to 8000, for example "
+                         "1920x1080.\n" + kTryHelp);
+  }
+  o = KeldorRun({"--svg", "w.svg", "--size", "640x480", pile}, cwd.path());
+  EXPECT_EQ(o.err, "Keldor: Option --size sets the size of the --png picture.\n" + kTryHelp);
 }
 
 // The PDF of the run: beside the report, its first page the run's; a PDF

@@ -1,10 +1,16 @@
 #include "qt_user_interface.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
+
+#include "picture_size.h"
 
 namespace gui {
 
@@ -53,6 +59,28 @@ QStringList QtUserInterface::QtFilters(const QString& filters) {
     out << description;
   }
   return out;
+}
+
+QSize QtUserInterface::choosePictureSize(QSize proposed) {
+  QDialog dialog(parent_);
+  dialog.setWindowTitle("Picture Size");
+  auto* form = new QFormLayout(&dialog);
+  QSpinBox* sides[2];
+  const char* captions[2] = {"&Width:", "&Height:"};
+  const int values[2] = {proposed.width(), proposed.height()};
+  for (int i = 0; i < 2; ++i) {
+    sides[i] = new QSpinBox(&dialog);
+    sides[i]->setRange(fe::kSmallestPictureSide, fe::kLargestPictureSide);
+    sides[i]->setSuffix(" px");
+    sides[i]->setValue(values[i]);
+    form->addRow(captions[i], sides[i]);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return QSize(sides[0]->value(), sides[1]->value());
 }
 
 bool QtUserInterface::choosePrinter(QPrinter& printer) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -13,6 +14,7 @@
 #include "input_defaults.h"
 #include "input_file.h"
 #include "keldor.h"
+#include "picture_size.h"
 
 namespace fe {
 namespace {
@@ -55,9 +57,7 @@ void ExpectPolygon(const WallDrawing& d, const std::string& name,
 }
 
 bool HasNote(const WallDrawing& d, const std::string& text) {
-  for (const std::string& n : d.notes)
-    if (n == text) return true;
-  return false;
+  return std::find(d.notes.begin(), d.notes.end(), text) != d.notes.end();
 }
 
 std::string Notes(const WallDrawing& d) {
@@ -72,15 +72,14 @@ const DrawPolyline* Line(const WallDrawing& d, const std::string& name) {
   return nullptr;
 }
 
-bool HasDimension(const WallDrawing& d, const std::string& label) {
+// Whether a dimension, label or arrow of the drawing reads `text`.
+bool Has(const WallDrawing& d, const std::string& text) {
   for (const DrawDimension& m : d.dimensions)
-    if (m.label == label) return true;
-  return false;
-}
-
-bool HasLabel(const WallDrawing& d, const std::string& text) {
+    if (m.label == text) return true;
   for (const DrawLabel& l : d.labels)
     if (l.text == text) return true;
+  for (const DrawArrow& a : d.arrows)
+    if (a.label == text) return true;
   return false;
 }
 
@@ -96,13 +95,9 @@ TEST(WallOutline, ReferenceWallCornersInTheEngineFrame) {
   ExpectPolygon(d, "footing", {{-48, -120}, {48, -120}, {48, -138}, {-48, -138}});
   EXPECT_EQ(d.polygon("key"), nullptr);
   EXPECT_EQ(d.polygon("toe soil"), nullptr);  // HT = 0
-  EXPECT_TRUE(HasDimension(d, "H = 120 in"));
-  EXPECT_TRUE(HasDimension(d, "TF = 18 in"));
-  EXPECT_TRUE(HasDimension(d, "WT = 36 in"));
-  EXPECT_TRUE(HasDimension(d, "WF = 96 in"));
-  EXPECT_TRUE(HasDimension(d, "heel = 48 in"));
-  EXPECT_TRUE(HasDimension(d, "TWMIN = 12 in"));
-  EXPECT_TRUE(HasDimension(d, "base = 12 in"));
+  for (const char* m : {"H = 120 in", "TF = 18 in", "WT = 36 in", "WF = 96 in", "heel = 48 in",
+                        "TWMIN = 12 in", "base = 12 in"})
+    EXPECT_TRUE(Has(d, m)) << m;
 }
 
 TEST(WallOutline, PileReviewExample) {
@@ -112,13 +107,13 @@ TEST(WallOutline, PileReviewExample) {
   ExpectPolygon(d, "stem", {{-18, 0}, {0, 0}, {0, -144}, {-18, -144}});
   ExpectPolygon(d, "footing", {{-54, -144}, {78, -144}, {78, -174}, {-54, -174}});
   ExpectPolygon(d, "toe soil", {{-54, -144}, {-18, -144}, {-18, -120}, {-54, -120}});
-  EXPECT_TRUE(HasDimension(d, "HT = 24 in"));
+  EXPECT_TRUE(Has(d, "HT = 24 in"));
   // The abutment's dead load at PDX = 6 from the stem's front face.
   int loads = 0;
   for (const DrawArrow& a : d.arrows)
     loads += a.layer == DrawLayer::Load && a.head.y == 0 && std::fabs(a.head.x - (-12)) < 1e-4f;
   EXPECT_EQ(loads, 2);  // PD and PL, both at 6
-  EXPECT_TRUE(HasLabel(d, "PD = 1200 lbs/in (14400 plf)"));
+  EXPECT_TRUE(Has(d, "PD = 1200 lbs/in (14400 plf)"));
 }
 
 TEST(WallOutline, SiReviewWithBatterAndBackslope) {
@@ -128,8 +123,7 @@ TEST(WallOutline, SiReviewWithBatterAndBackslope) {
   // BW 2.29 degrees over 3000 mm moves the back face 119.97 mm out at the base.
   ExpectPolygon(d, "stem", {{-300, 0}, {0, 0}, {119.968f, -3000}, {-300, -3000}});
   ExpectPolygon(d, "footing", {{-1200, -3000}, {1500, -3000}, {1500, -3450}, {-1200, -3450}});
-  EXPECT_TRUE(HasDimension(d, "heel = 1380 mm"));
-  EXPECT_TRUE(HasDimension(d, "base = 420 mm"));
+  EXPECT_TRUE(Has(d, "heel = 1380 mm") && Has(d, "base = 420 mm"));
   // The ground rises at BETA = 10 degrees from the top of the back face.
   const DrawPolyline* ground = Line(d, "ground");
   ASSERT_NE(ground, nullptr);
@@ -150,10 +144,9 @@ TEST(WallOutline, DesignLimitsDrawTheLeastWallAndTheSearchedFootingDashed) {
   // The largest: toe WTMAX = 60 in front of the stem, WF = WTMAX + WHMAX.
   ExpectPolygon(d, "largest footing", {{-72, -120}, {108, -120}, {108, -135}, {-72, -135}});
   EXPECT_TRUE(d.polygon("largest footing")->dashed);
-  EXPECT_TRUE(HasDimension(d, "WTMAX = 60 in"));
-  EXPECT_TRUE(HasDimension(d, "WHMAX = 120 in"));
-  EXPECT_TRUE(HasLabel(d, "BWMIN = 2.4\u00b0"));
-  EXPECT_TRUE(HasLabel(d, "SUR = 1.736 psi (250 psf)"));
+  for (const char* m : {"WTMAX = 60 in", "WHMAX = 120 in", "BWMIN = 2.4\u00b0",
+                        "SUR = 1.736 psi (250 psf)"})
+    EXPECT_TRUE(Has(d, m)) << m;
 }
 
 TEST(WallOutline, KeyHangsUnderTheStem) {
@@ -161,7 +154,7 @@ TEST(WallOutline, KeyHangsUnderTheStem) {
   // WTMIN 12: toe at -24; TFMIN 15, DKMAX 12, base 12 + 150 tan(2.4) = 18.287.
   ExpectPolygon(d, "key", {{-12, -165}, {6.2869f, -165}, {6.2869f, -177}, {-12, -177}});
   ExpectPolygon(d, "footing", {{-24, -150}, {6.2869f, -150}, {6.2869f, -165}, {-24, -165}});
-  EXPECT_TRUE(HasDimension(d, "DK = 12 in"));
+  EXPECT_TRUE(Has(d, "DK = 12 in"));
 }
 
 // ---- The irregular backfill ---------------------------------------------------
@@ -188,7 +181,7 @@ TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
   ASSERT_NE(road, nullptr);
   EXPECT_NEAR(road->points[0].x, 120, 1e-4);
   EXPECT_NEAR(road->points[1].x, 240, 1e-4);
-  EXPECT_TRUE(HasLabel(d, "400 lbs/in (4800 plf)"));
+  EXPECT_TRUE(Has(d, "400 lbs/in (4800 plf)"));
   EXPECT_NE(d.polygon("backfill"), nullptr);
 }
 
@@ -213,9 +206,12 @@ TEST(Piles, RowsStandAtTheirDistancesFromTheToe) {
     const double lean = std::atan2(x - fx, y - fy) * 180 / 3.1416;
     EXPECT_NEAR(lean, r.PILEB(i), 1e-2) << i;
   }
-  EXPECT_TRUE(HasLabel(d, "18.43\u00b0, s = 72 in"));
-  EXPECT_TRUE(HasLabel(d, "s = 72 in"));
-  EXPECT_TRUE(HasDimension(d, "row 2 = 66 in"));
+  EXPECT_TRUE(Has(d, "18.43\u00b0, s = 72 in") && Has(d, "s = 72 in"));
+  // One chain from the toe: 18 to row 1, 48 on to each of the next rows.
+  std::vector<std::string> chain;
+  for (const DrawDimension& m : d.dimensions)
+    if (m.lineFrom.y == d.dimensions.back().lineFrom.y) chain.push_back(m.label);
+  EXPECT_EQ(chain, (std::vector<std::string>{"18 in", "48 in", "48 in"}));
 }
 
 TEST(Piles, DesignModeDrawsNoRowsUntilADesignExists) {
@@ -235,6 +231,21 @@ TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
     const char* why;
     std::function<void(InputRecord&)> change;
     const char* note;
+  };
+  auto irregular = [](InputRecord& r, const RecordArray& lengths, const RecordArray& angles) {
+    r.ISOIL = KELDOR_IRREGULAR;
+    r.NSEG = lengths.size();
+    r.LSEG = lengths, r.ASEG = angles;
+  };
+  auto piles = [](InputRecord& r, const RecordArray& at, const RecordArray& batter) {
+    r.IFOOT = KELDOR_PILE_FOOTING;
+    r.NROWS = at.size();
+    r.PILEX = at, r.PILEB = batter, r.PILES = {72, 72};
+  };
+  auto design = [](InputRecord& r, float wtmin, float wtmax, float whmax) {
+    r.IMODE = KELDOR_DESIGN;
+    r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
+    r.WTMIN = wtmin, r.WTMAX = wtmax, r.WHMAX = whmax;
   };
   const Case cases[] = {
       {"short footing", [](InputRecord& r) { r.WF = 40; },
@@ -268,99 +279,34 @@ TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
        "The backfill slope must lie between -90 and 90 degrees"},
       {"slope not a number", [nan](InputRecord& r) { r.BETA = nan; },
        "The backfill slope is not a number"},
-      {"no segments",
-       [](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 0;
-       },
-       "There are no backfill segments"},
-      {"profile turning back",
-       [](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 2;
-         r.LSEG = {120, 60};
-         r.ASEG = {0, 135};
-       },
+      {"no segments", [&](InputRecord& r) { irregular(r, {}, {}); }, "There are no backfill segments"},
+      {"profile turning back", [&](InputRecord& r) { irregular(r, {120, 60}, {0, 135}); },
        "The ground profile turns back at segment 2"},
-      {"segment of negative length",
-       [](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 1;
-         r.LSEG = {-120};
-         r.ASEG = {0};
-       },
+      {"segment of negative length", [&](InputRecord& r) { irregular(r, {-120}, {0}); },
        "Backfill segment 1 has a negative length"},
-      {"segment not a number",
-       [nan](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 2;
-         r.LSEG = {120, nan};
-         r.ASEG = {0, 0};
-       },
+      {"segment not a number", [&](InputRecord& r) { irregular(r, {120, nan}, {0, 0}); },
        "Backfill segment 2 is not a number"},
       // A count larger than its arrays (never left so by the window) reads zeros.
       {"count beyond the arrays",
-       [](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 3;
-         r.LSEG = {40};
-         r.ASEG = {0};
-       },
+       [&](InputRecord& r) { irregular(r, {40}, {0}), r.NSEG = 3; },
        "The ground profile ends before the heel"},
       {"surcharge not a number",
-       [nan](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 1;
-         r.LSEG = {400};
-         r.ASEG = {0};
-         r.NSUR = 1;
-         r.SURL = {100};
-         r.XSBEG = {nan};
-         r.YSBEG = {0};
-         r.XSEND = {200};
-         r.YSEND = {0};
+       [&](InputRecord& r) {
+         irregular(r, {400}, {0});
+         r.NSUR = 1, r.SURL = {100}, r.XSBEG = {nan}, r.YSBEG = {0}, r.XSEND = {200}, r.YSEND = {0};
        },
        "Surcharge 1 cannot be drawn"},
-      {"no pile rows",
-       [](InputRecord& r) {
-         r.IFOOT = KELDOR_PILE_FOOTING;
-         r.NROWS = 0;
-       },
-       "There are no pile rows"},
-      {"pile row off the footing",
-       [](InputRecord& r) {
-         r.IFOOT = KELDOR_PILE_FOOTING;
-         r.NROWS = 2;
-         r.PILEX = {18, 200};
-         r.PILEB = {0, 0};
-         r.PILES = {72, 72};
-       },
+      {"no pile rows", [&](InputRecord& r) { piles(r, {}, {}); }, "There are no pile rows"},
+      {"pile row off the footing", [&](InputRecord& r) { piles(r, {18, 200}, {0, 0}); },
        "Pile row 2 lies outside the footing"},
-      {"pile battered flat",
-       [](InputRecord& r) {
-         r.IFOOT = KELDOR_PILE_FOOTING;
-         r.NROWS = 1;
-         r.PILEX = {18};
-         r.PILEB = {90};
-         r.PILES = {72};
-       },
+      {"pile battered flat", [&](InputRecord& r) { piles(r, {18}, {90}); },
        "Pile row 1 cannot be drawn"},
       {"unknown units", [](InputRecord& r) { r.IUNITS = 0; }, "Choose English or SI units"},
       {"unknown backfill", [](InputRecord& r) { r.ISOIL = 3; },
        "Choose a constant slope or an irregular backfill"},
-      {"design: toe limits crossed",
-       [](InputRecord& r) {
-         r.IMODE = KELDOR_DESIGN;
-         r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
-         r.WTMIN = 48, r.WTMAX = 24, r.WHMAX = 96;
-       },
+      {"design: toe limits crossed", [&](InputRecord& r) { design(r, 48, 24, 96); },
        "The largest toe width is smaller than the smallest"},
-      {"design: heel smaller than the stem",
-       [](InputRecord& r) {
-         r.IMODE = KELDOR_DESIGN;
-         r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
-         r.WTMIN = 0, r.WTMAX = 24, r.WHMAX = 6;
-       },
+      {"design: heel smaller than the stem", [&](InputRecord& r) { design(r, 0, 24, 6); },
        "The largest heel width is smaller than the stem at its base"},
   };
   for (const Case& c : cases) {
@@ -435,7 +381,7 @@ TEST(AfterARun, BearingPressureFollowsTheChosenCombination) {
   ASSERT_EQ(q->points.size(), 3u);
   EXPECT_NEAR(q->points[0].x, -48, 1e-3);
   EXPECT_NEAR(q->points[1].x, -48 + 84, 1e-3);
-  EXPECT_TRUE(HasLabel(d, "Bearing pressure, Combination 2"));
+  EXPECT_EQ(d.reaction, "Bearing pressure of Combination 2");
   // Combination 1 chosen: the whole base, toe deeper than heel.
   d = DrawWall(ReferenceWall(), &res, 0);
   q = d.polygon("bearing pressure");
@@ -446,7 +392,7 @@ TEST(AfterARun, BearingPressureFollowsTheChosenCombination) {
   const float toeDepth = q->points[0].y - q->points[3].y;
   const float heelDepth = q->points[1].y - q->points[2].y;
   EXPECT_NEAR(heelDepth / toeDepth, 6.192 / 7.870, 1e-4);
-  EXPECT_TRUE(HasLabel(d, "q toe = 7.87 psi (1133 psf)"));
+  EXPECT_TRUE(Has(d, "q toe = 7.87 psi (1133 psf)"));
   // Below the footing, not through it.
   EXPECT_LT(q->points[0].y, -138);
 }
@@ -481,8 +427,9 @@ TEST(AfterARun, PileLoadsLabelEachRow) {
   res.BW = 0, res.TF = 30, res.DK = 0, res.WT = 36, res.WF = 132;
   res.combinations = {{"Combination 1", false, 0, 0, 0, {41000, 30500, 20000}}};
   const WallDrawing d = DrawWall(r, &res);
-  EXPECT_TRUE(HasLabel(d, "P = 41000 lbs/pile (41 kips/pile)")) << d.labels.size();
-  EXPECT_TRUE(HasLabel(d, "P = 20000 lbs/pile (20 kips/pile)"));
+  EXPECT_TRUE(Has(d, "P = 41000 lbs/pile (41 kips/pile)")) << d.labels.size();
+  EXPECT_TRUE(Has(d, "P = 20000 lbs/pile (20 kips/pile)"));
+  EXPECT_EQ(d.reaction, "Pile loads of Combination 1");
   EXPECT_EQ(d.polygon("bearing pressure"), nullptr);
 }
 
@@ -499,6 +446,26 @@ TEST(DrawingNumber, FourFiguresAndAPeriod) {
       {std::numeric_limits<float>::quiet_NaN(), "NaN"},
   };
   for (const auto& row : rows) EXPECT_EQ(DrawingNumber(row.value), row.text) << row.value;
+}
+
+// The size of a picture as the command line gives it.
+TEST(PictureSize, WidthByHeightWithinTheLimits) {
+  const struct {
+    const char* text;
+    int width, height;  // 0: refused
+  } rows[] = {{"1920x1080", 1920, 1080}, {"100X8000", 100, 8000}, {"640x480", 640, 480},
+              {"99x480", 0, 0},          {"640x8001", 0, 0},      {"640", 0, 0},
+              {"x480", 0, 0},            {"640x", 0, 0},          {"-640x480", 0, 0},
+              {"640x480px", 0, 0},       {"640 x 480", 0, 0},     {"99999999999x1", 0, 0},
+              {"", 0, 0}};
+  for (const auto& row : rows) {
+    int w = 0, h = 0;
+    std::string error;
+    EXPECT_EQ(ParsePictureSize(row.text, &w, &h, &error), row.width > 0) << row.text;
+    EXPECT_EQ(w, row.width) << row.text;
+    EXPECT_EQ(h, row.height) << row.text;
+    EXPECT_EQ(error.empty(), row.width > 0) << row.text;
+  }
 }
 
 }  // namespace
