@@ -11,7 +11,6 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-#include <memory>
 
 #include "drawing_export.h"
 #include "drawing_painter.h"
@@ -55,12 +54,6 @@ QMap<QString, int> PolygonsByFill(const QByteArray& svg, QString* problem) {
   return count;
 }
 
-int Arrows(const fe::WallDrawing& d, fe::DrawLayer layer) {
-  int n = 0;
-  for (const fe::DrawArrow& a : d.arrows) n += a.layer == layer;
-  return n;
-}
-
 }  // namespace
 
 class DrawingTest : public QObject {
@@ -91,7 +84,6 @@ class DrawingTest : public QObject {
       QVERIFY2(problem.isEmpty(), qPrintable(problem));
       QCOMPARE(fills.value("#c8c8c8"), row.concrete);
       QCOMPARE(fills.value("#9a9a9a"), row.piles);
-      QCOMPARE(Arrows(d, fe::DrawLayer::Load), row.loads);
       QCOMPARE(fills.value("#1f4e9a"), row.loads);
       QCOMPARE(fills.value("#c0392b"), row.forces);
       QVERIFY2(svg.contains(row.words), row.example);
@@ -126,19 +118,21 @@ class DrawingTest : public QObject {
         const QString where = QString::fromStdString(d.title) + " " + QString::number(size.width());
         QVERIFY2(l.drawn && l.covering == 0, qPrintable(where));
         int essential = 0;
-        for (const auto& m : d.dimensions) essential += m.importance == fe::Importance::Essential;
-        for (const auto& a : d.arrows) essential += a.importance == fe::Importance::Essential;
-        for (const auto& t : d.labels) essential += t.importance == fe::Importance::Essential;
+        auto count = [&](const auto& all) {
+          for (const auto& x : all) essential += x.importance == fe::Importance::Essential;
+        };
+        count(d.dimensions), count(d.arrows), count(d.labels);
+        std::vector<QRectF> concrete;
+        for (const fe::DrawPolygon& g : d.polygons) {
+          QPolygonF outline;
+          for (fe::DrawPoint p : g.points) outline << l.map(p);
+          if (g.layer == fe::DrawLayer::Concrete) concrete.push_back(outline.boundingRect());
+        }
         for (const gui::PlacedText& t : l.texts) {
           const QString what = where + ": " + t.text;
           essential -= t.importance == fe::Importance::Essential;
           QVERIFY2(l.frame.contains(t.box), qPrintable(what));
-          for (const fe::DrawPolygon& g : d.polygons) {
-            if (g.layer != fe::DrawLayer::Concrete) continue;
-            QPolygonF outline;
-            for (fe::DrawPoint p : g.points) outline << l.map(p);
-            QVERIFY2(!outline.boundingRect().intersects(t.box), qPrintable(what + " on the " + QString::fromStdString(g.name)));
-          }
+          for (const QRectF& c : concrete) QVERIFY2(!c.intersects(t.box), qPrintable(what));
           for (const gui::PlacedText& u : l.texts)
             QVERIFY2(&u == &t || !u.box.intersects(t.box), qPrintable(what + " over " + u.text));
         }
@@ -158,12 +152,7 @@ class DrawingTest : public QObject {
     QVERIFY(svg.open(QIODevice::ReadOnly));
     QVERIFY(svg.readAll().contains("<svg"));
 
-    // A suffix it cannot write, and a folder that is not there: nothing is
-    // written and the reason is named.
-    QVERIFY(!gui::ExportDrawing(d, dir.filePath("w.jpg"), QSize(300, 200), &error));
-    QCOMPARE(error, "Cannot write file " + dir.filePath("w.jpg") +
-                        ": the name must end in .svg or .png");
-    QVERIFY(!QFile::exists(dir.filePath("w.jpg")));
+    // A folder that is not there: nothing is written and the reason is named.
     QVERIFY(!gui::ExportDrawing(d, dir.filePath("no/w.png"), QSize(300, 200), &error));
     QVERIFY2(error.startsWith("Cannot write file " + dir.filePath("no/w.png")), qPrintable(error));
     // A failed write leaves the file it would have replaced as it was.
@@ -181,6 +170,11 @@ class DrawingTest : public QObject {
       tabs->setCurrentIndex(i);
       QVERIFY2(pane->isVisible(), qPrintable(tabs->tabText(i)));
     }
+    // On a 1366 x 768 screen the drawing has its share of the width, not
+    // what the row of tab captions leaves.
+    s.w.resize(1366, 740);
+    QTest::qWait(0);
+    QVERIFY2(pane->width() >= 400, qPrintable(QString::number(pane->width())));
     s.click("optReview");
     TypeInto(s.box("txtH"), "120");
     TypeInto(s.box("txtTWMIN"), "12");
@@ -188,11 +182,8 @@ class DrawingTest : public QObject {
     TypeInto(s.box("txtBWMIN"), "0");
     TypeInto(s.box("txtWTMAX"), "36");
     TypeInto(s.box("txtWHMAX"), "96");
-    const fe::WallDrawing d = pane->drawing();
-    const fe::DrawPolygon* footing = d.polygon("footing");
-    QVERIFY(footing != nullptr);
-    QCOMPARE(footing->points[0].x, -48.0f);
-    QCOMPARE(footing->points[1].x, 48.0f);
+    QCOMPARE(pane->drawing().polygon("footing")->points[0].x, -48.0f);
+    QCOMPARE(pane->drawing().polygon("footing")->points[1].x, 48.0f);
     auto* canvas = Child<QWidget>(pane, "picDrawing");
     const QImage before = canvas->grab().toImage();
     // A slip of the finger: the wall grows tenfold and the picture says so.
@@ -201,10 +192,8 @@ class DrawingTest : public QObject {
     QVERIFY(canvas->grab().toImage() != before);
     // Geometry that cannot be drawn: a note, no message box.
     TypeInto(s.box("txtWHMAX"), "20");
-    const fe::WallDrawing bad = pane->drawing();
-    QVERIFY(!bad.notes.empty());
-    QCOMPARE(QString::fromStdString(bad.notes.front()),
-             QString("Footing width is smaller than the toe plus the stem"));
+    QCOMPARE(pane->drawing().notes,
+             std::vector<std::string>{"Footing width is smaller than the toe plus the stem"});
     QVERIFY(s.ui.events.isEmpty());
   }
 
@@ -275,7 +264,8 @@ class DrawingTest : public QObject {
     s.ui.files << dir.filePath("wall");  // no suffix: SVG, at no size asked
     s.trigger("mnuExportDrawing");
     QVERIFY(QFile::exists(dir.filePath("wall.svg")));
-    // A PNG at the size asked for, the wall on it; a cancelled size writes none.
+    // A PNG at the size asked for, the wall on it; a cancelled size writes
+    // none; a suffix it cannot write, nothing and a message saying why.
     s.ui.files << dir.filePath("wall.png") << dir.filePath("none.png");
     s.ui.sizes << QSize(640, 480) << QSize();
     s.trigger("mnuExportDrawing");

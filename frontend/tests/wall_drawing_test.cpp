@@ -33,20 +33,14 @@ InputRecord Example(const std::string& name) {
 InputRecord ReferenceWall() {
   InputRecord r;
   InitialiseInput(r, KELDOR_ENGLISH);
-  r.IMODE = KELDOR_REVIEW;
-  r.ISOIL = KELDOR_CONSTANT_SLOPE;
-  r.IFOOT = KELDOR_SPREAD_FOOTING;
+  r.IMODE = KELDOR_REVIEW, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_SPREAD_FOOTING;
   r.H = 120, r.HT = 0, r.BETA = 0, r.SUR = 0;
   r.TWMIN = 12, r.BW = 0, r.TF = 18, r.DK = 0, r.WT = 36, r.WF = 96;
   return r;
 }
 
-struct Corner {
-  float x, y;
-};
-
 void ExpectPolygon(const WallDrawing& d, const std::string& name,
-                   const std::vector<Corner>& corners) {
+                   const std::vector<DrawPoint>& corners) {
   const DrawPolygon* g = d.polygon(name);
   ASSERT_NE(g, nullptr) << "no " << name;
   ASSERT_EQ(g->points.size(), corners.size()) << name;
@@ -190,21 +184,18 @@ TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
 TEST(Piles, RowsStandAtTheirDistancesFromTheToe) {
   const InputRecord r = Example("review-12ft-pile.in");
   const WallDrawing d = DrawWall(r);
-  const float toe = -54, under = -174;
-  const float at[] = {18, 66, 114};
+  const float at[] = {18, 66, 114};  // from the toe at -54
   for (int i = 1; i <= 3; ++i) {
     const DrawPolygon* pile = d.polygon("pile row " + std::to_string(i));
     ASSERT_NE(pile, nullptr) << i;
-    // The pile's head: the midpoint of its top edge on the footing's underside.
-    const float x = 0.5f * (pile->points[0].x + pile->points[1].x);
-    const float y = 0.5f * (pile->points[0].y + pile->points[1].y);
-    EXPECT_NEAR(x, toe + at[i - 1], 1e-3) << i;
-    EXPECT_NEAR(y, under, 1e-3) << i;
-    // Its foot: vertical rows straight down, the battered row towards the toe.
-    const float fx = 0.5f * (pile->points[2].x + pile->points[3].x);
-    const float fy = 0.5f * (pile->points[2].y + pile->points[3].y);
-    const double lean = std::atan2(x - fx, y - fy) * 180 / 3.1416;
-    EXPECT_NEAR(lean, r.PILEB(i), 1e-2) << i;
+    // Its head, the middle of its top edge, on the footing's underside; its
+    // foot straight down, or for the battered row towards the toe.
+    const auto& p = pile->points;
+    const float x = 0.5f * (p[0].x + p[1].x), y = 0.5f * (p[0].y + p[1].y);
+    const float fx = 0.5f * (p[2].x + p[3].x), fy = 0.5f * (p[2].y + p[3].y);
+    EXPECT_NEAR(x, -54 + at[i - 1], 1e-3) << i;
+    EXPECT_NEAR(y, -174, 1e-3) << i;
+    EXPECT_NEAR(std::atan2(x - fx, y - fy) * 180 / 3.1416, r.PILEB(i), 1e-2) << i;
   }
   EXPECT_TRUE(Has(d, "18.43\u00b0, s = 72 in") && Has(d, "s = 72 in"));
   // One chain from the toe: 18 to row 1, 48 on to each of the next rows.
@@ -247,38 +238,37 @@ TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
     r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
     r.WTMIN = wtmin, r.WTMAX = wtmax, r.WHMAX = whmax;
   };
-  const Case cases[] = {
-      {"short footing", [](InputRecord& r) { r.WF = 40; },
-       "Footing width is smaller than the toe plus the stem"},
-      {"zero footing width", [](InputRecord& r) { r.WF = 0; },
-       "The footing width must be greater than zero"},
-      {"negative footing width", [](InputRecord& r) { r.WF = -96; },
-       "The footing width must be greater than zero"},
-      {"zero height", [](InputRecord& r) { r.H = 0; }, "The design height must be greater than zero"},
-      {"negative height", [](InputRecord& r) { r.H = -120; },
-       "The design height must be greater than zero"},
-      {"height not a number", [nan](InputRecord& r) { r.H = nan; }, "The design height is not a number"},
-      {"height infinite", [inf](InputRecord& r) { r.H = inf; }, "The design height is too large to draw"},
+  // One value of the reference wall changed.
+  const struct {
+    float InputRecord::*value;
+    float to;
+    const char* note;
+  } values[] = {
+      {&InputRecord::WF, 40, "Footing width is smaller than the toe plus the stem"},
+      {&InputRecord::WF, 0, "The footing width must be greater than zero"},
+      {&InputRecord::WF, -96, "The footing width must be greater than zero"},
+      {&InputRecord::H, 0, "The design height must be greater than zero"},
+      {&InputRecord::H, -120, "The design height must be greater than zero"},
+      {&InputRecord::H, nan, "The design height is not a number"},
+      {&InputRecord::H, inf, "The design height is too large to draw"},
       // 1200 typed for 120 draws; ten kilometres does not.
-      {"height absurd", [](InputRecord& r) { r.H = 3e7f; }, "The design height is too large to draw"},
-      {"zero wall thickness", [](InputRecord& r) { r.TWMIN = 0; },
-       "The wall thickness must be greater than zero"},
-      {"zero footing thickness", [](InputRecord& r) { r.TF = 0; },
-       "The footing thickness must be greater than zero"},
-      {"negative toe", [](InputRecord& r) { r.WT = -6; }, "The toe width is negative"},
-      {"negative key", [](InputRecord& r) { r.DK = -6; }, "The key depth is negative"},
-      {"negative toe soil", [](InputRecord& r) { r.HT = -6; },
-       "The height of soil over the toe is negative"},
-      {"key not a number", [nan](InputRecord& r) { r.DK = nan; }, "The key depth is not a number"},
-      {"batter of 90", [](InputRecord& r) { r.BW = 90; },
-       "The wall batter must lie between -90 and 90 degrees"},
+      {&InputRecord::H, 3e7f, "The design height is too large to draw"},
+      {&InputRecord::TWMIN, 0, "The wall thickness must be greater than zero"},
+      {&InputRecord::TF, 0, "The footing thickness must be greater than zero"},
+      {&InputRecord::WT, -6, "The toe width is negative"},
+      {&InputRecord::DK, -6, "The key depth is negative"},
+      {&InputRecord::HT, -6, "The height of soil over the toe is negative"},
+      {&InputRecord::DK, nan, "The key depth is not a number"},
+      {&InputRecord::BW, 90, "The wall batter must lie between -90 and 90 degrees"},
       // A batter leaning the back face forward past the front face.
-      {"batter backwards", [](InputRecord& r) { r.BW = -10; },
-       "The stem's back face crosses its front face"},
-      {"slope of 90", [](InputRecord& r) { r.BETA = 90; },
-       "The backfill slope must lie between -90 and 90 degrees"},
-      {"slope not a number", [nan](InputRecord& r) { r.BETA = nan; },
-       "The backfill slope is not a number"},
+      {&InputRecord::BW, -10, "The stem's back face crosses its front face"},
+      {&InputRecord::BETA, 90, "The backfill slope must lie between -90 and 90 degrees"},
+      {&InputRecord::BETA, nan, "The backfill slope is not a number"},
+  };
+  std::vector<Case> cases;
+  for (const auto& v : values)
+    cases.push_back({v.note, [v](InputRecord& r) { r.*v.value = v.to; }, v.note});
+  const Case others[] = {
       {"no segments", [&](InputRecord& r) { irregular(r, {}, {}); }, "There are no backfill segments"},
       {"profile turning back", [&](InputRecord& r) { irregular(r, {120, 60}, {0, 135}); },
        "The ground profile turns back at segment 2"},
@@ -309,6 +299,7 @@ TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
       {"design: heel smaller than the stem", [&](InputRecord& r) { design(r, 0, 24, 6); },
        "The largest heel width is smaller than the stem at its base"},
   };
+  cases.insert(cases.end(), std::begin(others), std::end(others));
   for (const Case& c : cases) {
     InputRecord r = ReferenceWall();
     c.change(r);
@@ -347,9 +338,8 @@ DrawingResults ReferenceResults() {
   DrawingResults res;
   res.BW = 0, res.TF = 18, res.DK = 0, res.WT = 36, res.WF = 96;
   res.forces = {{"Earth", 220.4f, 46}, {"Earth + surcharge", 300.3f, 52.1f}};
-  DrawnCombination full{"Combination 1", true, 1.910f, 7.870f, 6.192f, {}};
-  DrawnCombination partial{"Combination 2", true, 20, 11.0f, 0, {}};
-  res.combinations = {full, partial};
+  res.combinations = {{"Combination 1", true, 1.910f, 7.870f, 6.192f, {}},
+                      {"Combination 2", true, 20, 11.0f, 0, {}}};
   res.governing = 1;
   return res;
 }
@@ -395,12 +385,10 @@ TEST(AfterARun, BearingPressureFollowsTheChosenCombination) {
   EXPECT_TRUE(Has(d, "q toe = 7.87 psi (1133 psf)"));
   // Below the footing, not through it.
   EXPECT_LT(q->points[0].y, -138);
-}
-
-TEST(AfterARun, ResultantOffTheBaseGivesANoteAndNoDiagram) {
-  DrawingResults res = ReferenceResults();
-  res.combinations[1].eccentricity = 48;
-  const WallDrawing d = DrawWall(ReferenceWall(), &res);
+  // A resultant off the base: a note, no diagram.
+  DrawingResults off = res;
+  off.combinations[1].eccentricity = 48;
+  d = DrawWall(ReferenceWall(), &off);
   EXPECT_EQ(d.polygon("bearing pressure"), nullptr);
   EXPECT_TRUE(HasNote(d, "The resultant lies outside the footing in Combination 2"));
 }
@@ -427,8 +415,7 @@ TEST(AfterARun, PileLoadsLabelEachRow) {
   res.BW = 0, res.TF = 30, res.DK = 0, res.WT = 36, res.WF = 132;
   res.combinations = {{"Combination 1", false, 0, 0, 0, {41000, 30500, 20000}}};
   const WallDrawing d = DrawWall(r, &res);
-  EXPECT_TRUE(Has(d, "P = 41000 lbs/pile (41 kips/pile)")) << d.labels.size();
-  EXPECT_TRUE(Has(d, "P = 20000 lbs/pile (20 kips/pile)"));
+  EXPECT_TRUE(Has(d, "P = 41000 lbs/pile (41 kips/pile)") && Has(d, "P = 20000 lbs/pile (20 kips/pile)"));
   EXPECT_EQ(d.reaction, "Pile loads of Combination 1");
   EXPECT_EQ(d.polygon("bearing pressure"), nullptr);
 }
@@ -453,18 +440,14 @@ TEST(PictureSize, WidthByHeightWithinTheLimits) {
   const struct {
     const char* text;
     int width, height;  // 0: refused
-  } rows[] = {{"1920x1080", 1920, 1080}, {"100X8000", 100, 8000}, {"640x480", 640, 480},
-              {"99x480", 0, 0},          {"640x8001", 0, 0},      {"640", 0, 0},
-              {"x480", 0, 0},            {"640x", 0, 0},          {"-640x480", 0, 0},
-              {"640x480px", 0, 0},       {"640 x 480", 0, 0},     {"99999999999x1", 0, 0},
-              {"", 0, 0}};
+  } rows[] = {{"1920x1080", 1920, 1080}, {"100X8000", 100, 8000}, {"99x480", 0, 0},
+              {"640x8001", 0, 0}, {"640", 0, 0}, {"x480", 0, 0}, {"640x", 0, 0}, {"-640x480", 0, 0},
+              {"640x480px", 0, 0}, {"640 x 480", 0, 0}, {"99999999999x1", 0, 0}, {"", 0, 0}};
   for (const auto& row : rows) {
     int w = 0, h = 0;
     std::string error;
     EXPECT_EQ(ParsePictureSize(row.text, &w, &h, &error), row.width > 0) << row.text;
-    EXPECT_EQ(w, row.width) << row.text;
-    EXPECT_EQ(h, row.height) << row.text;
-    EXPECT_EQ(error.empty(), row.width > 0) << row.text;
+    EXPECT_TRUE(w == row.width && h == row.height && error.empty() == (row.width > 0)) << row.text;
   }
 }
 
