@@ -327,9 +327,10 @@ Trial PlaceAll(const std::vector<Item>& items, const Obstacles& obstacles, const
       for (const QRectF& r : obstacles.areas)
         if (r.intersects(box)) return false;
     if (strictness >= 2) {
-      const QRectF inner = box.adjusted(1, 1, -1, -1);
+      // A little room between words and lines.
+      const QRectF around = box.adjusted(-2, -2, 2, 2);
       for (const QLineF& l : obstacles.lines)
-        if (Crosses(inner, l)) return false;
+        if (Crosses(around, l)) return false;
     }
     return true;
   };
@@ -375,11 +376,11 @@ Trial PlaceAll(const std::vector<Item>& items, const Obstacles& obstacles, const
 }
 
 // Whether trial `a` reads better than `b`: fewer essential words covering
-// others, fewer left out by importance, fewer over lines, larger, then
+// others, fewer over lines, fewer left out by importance, larger, then
 // fewer moved.
 bool Better(const Trial& a, const Trial& b) {
   const auto key = [](const Trial& t) {
-    return std::make_tuple(t.covering, t.dropped[1], t.dropped[2], t.onLines, -t.map.scale,
+    return std::make_tuple(t.covering, t.onLines, t.dropped[1], t.dropped[2], -t.map.scale,
                            t.moved);
   };
   return key(a) < key(b);
