@@ -6,7 +6,6 @@
 #include <QVector>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 #include <vector>
 
 namespace gui {
@@ -300,7 +299,7 @@ bool Crosses(const QRectF& box, const QLineF& l) {
 // What the words of a drawing keep clear of, on the page: the areas of
 // concrete, piles and pressure, and the lines drawn.
 struct Obstacles {
-  std::vector<QRectF> areas;
+  std::vector<QPolygonF> areas;
   std::vector<QLineF> lines;
 };
 
@@ -324,8 +323,8 @@ Trial PlaceAll(const std::vector<Item>& items, const Obstacles& obstacles, const
     for (const QRectF& r : taken)
       if (r.intersects(box)) return false;
     if (strictness >= 1)
-      for (const QRectF& r : obstacles.areas)
-        if (r.intersects(box)) return false;
+      for (const QPolygonF& a : obstacles.areas)
+        if (a.boundingRect().intersects(box) && a.intersects(QPolygonF(box))) return false;
     if (strictness >= 2) {
       // A little room between words and lines.
       const QRectF around = box.adjusted(-2, -2, 2, 2);
@@ -375,18 +374,13 @@ Trial PlaceAll(const std::vector<Item>& items, const Obstacles& obstacles, const
   return t;
 }
 
-// Whether trial `a` reads better than `b`: fewer essential words covering
-// others, fewer over lines, fewer left out by importance, larger, then
-// fewer moved.
-bool Better(const Trial& a, const Trial& b) {
-  const auto key = [](const Trial& t) {
-    return std::make_tuple(t.covering, t.onLines, t.dropped[1], t.dropped[2], -t.map.scale,
-                           t.moved);
-  };
-  return key(a) < key(b);
+// How badly a trial reads, `bare` being the scale of the wall alone: an
+// essential word over another outweighs all else; then words over lines,
+// words left out by importance, the wall drawn smaller, and words moved.
+double Cost(const Trial& t, qreal bare) {
+  return 1000.0 * t.covering + 6.0 * t.onLines + 4.0 * t.dropped[1] + 1.5 * t.dropped[2] +
+         20.0 * (1 - t.map.scale / bare) + 0.2 * t.moved;
 }
-
-
 
 void DrawArrowHead(QPainter& p, QPointF tail, QPointF head, qreal size, const QColor& colour) {
   const qreal dx = head.x() - tail.x(), dy = head.y() - tail.y();
@@ -526,7 +520,7 @@ DrawingLayout LayOutDrawing(const fe::WallDrawing& d, const QRectF& area, qreal 
       QPolygonF q;
       for (fe::DrawPoint pt : poly.points)
         if (Finite(pt)) q << map(pt);
-      obstacles.areas.push_back(q.boundingRect());
+      obstacles.areas.push_back(q);
     }
     for (const auto& l : d.polylines) lines(l.points);
     for (const auto& a : d.arrows) lines({a.tail, a.head});
@@ -535,7 +529,7 @@ DrawingLayout LayOutDrawing(const fe::WallDrawing& d, const QRectF& area, qreal 
     for (const auto& m : d.dimensions) lines({m.lineFrom, m.lineTo});
     for (bool wrapFirst : {false, true}) {
       Trial t = PlaceAll(items, obstacles, frame, map, line, wrapFirst);
-      if (first || Better(t, best)) best = std::move(t);
+      if (first || Cost(t, bare) < Cost(best, bare)) best = std::move(t);
       first = false;
     }
   }

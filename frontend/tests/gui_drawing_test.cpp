@@ -122,17 +122,18 @@ class DrawingTest : public QObject {
           for (const auto& x : all) essential += x.importance == fe::Importance::Essential;
         };
         count(d.dimensions), count(d.arrows), count(d.labels);
-        std::vector<QRectF> concrete;
+        std::vector<QPolygonF> concrete;
         for (const fe::DrawPolygon& g : d.polygons) {
           QPolygonF outline;
           for (fe::DrawPoint p : g.points) outline << l.map(p);
-          if (g.layer == fe::DrawLayer::Concrete) concrete.push_back(outline.boundingRect());
+          if (g.layer == fe::DrawLayer::Concrete) concrete.push_back(outline);
         }
         for (const gui::PlacedText& t : l.texts) {
           const QString what = where + ": " + t.text;
           essential -= t.importance == fe::Importance::Essential;
           QVERIFY2(l.frame.contains(t.box), qPrintable(what));
-          for (const QRectF& c : concrete) QVERIFY2(!c.intersects(t.box), qPrintable(what));
+          for (const QPolygonF& c : concrete)
+            QVERIFY2(!c.intersects(QPolygonF(t.box)), qPrintable(what));
           for (const gui::PlacedText& u : l.texts)
             QVERIFY2(&u == &t || !u.box.intersects(t.box), qPrintable(what + " over " + u.text));
         }
