@@ -97,6 +97,20 @@ QString QtUserInterface::chooseFile(FileDialogMode mode, const QString& filters,
   const QStringList list = QtFilters(filters);
   dialog.setNameFilters(list);
   if (selected >= 0 && selected < list.size()) dialog.selectNameFilter(list[selected]);
+  if (mode == FileDialogMode::Save) {
+    // A name typed without a suffix takes that of the kind of file chosen
+    // ("*.png": .png; "All Files": none).
+    const QStringList parts = filters.split('|');
+    auto suffixOf = [parts](qsizetype k) {
+      const QString pattern = k >= 0 && 2 * k + 1 < parts.size() ? parts[2 * k + 1] : QString();
+      return pattern.startsWith("*.") && pattern != "*.*" ? pattern.mid(2) : QString();
+    };
+    dialog.setDefaultSuffix(suffixOf(selected));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &list, suffixOf](const QString& f) {
+                       dialog.setDefaultSuffix(suffixOf(list.indexOf(f)));
+                     });
+  }
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList chosen = dialog.selectedFiles();
   return chosen.isEmpty() ? QString() : chosen.first();
