@@ -152,6 +152,12 @@ fe::Anchor Opposite(fe::Anchor a) {
   return a;
 }
 
+// Model units to the page: x to the right, y up the page.
+struct Affine {
+  qreal scale, x0, y0;
+  QPointF operator()(fe::DrawPoint p) const { return {x0 + scale * p.x, y0 - scale * p.y}; }
+};
+
 // The places an item may take on the page, the one it asks for first. Each
 // is a box and whether the text is the wrapped one.
 struct Place {
@@ -161,8 +167,7 @@ struct Place {
 };
 
 // `wrapFirst`: a label that breaks asks for two lines before one.
-template <typename Map>
-std::vector<Place> Places(const Item& it, const Map& map, qreal line, bool wrapFirst = false) {
+std::vector<Place> Places(const Item& it, const Affine& map, qreal line, bool wrapFirst = false) {
   const qreal gap = 0.35 * line;
   std::vector<Place> places;
   auto add = [&](QRectF box, bool wrapped = false) { places.push_back({box, wrapped}); };
@@ -255,11 +260,6 @@ QRectF Inside(QRectF box, const QRectF& frame) {
   box.moveTop(std::max(frame.top(), std::min(box.top(), frame.bottom() - box.height())));
   return box;
 }
-
-struct Affine {
-  qreal scale, x0, y0;
-  QPointF operator()(fe::DrawPoint p) const { return {x0 + scale * p.x, y0 - scale * p.y}; }
-};
 
 // The page box around `points` and the first places of `items` at `scale`,
 // with the model's origin at the page's.
