@@ -19,7 +19,7 @@ inline constexpr const char* kDrawingFilters =
     "SVG Drawing (*.svg)|*.svg|PNG Picture (*.png)|*.png|All Files (*.*)|*.*";
 
 void frmMain::buildDrawing() {
-  // The tabs and the drawing side by side; the drawing takes the spare width.
+  // The tabs and the drawing side by side, sharing the spare width.
   QWidget* tabs = takeCentralWidget();
   auto* split = new QSplitter(Qt::Horizontal, this);
   split->setObjectName("splDrawing");
@@ -32,8 +32,7 @@ void frmMain::buildDrawing() {
   // The row of tab captions scrolls rather than widen the tabs to its whole
   // length, which would leave the drawing too narrow to read; the two share
   // the width from the start.
-  if (auto* pages = tabs->findChild<QTabWidget*>("SSTabinter")) pages->setUsesScrollButtons(true);
-  if (auto* pages = qobject_cast<QTabWidget*>(tabs)) pages->setUsesScrollButtons(true);
+  tabs_->setUsesScrollButtons(true);
   split->setSizes({600, 400});
   setCentralWidget(split);
 
