@@ -14,7 +14,8 @@ namespace {
 
 const std::string kExample = KELDOR_SOURCE_DIR "/tests/golden/startup-example.in";
 const std::string kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--pdf FILE] [--json FILE] [--strict] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE [--size WxH]] [--pdf FILE]\n"
+    "                  [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
     "                  [--summary FILE.csv] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
@@ -122,6 +123,14 @@ const Refusal kRefusals[] = {
      "Keldor: The PDF bad.out would replace bad.out.\n"},
     {"pdf of a study", {"--pdf", "a.pdf", "w.in", "w.in"}, 2,
      "Keldor: Option --pdf makes the PDF of one input's report.\n" + kTryHelp},
+    {"png size malformed", {"--png", "w.png", "--size", "640x", "w.in"}, 2,
+     "Keldor: The picture size \"640x\" must be WIDTHxHEIGHT in pixels, each from 100 to 8000, for "
+     "example 1920x1080.\n" + kTryHelp},
+    {"png size too large", {"--png", "w.png", "--size", "6400x480000", "w.in"}, 2,
+     "Keldor: The picture size \"6400x480000\" must be WIDTHxHEIGHT in pixels, each from 100 to 8000, "
+     "for example 1920x1080.\n" + kTryHelp},
+    {"size without png", {"--svg", "w.svg", "--size", "640x480", "w.in"}, 2,
+     "Keldor: Option --size sets the size of the --png picture.\n" + kTryHelp},
 };
 
 std::string At(std::string text, const std::string& folder) {
@@ -330,8 +339,9 @@ TEST(KeldorRun, WritesTheResultsDocument) {
 TEST(KeldorRun, DrawsTheWallAndWritesThePdf) {
   TempFolder cwd;
   const std::string pile = KELDOR_SOURCE_DIR "/examples/review-12ft-pile.in";
-  const Outcome o = KeldorRun(
-      {"-o", "r.out", "--svg", "w.svg", "--png", "w.png", "--pdf", "r.pdf", pile}, cwd.path());
+  const Outcome o = KeldorRun({"-o", "r.out", "--svg", "w.svg", "--png", "w.png", "--size", "640x480",
+                               "--pdf", "r.pdf", pile},
+                              cwd.path());
   if (o.err.find("built without the") != std::string::npos) GTEST_SKIP() << o.err;
   EXPECT_EQ(o.status, 0) << o.err;
   // The report's line and the verdict's, then the drawings' and the PDF's.
@@ -341,7 +351,11 @@ TEST(KeldorRun, DrawsTheWallAndWritesThePdf) {
   const std::string svg = ReadFile(cwd / "w.svg");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("WF = 132 in"), std::string::npos);
-  EXPECT_EQ(ReadFile(cwd / "w.png").rfind("\x89PNG", 0), 0u);
+  const std::string png = ReadFile(cwd / "w.png");
+  EXPECT_EQ(png.rfind("\x89PNG", 0), 0u);
+  // The header's width and height, big-endian, after the signature and "IHDR".
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x80\0\0\x01\xe0", 8));  // 640 x 480
   EXPECT_EQ(ReadFile(cwd / "r.pdf").rfind("%PDF-", 0), 0u);
 
   for (const auto& [option, file, err] :

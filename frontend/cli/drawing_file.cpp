@@ -8,7 +8,8 @@
 
 namespace cli {
 
-bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, std::string* error) {
+bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, int width,
+                      int height, std::string* error) {
   // The library the run used: loading it again finds it in this process,
   // with its results.
   fe::EngineLibrary engine;
@@ -22,7 +23,7 @@ bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, st
   QString why;
   if (!gui::ExportDrawing(fe::DrawWall(record, run.available() ? &results : nullptr),
                           QString::fromLocal8Bit(path.c_str()),
-                          QSize(gui::kExportWidth, gui::kExportHeight), &why)) {
+                          QSize(width, height), &why)) {
     *error = why.toLocal8Bit().toStdString();
     return false;
   }

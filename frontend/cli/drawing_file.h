@@ -13,9 +13,10 @@ namespace cli {
 bool CanDraw();
 
 // Writes the drawing of `record` just run, with the results of the run the
-// analysis library holds, to `path`, SVG or PNG by its suffix; false with
-// `error` naming the file and the reason. Without a display, Qt's offscreen
-// platform is used.
-bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, std::string* error);
+// analysis library holds, to `path`, SVG or PNG by its suffix, `width` by
+// `height` pixels; false with `error` naming the file and the reason.
+// Without a display, Qt's offscreen platform is used.
+bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, int width,
+                      int height, std::string* error);
 
 }  // namespace cli

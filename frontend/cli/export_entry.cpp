@@ -30,9 +30,10 @@ void StartGuiApplication() {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int KeldorExportDrawing(
-    const fe::InputRecord* record, const std::string* path, std::string* error) {
+    const fe::InputRecord* record, const std::string* path, const int* width, const int* height,
+    std::string* error) {
   StartGuiApplication();
-  return cli::WriteDrawingFile(*record, *path, error) ? 1 : 0;
+  return cli::WriteDrawingFile(*record, *path, *width, *height, error) ? 1 : 0;
 }
 
 extern "C" __attribute__((visibility("default"))) int KeldorExportPdf(

@@ -48,13 +48,14 @@ bool CanDraw() { return false; }
 bool CanWritePdf() { return false; }
 #endif
 
-bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, std::string* error) {
+bool WriteDrawingFile(const fe::InputRecord& record, const std::string& path, int width,
+                      int height, std::string* error) {
   const ExportModule& m = Module();
   if (m.drawing == nullptr) {
     *error = "Cannot write file " + path + ": " + m.why;
     return false;
   }
-  return m.drawing(&record, &path, error) != 0;
+  return m.drawing(&record, &path, &width, &height, error) != 0;
 }
 
 bool WriteReportPdf(const fe::InputRecord& record, const fe::RunResults* results,

@@ -15,7 +15,8 @@ inline constexpr const char* kExportModuleName = "libkeldor-export.so";
 extern "C" {
 // Both return 1 when the file was written, else 0 with `error` set; they take
 // the caller's objects, built by the same compiler in the same build.
-int KeldorExportDrawing(const fe::InputRecord* record, const std::string* path, std::string* error);
+int KeldorExportDrawing(const fe::InputRecord* record, const std::string* path, const int* width,
+                        const int* height, std::string* error);
 int KeldorExportPdf(const fe::InputRecord* record, const fe::RunResults* results,
                     const std::string* path, std::string* error);
 }

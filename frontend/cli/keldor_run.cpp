@@ -14,6 +14,7 @@
 #include "file_names.h"
 #include "input_defaults.h"
 #include "input_file.h"
+#include "picture_size.h"
 #include "report_files.h"
 #include "report_pdf_file.h"
 #include "results_json.h"
@@ -25,7 +26,8 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE] [--pdf FILE] [--json FILE] [--strict] INPUT.in\n"
+    "Usage: keldor-run [-o REPORT] [--svg FILE] [--png FILE [--size WxH]] [--pdf FILE]\n"
+    "                  [--json FILE] [--strict] INPUT.in\n"
     "       keldor-run [--out-dir DIR] [-j N] [--vary NAME=FROM:TO:STEP]\n"
     "                  [--summary FILE.csv] INPUT.in...\n";
 
@@ -38,6 +40,8 @@ const char* const kHelp =
     "      --svg FILE       after the run, write the drawing of the wall to FILE\n"
     "                       as SVG (one input only)\n"
     "      --png FILE       after the run, write the drawing as a PNG picture\n"
+    "      --size WxH       the PNG's width and height in pixels, each from 100\n"
+    "                       to 8000 (default: 1400x1000)\n"
     "      --pdf FILE       after the run, write the report as PDF to FILE: a\n"
     "                       first page stating the run, its wall and verdict,\n"
     "                       then the whole report (A4 or US Letter by the locale)\n"
@@ -94,6 +98,7 @@ void Say(const std::string& text) { std::cerr << "Keldor: " << text << '\n'; }
 // The drawings and the PDF asked for on the command line, by file name.
 struct Drawings {
   std::string svg, png, pdf;
+  int width = fe::kPictureWidth, height = fe::kPictureHeight;  // of the PNG
 };
 
 // A written report that --strict does not accept.
@@ -158,9 +163,12 @@ int Run(const std::string& input, std::string report, const std::string& outDir,
     }
   }
   if (result.status != fe::kRunWritten) return status;
-  for (const std::string& file : {drawings.svg, drawings.png}) {
+  for (const std::string* drawn : {&drawings.svg, &drawings.png}) {
+    const std::string& file = *drawn;
     if (file.empty()) continue;
-    if (!cli::WriteDrawingFile(record, file, &error)) {
+    const bool png = drawn == &drawings.png;
+    if (!cli::WriteDrawingFile(record, file, png ? drawings.width : fe::kPictureWidth,
+                               png ? drawings.height : fe::kPictureHeight, &error)) {
       Say(error);
       status = fe::kRunNotWritten;
     } else {
@@ -202,11 +210,12 @@ int Processors() {
 
 int main(int argc, char** argv) {
   std::vector<std::string> inputs;
-  std::string report, outDir, jobs, vary, summary;
+  std::string report, outDir, jobs, vary, summary, size;
   Drawings drawings;
   ResultsOptions results;
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
   bool svgGiven = false, pngGiven = false, pdfGiven = false, summaryGiven = false, jsonGiven = false;
+  bool sizeGiven = false;
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -243,6 +252,7 @@ int main(int argc, char** argv) {
         {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
         {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
         {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
+        {"", "--size", &size, &sizeGiven, "a size such as 1920x1080", "Option --size is given twice."},
         {"", "--pdf", &drawings.pdf, &pdfGiven, "a file name", "Option --pdf is given twice."},
         {"", "--json", &results.json, &jsonGiven, "a file name or -", "The results file is named twice."},
     };
@@ -299,6 +309,9 @@ int main(int argc, char** argv) {
   std::string error;
   if (varyGiven && !fe::ParseVariation(vary, &plan.vary, &error)) return UsageError(error);
   const bool study = inputs.size() > 1 || varyGiven;
+  if (sizeGiven && !fe::ParsePictureSize(size, &drawings.width, &drawings.height, &error))
+    return UsageError(error);
+  if (sizeGiven && !pngGiven) return UsageError("Option --size sets the size of the --png picture.");
   if ((svgGiven || pngGiven) && !cli::CanDraw())
     return UsageError("This keldor-run was built without the drawing.");
   if (study && (svgGiven || pngGiven))

@@ -88,7 +88,8 @@ class Builder {
   void basePressure();
   void dimensions();
   void dimension(DrawPoint from, DrawPoint to, DrawPoint lineFrom, DrawPoint lineTo,
-                 const std::string& label, Anchor anchor);
+                 const std::string& label, Anchor anchor,
+                 Importance importance = Importance::Useful);
   void lowest(float y) { low_ = std::min(low_, y); }
 
   const InputRecord& r_;
@@ -104,7 +105,7 @@ class Builder {
   float left_ = 0;       // the leftmost point drawn
   std::vector<float> pileX_;  // x of each pile row drawn (model frame), row order
   std::vector<int> pileRow_;  // its row number
-  std::vector<DrawPoint> pileMid_;
+  std::vector<DrawPoint> pileFoot_;
 };
 
 bool Builder::usable(float v, const char* what) {
@@ -306,7 +307,8 @@ void Builder::constantSlope() {
   d_.polylines.push_back({DrawLayer::Load, "surcharge", {{0, rise}, {end.x, end.y + rise}}});
   d_.labels.push_back({DrawLayer::Load,
                        {0.5f * end.x, 0.5f * end.y + rise},
-                       "SUR = " + Quantity(r_.SUR, Unit::Stress, r_.IUNITS), Anchor::Above});
+                       "SUR = " + Quantity(r_.SUR, Unit::Stress, r_.IUNITS), Anchor::Above,
+                       Importance::Essential});
 }
 
 void Builder::irregularGround() {
@@ -435,11 +437,11 @@ void Builder::piles() {
     std::string label = "s = " + Length(spacing, d_.unit);
     if (batter != 0) label = DrawingNumber(batter) + "\u00b0, " + label;
     d_.labels.push_back({DrawLayer::Pile, {x + dx, top + dy}, label, Anchor::Below});
-    lowest(top + dy - 0.1f * d_.size);  // room for the label
+    lowest(top + dy - (results_ ? 0.18f : 0.1f) * d_.size);  // room for its labels
     left_ = std::min(left_, x + dx - width);
     pileX_.push_back(x);
     pileRow_.push_back(i);
-    pileMid_.push_back({x + 0.5f * dx, top + 0.5f * dy});
+    pileFoot_.push_back({x + dx, top + dy});
   }
 }
 
@@ -455,7 +457,8 @@ void Builder::forces() {
     const float y = base + f.height;
     const float length = (0.12f + 0.18f * std::fabs(f.force) / largest) * d_.size;
     d_.arrows.push_back({DrawLayer::Force, {heelX_ + length, y}, {heelX_, y},
-                         f.name + " " + Quantity(f.force, Unit::LoadPerLength, r_.IUNITS)});
+                         f.name + " " + Quantity(f.force, Unit::LoadPerLength, r_.IUNITS),
+                         Importance::Essential});
     groundEnd_ = std::max(groundEnd_, heelX_ + length);
   }
 }
@@ -469,16 +472,16 @@ void Builder::basePressure() {
   const DrawnCombination& c = results_->combinations[static_cast<std::size_t>(which)];
 
   if (r_.IFOOT == KELDOR_PILE_FOOTING) {
-    const std::size_t rows = std::min(pileMid_.size(), c.pileLoads.size());
+    const std::size_t rows = std::min(pileFoot_.size(), c.pileLoads.size());
     for (std::size_t k = 0; k < rows; ++k) {
       const std::size_t row = static_cast<std::size_t>(pileRow_[k] - 1);
       if (row >= c.pileLoads.size() || !Finite(c.pileLoads[row])) continue;
-      d_.labels.push_back({DrawLayer::Pressure, pileMid_[k],
+      // Under the pile's foot, beside its spacing.
+      d_.labels.push_back({DrawLayer::Pressure, pileFoot_[k],
                            "P = " + Quantity(c.pileLoads[row], Unit::PileLoad, r_.IUNITS),
-                           Anchor::Right});
+                           Anchor::Below, Importance::Essential});
     }
-    d_.labels.push_back({DrawLayer::Pressure, {0.5f * (toeX_ + heelX_), -(w_.H + w_.TF)},
-                         "Pile loads, " + c.label, Anchor::Below});
+    d_.reaction = "Pile loads of " + c.label;
     return;
   }
   if (!c.hasPressure) return;
@@ -510,18 +513,17 @@ void Builder::basePressure() {
   d_.polygons.push_back({DrawLayer::Pressure, "bearing pressure", shape});
   d_.labels.push_back({DrawLayer::Pressure, {toeX_, toe},
                        "q toe = " + Quantity(c.toePressure, Unit::Stress, r_.IUNITS),
-                       Anchor::Left});
+                       Anchor::Left, Importance::Essential});
   d_.labels.push_back({DrawLayer::Pressure, {heelX_, heel},
                        "q heel = " + Quantity(c.heelPressure, Unit::Stress, r_.IUNITS),
-                       Anchor::Right});
-  d_.labels.push_back({DrawLayer::Pressure, {0.5f * (toeX_ + heelX_), y0},
-                       "Bearing pressure, " + c.label, Anchor::Above});
+                       Anchor::Right, Importance::Essential});
+  d_.reaction = "Bearing pressure of " + c.label;
   lowest(std::min({toe, heel, y0}) - 0.05f * d_.size);
 }
 
 void Builder::dimension(DrawPoint from, DrawPoint to, DrawPoint lineFrom, DrawPoint lineTo,
-                        const std::string& label, Anchor anchor) {
-  d_.dimensions.push_back({from, to, lineFrom, lineTo, label, anchor});
+                        const std::string& label, Anchor anchor, Importance importance) {
+  d_.dimensions.push_back({from, to, lineFrom, lineTo, label, anchor, importance});
 }
 
 void Builder::dimensions() {
@@ -529,9 +531,10 @@ void Builder::dimensions() {
   const std::string& u = d_.unit;
   const float top = -w_.H, bottom = -(w_.H + w_.TF);
   if (stem_) {
-    // The stem's thickness at the top, above it.
-    dimension({-w_.TWMIN, 0}, {0, 0}, {-w_.TWMIN, 0.5f * step}, {0, 0.5f * step},
-              "TWMIN = " + Length(w_.TWMIN, u), Anchor::Above);
+    // The stem's thickness at the top, above it, its words in front of the
+    // wall: the stem is seldom wide enough to hold them.
+    dimension({-w_.TWMIN, 0}, {0, 0}, {-w_.TWMIN, step}, {0, step},
+              "TWMIN = " + Length(w_.TWMIN, u), Anchor::Left);
   }
   // Heights, left of everything.
   const float x1 = left_ - 0.5f * step, x2 = x1 - 1.6f * step;
@@ -539,10 +542,10 @@ void Builder::dimensions() {
     const float at = footing_ ? toeX_ : -w_.TWMIN;
     if (w_.H > 0)
       dimension({-w_.TWMIN, 0}, {at, top}, {x1, 0}, {x1, top}, "H = " + Length(w_.H, u),
-                Anchor::Left);
+                Anchor::Left, Importance::Essential);
     if (footing_)
       dimension({toeX_, top}, {toeX_, bottom}, {x1, top}, {x1, bottom},
-                "TF = " + Length(w_.TF, u), Anchor::Left);
+                "TF = " + Length(w_.TF, u), Anchor::Left, Importance::Essential);
     if (footing_ && w_.HT > 0)
       dimension({toeX_, top}, {toeX_, top + w_.HT}, {x2, top}, {x2, top + w_.HT},
                 "HT = " + Length(w_.HT, u), Anchor::Left);
@@ -554,15 +557,18 @@ void Builder::dimensions() {
 
   // Widths, in chains below everything under the footing.
   float y = low_ - step;
-  auto chain = [&](float a, float b, const std::string& label) {
-    if (b > a) dimension({a, bottom}, {b, bottom}, {a, y}, {b, y}, label, Anchor::Below);
+  auto chain = [&](float a, float b, const std::string& label,
+                   Importance importance = Importance::Useful) {
+    if (b > a) dimension({a, bottom}, {b, bottom}, {a, y}, {b, y}, label, Anchor::Below, importance);
   };
   if (w_.limits) {
     chain(toeX_, -w_.TWMIN, "WTMIN = " + Length(w_.WT, u));
     if (stem_) chain(-w_.TWMIN, boff_, "base = " + Length(w_.TWMIN + boff_, u));
     y -= 1.3f * step;
-    chain(-(w_.WTMAX + w_.TWMIN), -w_.TWMIN, "WTMAX = " + Length(w_.WTMAX, u));
-    chain(-w_.TWMIN, w_.WHMAX - w_.TWMIN, "WHMAX = " + Length(w_.WHMAX, u));
+    chain(-(w_.WTMAX + w_.TWMIN), -w_.TWMIN, "WTMAX = " + Length(w_.WTMAX, u),
+          Importance::Essential);
+    chain(-w_.TWMIN, w_.WHMAX - w_.TWMIN, "WHMAX = " + Length(w_.WHMAX, u),
+          Importance::Essential);
     return;
   }
   chain(toeX_, -w_.TWMIN, "WT = " + Length(w_.WT, u));
@@ -571,16 +577,17 @@ void Builder::dimensions() {
     chain(boff_, heelX_, "heel = " + Length(heelX_ - boff_, u));
   }
   y -= 1.3f * step;
-  chain(toeX_, heelX_, "WF = " + Length(w_.WF, u));
-  if (pileX_.size() <= static_cast<std::size_t>(kMostRowDimensions)) {
-    for (std::size_t k = 0; k < pileX_.size(); ++k) {
-      y -= 1.3f * step;
-      const float at = pileX_[k] - toeX_;
-      if (at > 0)
-        dimension({toeX_, bottom}, {pileX_[k], bottom}, {toeX_, y}, {pileX_[k], y},
-                  "row " + std::to_string(pileRow_[k]) + " = " + Length(at, u), Anchor::Below);
-    }
-  }
+  chain(toeX_, heelX_, "WF = " + Length(w_.WF, u), Importance::Essential);
+  if (pileX_.empty() || pileX_.size() > static_cast<std::size_t>(kMostRowDimensions)) return;
+  // The rows in one chain from the toe, each measure from the row before.
+  std::vector<float> at{toeX_};
+  for (float x : pileX_)
+    if (x > toeX_ && x <= heelX_) at.push_back(x);
+  std::sort(at.begin(), at.end());
+  at.erase(std::unique(at.begin(), at.end()), at.end());
+  y -= 1.3f * step;
+  for (std::size_t k = 1; k < at.size(); ++k)
+    chain(at[k - 1], at[k], Length(at[k] - at[k - 1], u));
 }
 
 WallDrawing Builder::build() {

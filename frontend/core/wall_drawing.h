@@ -36,8 +36,15 @@ enum class DrawLayer {
   Dimension,
 };
 
-// Where a label sits relative to its point.
+// Where a label sits relative to its point. On a horizontal dimension, Left
+// and Right put the label beyond the line's start or end, for a measure too
+// short to hold its words.
 enum class Anchor { Centre, Above, Below, Left, Right };
+
+// How much a label matters when a small picture has no room for every one:
+// essential labels are always written, the others only where they fit
+// without covering another.
+enum class Importance { Essential, Useful, Detail };
 
 struct DrawPolygon {
   DrawLayer layer;
@@ -59,6 +66,7 @@ struct DrawArrow {
   DrawLayer layer;
   DrawPoint tail, head;
   std::string label;
+  Importance importance = Importance::Useful;
 };
 
 // A dimension between `from` and `to`, drawn as the line lineFrom–lineTo with
@@ -68,6 +76,7 @@ struct DrawDimension {
   DrawPoint lineFrom, lineTo;
   std::string label;
   Anchor anchor = Anchor::Below;
+  Importance importance = Importance::Useful;
 };
 
 struct DrawLabel {
@@ -75,6 +84,7 @@ struct DrawLabel {
   DrawPoint at;
   std::string text;
   Anchor anchor = Anchor::Centre;
+  Importance importance = Importance::Useful;
 };
 
 struct WallDrawing {
@@ -86,6 +96,9 @@ struct WallDrawing {
   // Why part of the wall is not drawn, one short sentence each.
   std::vector<std::string> notes;
   std::string title;  // what is drawn: "Review", "Design limits", "Converged design", ...
+  // After a run, whose base reaction is drawn: "Bearing pressure of
+  // Combination 2", "Pile loads of Combination 1"; else empty.
+  std::string reaction;
   std::string unit;   // the length unit of every number: "in" or "mm"
   // The size of the wall in model units (its height or width, the larger);
   // painters scale arrow heads and the like from it. Always positive.

@@ -16,10 +16,6 @@ enum class DrawingFormat { Unknown, Svg, Png };
 // The format a file name asks for by its suffix (.svg, .png; any case).
 DrawingFormat FormatOf(const QString& path);
 
-// The size of an exported drawing when none is asked for.
-inline constexpr int kExportWidth = 1400;
-inline constexpr int kExportHeight = 1000;
-
 // The drawing as an SVG document of `size` pixels.
 QByteArray DrawingSvg(const fe::WallDrawing& drawing, QSize size);
 // The drawing on white, `size` pixels.

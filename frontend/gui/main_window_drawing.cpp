@@ -10,6 +10,7 @@
 #include "drawing_pane.h"
 #include "file_names.h"
 #include "main_window.h"
+#include "picture_size.h"
 #include "run_results.h"
 
 namespace gui {
@@ -18,7 +19,7 @@ inline constexpr const char* kDrawingFilters =
     "SVG Drawing (*.svg)|*.svg|PNG Picture (*.png)|*.png|All Files (*.*)|*.*";
 
 void frmMain::buildDrawing() {
-  // The tabs and the drawing side by side; the drawing takes the spare width.
+  // The tabs and the drawing side by side, sharing the spare width.
   QWidget* tabs = takeCentralWidget();
   auto* split = new QSplitter(Qt::Horizontal, this);
   split->setObjectName("splDrawing");
@@ -26,8 +27,13 @@ void frmMain::buildDrawing() {
   split->addWidget(tabs);
   drawing_ = new DrawingPane(r_, split);
   split->addWidget(drawing_);
-  split->setStretchFactor(0, 0);
-  split->setStretchFactor(1, 1);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
+  // The row of tab captions scrolls rather than widen the tabs to its whole
+  // length, which would leave the drawing too narrow to read; the two share
+  // the width from the start.
+  tabs_->setUsesScrollButtons(true);
+  split->setSizes({600, 400});
   setCentralWidget(split);
 
   // File > Export Drawing..., before Exit.
@@ -55,13 +61,18 @@ void frmMain::drawRun(const fe::EngineLibrary& engine) {
 }
 
 // Writes the drawing as the pane shows it, SVG or PNG by the name's suffix
-// (SVG when the name has none).
+// (SVG when the name has none); a PNG at the size asked for.
 void frmMain::exportDrawing() {
   const QString chosen = ui_.chooseFile(FileDialogMode::Save, kDrawingFilters, 0);
   if (chosen.isEmpty()) return;
   const QString path = QString::fromStdString(fe::WithExtension(chosen.toStdString(), ".svg"));
+  QSize size(fe::kPictureWidth, fe::kPictureHeight);
+  if (FormatOf(path) == DrawingFormat::Png) {
+    size = ui_.choosePictureSize(size);
+    if (size.isEmpty()) return;
+  }
   QString error;
-  if (!ExportDrawing(drawing_->drawing(), path, QSize(kExportWidth, kExportHeight), &error)) {
+  if (!ExportDrawing(drawing_->drawing(), path, size, &error)) {
     ui_.show("Error exporting the drawing\n\n" + error.toStdString(), true);
     return;
   }

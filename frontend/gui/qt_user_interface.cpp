@@ -1,10 +1,16 @@
 #include "qt_user_interface.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
+
+#include "picture_size.h"
 
 namespace gui {
 
@@ -55,6 +61,28 @@ QStringList QtUserInterface::QtFilters(const QString& filters) {
   return out;
 }
 
+QSize QtUserInterface::choosePictureSize(QSize proposed) {
+  QDialog dialog(parent_);
+  dialog.setWindowTitle("Picture Size");
+  auto* form = new QFormLayout(&dialog);
+  QSpinBox* sides[2];
+  const char* captions[2] = {"&Width:", "&Height:"};
+  const int values[2] = {proposed.width(), proposed.height()};
+  for (int i = 0; i < 2; ++i) {
+    sides[i] = new QSpinBox(&dialog);
+    sides[i]->setRange(fe::kSmallestPictureSide, fe::kLargestPictureSide);
+    sides[i]->setSuffix(" px");
+    sides[i]->setValue(values[i]);
+    form->addRow(captions[i], sides[i]);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return QSize(sides[0]->value(), sides[1]->value());
+}
+
 bool QtUserInterface::choosePrinter(QPrinter& printer) {
   QPrintDialog dialog(&printer, parent_);
   return dialog.exec() == QDialog::Accepted;
@@ -69,6 +97,20 @@ QString QtUserInterface::chooseFile(FileDialogMode mode, const QString& filters,
   const QStringList list = QtFilters(filters);
   dialog.setNameFilters(list);
   if (selected >= 0 && selected < list.size()) dialog.selectNameFilter(list[selected]);
+  if (mode == FileDialogMode::Save) {
+    // A name typed without a suffix takes that of the kind of file chosen
+    // ("*.png": .png; "All Files": none).
+    const QStringList parts = filters.split('|');
+    auto suffixOf = [parts](qsizetype k) {
+      const QString pattern = k >= 0 && 2 * k + 1 < parts.size() ? parts[2 * k + 1] : QString();
+      return pattern.startsWith("*.") && pattern != "*.*" ? pattern.mid(2) : QString();
+    };
+    dialog.setDefaultSuffix(suffixOf(selected));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &list, suffixOf](const QString& f) {
+                       dialog.setDefaultSuffix(suffixOf(list.indexOf(f)));
+                     });
+  }
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList chosen = dialog.selectedFiles();
   return chosen.isEmpty() ? QString() : chosen.first();

@@ -20,6 +20,7 @@ class QtUserInterface : public UserInterface {
   SaveChoice askSave(const QString& text) override;
   QString chooseFile(FileDialogMode mode, const QString& filters, int selected) override;
   bool choosePrinter(QPrinter& printer) override;
+  QSize choosePictureSize(QSize proposed) override;
 
   // The filter list in the form of the Qt file dialog: "Input Files (*.in)"
   // entries joined by ";;". "All Files" matches every name, with or without

@@ -103,7 +103,8 @@ QString TabFileName(const QString& caption) {
   return name.toLower().replace(' ', '-');
 }
 
-// The walls of the drawing's pictures, as the bundled examples have them.
+// The walls of the drawing's pictures, as the bundled examples have them
+// (a value and its design limit alike, as the window's one box holds both).
 void TenFootDesign(fe::InputRecord& r) {
   r.IMODE = KELDOR_DESIGN, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_SPREAD_FOOTING;
   r.H = 120, r.HT = 24, r.BETA = 0, r.SUR = 1.736f;
@@ -114,13 +115,13 @@ void TenFootDesign(fe::InputRecord& r) {
 void ReferenceReview(fe::InputRecord& r) {
   r.IMODE = KELDOR_REVIEW, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_SPREAD_FOOTING;
   r.H = 120, r.HT = 0, r.BETA = 0, r.SUR = 0;
-  r.TWMIN = 12, r.BW = 0, r.TF = 18, r.DK = 0, r.WT = 36, r.WF = 96;
+  r.TWMIN = 12, r.BWMIN = r.BW = 0, r.TFMIN = r.TF = 18, r.DKMAX = r.DK = 0, r.WT = 36, r.WF = 96;
 }
 
 void PileAbutment(fe::InputRecord& r) {
   r.IMODE = KELDOR_REVIEW, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_PILE_FOOTING;
   r.H = 144, r.HT = 24, r.BETA = 0, r.SUR = 0, r.PD = 1200, r.PDX = 6, r.PL = 250, r.PLX = 6;
-  r.TWMIN = 18, r.BW = 0, r.TF = 30, r.DK = 0, r.WT = 36, r.WF = 132;
+  r.TWMIN = 18, r.BWMIN = r.BW = 0, r.TFMIN = r.TF = 30, r.DKMAX = r.DK = 0, r.WT = 36, r.WF = 132;
   r.PILEDIA = 16, r.NROWS = 3;
   r.PILEX = {18, 66, 114}, r.PILEB = {18.43f, 0, 0}, r.PILES = {72, 72, 72};
 }
@@ -244,6 +245,12 @@ int WriteScreenshots(const QString& folder) {
   shooter.shootDoubled(pane, "drawing-after-run-scale-2");
   PileAbutment(record);
   w.RefreshWindow();
+  fe::DrawingResults piles;
+  piles.BW = 0, piles.TF = 30, piles.DK = 0, piles.WT = 36, piles.WF = 132;
+  piles.forces = {{"Earth", 346.7f, 58}, {"Seismic", 126.1f, 87}};
+  piles.combinations = {{"Combination 1", false, 0, 0, 0, {104136, 69428, 40061}}};
+  pane->setResults(&piles);
+  shooter.shoot(pane, "drawing-after-run-piles");
   tabs->setCurrentIndex(5);
   shooter.shoot(&w, "frmMain-drawing-1366x768");
 

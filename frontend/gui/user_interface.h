@@ -3,6 +3,7 @@
 // place, so every message, beep and question can be checked in order.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QPrinter;
@@ -45,6 +46,10 @@ class UserInterface : public fe::MessageSink {
     (void)printer;
     return false;
   }
+  // The width and height in pixels of a picture to write, `proposed` shown
+  // first; an empty size when cancelled. A user interface without a dialog
+  // takes the proposed size.
+  virtual QSize choosePictureSize(QSize proposed) { return proposed; }
 };
 
 }  // namespace gui

@@ -47,6 +47,13 @@ class RecordingUi : public gui::UserInterface {
     printer.setOutputFileName(files.takeFirst());
     return true;
   }
+  // The picture size dialog: the next of `sizes`, the proposed size when
+  // empty; an empty size cancels.
+  QList<QSize> sizes;
+  QSize choosePictureSize(QSize proposed) override {
+    events << QString("size dialog: %1x%2").arg(proposed.width()).arg(proposed.height());
+    return sizes.isEmpty() ? proposed : sizes.takeFirst();
+  }
   QString chooseFile(gui::FileDialogMode mode, const QString& filters, int selected) override {
     events << QString("%1 dialog: %2 [%3]")
                   .arg(mode == gui::FileDialogMode::Open ? "open" : "save", filters)

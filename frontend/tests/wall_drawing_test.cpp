@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -13,6 +14,7 @@
 #include "input_defaults.h"
 #include "input_file.h"
 #include "keldor.h"
+#include "picture_size.h"
 
 namespace fe {
 namespace {
@@ -31,20 +33,14 @@ InputRecord Example(const std::string& name) {
 InputRecord ReferenceWall() {
   InputRecord r;
   InitialiseInput(r, KELDOR_ENGLISH);
-  r.IMODE = KELDOR_REVIEW;
-  r.ISOIL = KELDOR_CONSTANT_SLOPE;
-  r.IFOOT = KELDOR_SPREAD_FOOTING;
+  r.IMODE = KELDOR_REVIEW, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_SPREAD_FOOTING;
   r.H = 120, r.HT = 0, r.BETA = 0, r.SUR = 0;
   r.TWMIN = 12, r.BW = 0, r.TF = 18, r.DK = 0, r.WT = 36, r.WF = 96;
   return r;
 }
 
-struct Corner {
-  float x, y;
-};
-
 void ExpectPolygon(const WallDrawing& d, const std::string& name,
-                   const std::vector<Corner>& corners) {
+                   const std::vector<DrawPoint>& corners) {
   const DrawPolygon* g = d.polygon(name);
   ASSERT_NE(g, nullptr) << "no " << name;
   ASSERT_EQ(g->points.size(), corners.size()) << name;
@@ -55,9 +51,7 @@ void ExpectPolygon(const WallDrawing& d, const std::string& name,
 }
 
 bool HasNote(const WallDrawing& d, const std::string& text) {
-  for (const std::string& n : d.notes)
-    if (n == text) return true;
-  return false;
+  return std::find(d.notes.begin(), d.notes.end(), text) != d.notes.end();
 }
 
 std::string Notes(const WallDrawing& d) {
@@ -72,15 +66,14 @@ const DrawPolyline* Line(const WallDrawing& d, const std::string& name) {
   return nullptr;
 }
 
-bool HasDimension(const WallDrawing& d, const std::string& label) {
+// Whether a dimension, label or arrow of the drawing reads `text`.
+bool Has(const WallDrawing& d, const std::string& text) {
   for (const DrawDimension& m : d.dimensions)
-    if (m.label == label) return true;
-  return false;
-}
-
-bool HasLabel(const WallDrawing& d, const std::string& text) {
+    if (m.label == text) return true;
   for (const DrawLabel& l : d.labels)
     if (l.text == text) return true;
+  for (const DrawArrow& a : d.arrows)
+    if (a.label == text) return true;
   return false;
 }
 
@@ -96,13 +89,9 @@ TEST(WallOutline, ReferenceWallCornersInTheEngineFrame) {
   ExpectPolygon(d, "footing", {{-48, -120}, {48, -120}, {48, -138}, {-48, -138}});
   EXPECT_EQ(d.polygon("key"), nullptr);
   EXPECT_EQ(d.polygon("toe soil"), nullptr);  // HT = 0
-  EXPECT_TRUE(HasDimension(d, "H = 120 in"));
-  EXPECT_TRUE(HasDimension(d, "TF = 18 in"));
-  EXPECT_TRUE(HasDimension(d, "WT = 36 in"));
-  EXPECT_TRUE(HasDimension(d, "WF = 96 in"));
-  EXPECT_TRUE(HasDimension(d, "heel = 48 in"));
-  EXPECT_TRUE(HasDimension(d, "TWMIN = 12 in"));
-  EXPECT_TRUE(HasDimension(d, "base = 12 in"));
+  for (const char* m : {"H = 120 in", "TF = 18 in", "WT = 36 in", "WF = 96 in", "heel = 48 in",
+                        "TWMIN = 12 in", "base = 12 in"})
+    EXPECT_TRUE(Has(d, m)) << m;
 }
 
 TEST(WallOutline, PileReviewExample) {
@@ -112,13 +101,13 @@ TEST(WallOutline, PileReviewExample) {
   ExpectPolygon(d, "stem", {{-18, 0}, {0, 0}, {0, -144}, {-18, -144}});
   ExpectPolygon(d, "footing", {{-54, -144}, {78, -144}, {78, -174}, {-54, -174}});
   ExpectPolygon(d, "toe soil", {{-54, -144}, {-18, -144}, {-18, -120}, {-54, -120}});
-  EXPECT_TRUE(HasDimension(d, "HT = 24 in"));
+  EXPECT_TRUE(Has(d, "HT = 24 in"));
   // The abutment's dead load at PDX = 6 from the stem's front face.
   int loads = 0;
   for (const DrawArrow& a : d.arrows)
     loads += a.layer == DrawLayer::Load && a.head.y == 0 && std::fabs(a.head.x - (-12)) < 1e-4f;
   EXPECT_EQ(loads, 2);  // PD and PL, both at 6
-  EXPECT_TRUE(HasLabel(d, "PD = 1200 lbs/in (14400 plf)"));
+  EXPECT_TRUE(Has(d, "PD = 1200 lbs/in (14400 plf)"));
 }
 
 TEST(WallOutline, SiReviewWithBatterAndBackslope) {
@@ -128,8 +117,7 @@ TEST(WallOutline, SiReviewWithBatterAndBackslope) {
   // BW 2.29 degrees over 3000 mm moves the back face 119.97 mm out at the base.
   ExpectPolygon(d, "stem", {{-300, 0}, {0, 0}, {119.968f, -3000}, {-300, -3000}});
   ExpectPolygon(d, "footing", {{-1200, -3000}, {1500, -3000}, {1500, -3450}, {-1200, -3450}});
-  EXPECT_TRUE(HasDimension(d, "heel = 1380 mm"));
-  EXPECT_TRUE(HasDimension(d, "base = 420 mm"));
+  EXPECT_TRUE(Has(d, "heel = 1380 mm") && Has(d, "base = 420 mm"));
   // The ground rises at BETA = 10 degrees from the top of the back face.
   const DrawPolyline* ground = Line(d, "ground");
   ASSERT_NE(ground, nullptr);
@@ -150,10 +138,9 @@ TEST(WallOutline, DesignLimitsDrawTheLeastWallAndTheSearchedFootingDashed) {
   // The largest: toe WTMAX = 60 in front of the stem, WF = WTMAX + WHMAX.
   ExpectPolygon(d, "largest footing", {{-72, -120}, {108, -120}, {108, -135}, {-72, -135}});
   EXPECT_TRUE(d.polygon("largest footing")->dashed);
-  EXPECT_TRUE(HasDimension(d, "WTMAX = 60 in"));
-  EXPECT_TRUE(HasDimension(d, "WHMAX = 120 in"));
-  EXPECT_TRUE(HasLabel(d, "BWMIN = 2.4\u00b0"));
-  EXPECT_TRUE(HasLabel(d, "SUR = 1.736 psi (250 psf)"));
+  for (const char* m : {"WTMAX = 60 in", "WHMAX = 120 in", "BWMIN = 2.4\u00b0",
+                        "SUR = 1.736 psi (250 psf)"})
+    EXPECT_TRUE(Has(d, m)) << m;
 }
 
 TEST(WallOutline, KeyHangsUnderTheStem) {
@@ -161,7 +148,7 @@ TEST(WallOutline, KeyHangsUnderTheStem) {
   // WTMIN 12: toe at -24; TFMIN 15, DKMAX 12, base 12 + 150 tan(2.4) = 18.287.
   ExpectPolygon(d, "key", {{-12, -165}, {6.2869f, -165}, {6.2869f, -177}, {-12, -177}});
   ExpectPolygon(d, "footing", {{-24, -150}, {6.2869f, -150}, {6.2869f, -165}, {-24, -165}});
-  EXPECT_TRUE(HasDimension(d, "DK = 12 in"));
+  EXPECT_TRUE(Has(d, "DK = 12 in"));
 }
 
 // ---- The irregular backfill ---------------------------------------------------
@@ -188,7 +175,7 @@ TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
   ASSERT_NE(road, nullptr);
   EXPECT_NEAR(road->points[0].x, 120, 1e-4);
   EXPECT_NEAR(road->points[1].x, 240, 1e-4);
-  EXPECT_TRUE(HasLabel(d, "400 lbs/in (4800 plf)"));
+  EXPECT_TRUE(Has(d, "400 lbs/in (4800 plf)"));
   EXPECT_NE(d.polygon("backfill"), nullptr);
 }
 
@@ -197,25 +184,25 @@ TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
 TEST(Piles, RowsStandAtTheirDistancesFromTheToe) {
   const InputRecord r = Example("review-12ft-pile.in");
   const WallDrawing d = DrawWall(r);
-  const float toe = -54, under = -174;
-  const float at[] = {18, 66, 114};
+  const float at[] = {18, 66, 114};  // from the toe at -54
   for (int i = 1; i <= 3; ++i) {
     const DrawPolygon* pile = d.polygon("pile row " + std::to_string(i));
     ASSERT_NE(pile, nullptr) << i;
-    // The pile's head: the midpoint of its top edge on the footing's underside.
-    const float x = 0.5f * (pile->points[0].x + pile->points[1].x);
-    const float y = 0.5f * (pile->points[0].y + pile->points[1].y);
-    EXPECT_NEAR(x, toe + at[i - 1], 1e-3) << i;
-    EXPECT_NEAR(y, under, 1e-3) << i;
-    // Its foot: vertical rows straight down, the battered row towards the toe.
-    const float fx = 0.5f * (pile->points[2].x + pile->points[3].x);
-    const float fy = 0.5f * (pile->points[2].y + pile->points[3].y);
-    const double lean = std::atan2(x - fx, y - fy) * 180 / 3.1416;
-    EXPECT_NEAR(lean, r.PILEB(i), 1e-2) << i;
+    // Its head, the middle of its top edge, on the footing's underside; its
+    // foot straight down, or for the battered row towards the toe.
+    const auto& p = pile->points;
+    const float x = 0.5f * (p[0].x + p[1].x), y = 0.5f * (p[0].y + p[1].y);
+    const float fx = 0.5f * (p[2].x + p[3].x), fy = 0.5f * (p[2].y + p[3].y);
+    EXPECT_NEAR(x, -54 + at[i - 1], 1e-3) << i;
+    EXPECT_NEAR(y, -174, 1e-3) << i;
+    EXPECT_NEAR(std::atan2(x - fx, y - fy) * 180 / 3.1416, r.PILEB(i), 1e-2) << i;
   }
-  EXPECT_TRUE(HasLabel(d, "18.43\u00b0, s = 72 in"));
-  EXPECT_TRUE(HasLabel(d, "s = 72 in"));
-  EXPECT_TRUE(HasDimension(d, "row 2 = 66 in"));
+  EXPECT_TRUE(Has(d, "18.43\u00b0, s = 72 in") && Has(d, "s = 72 in"));
+  // One chain from the toe: 18 to row 1, 48 on to each of the next rows.
+  std::vector<std::string> chain;
+  for (const DrawDimension& m : d.dimensions)
+    if (m.lineFrom.y == d.dimensions.back().lineFrom.y) chain.push_back(m.label);
+  EXPECT_EQ(chain, (std::vector<std::string>{"18 in", "48 in", "48 in"}));
 }
 
 TEST(Piles, DesignModeDrawsNoRowsUntilADesignExists) {
@@ -236,133 +223,83 @@ TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
     std::function<void(InputRecord&)> change;
     const char* note;
   };
-  const Case cases[] = {
-      {"short footing", [](InputRecord& r) { r.WF = 40; },
-       "Footing width is smaller than the toe plus the stem"},
-      {"zero footing width", [](InputRecord& r) { r.WF = 0; },
-       "The footing width must be greater than zero"},
-      {"negative footing width", [](InputRecord& r) { r.WF = -96; },
-       "The footing width must be greater than zero"},
-      {"zero height", [](InputRecord& r) { r.H = 0; }, "The design height must be greater than zero"},
-      {"negative height", [](InputRecord& r) { r.H = -120; },
-       "The design height must be greater than zero"},
-      {"height not a number", [nan](InputRecord& r) { r.H = nan; }, "The design height is not a number"},
-      {"height infinite", [inf](InputRecord& r) { r.H = inf; }, "The design height is too large to draw"},
+  auto irregular = [](InputRecord& r, const RecordArray& lengths, const RecordArray& angles) {
+    r.ISOIL = KELDOR_IRREGULAR;
+    r.NSEG = lengths.size();
+    r.LSEG = lengths, r.ASEG = angles;
+  };
+  auto piles = [](InputRecord& r, const RecordArray& at, const RecordArray& batter) {
+    r.IFOOT = KELDOR_PILE_FOOTING;
+    r.NROWS = at.size();
+    r.PILEX = at, r.PILEB = batter, r.PILES = {72, 72};
+  };
+  auto design = [](InputRecord& r, float wtmin, float wtmax, float whmax) {
+    r.IMODE = KELDOR_DESIGN;
+    r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
+    r.WTMIN = wtmin, r.WTMAX = wtmax, r.WHMAX = whmax;
+  };
+  // One value of the reference wall changed.
+  const struct {
+    float InputRecord::*value;
+    float to;
+    const char* note;
+  } values[] = {
+      {&InputRecord::WF, 40, "Footing width is smaller than the toe plus the stem"},
+      {&InputRecord::WF, 0, "The footing width must be greater than zero"},
+      {&InputRecord::WF, -96, "The footing width must be greater than zero"},
+      {&InputRecord::H, 0, "The design height must be greater than zero"},
+      {&InputRecord::H, -120, "The design height must be greater than zero"},
+      {&InputRecord::H, nan, "The design height is not a number"},
+      {&InputRecord::H, inf, "The design height is too large to draw"},
       // 1200 typed for 120 draws; ten kilometres does not.
-      {"height absurd", [](InputRecord& r) { r.H = 3e7f; }, "The design height is too large to draw"},
-      {"zero wall thickness", [](InputRecord& r) { r.TWMIN = 0; },
-       "The wall thickness must be greater than zero"},
-      {"zero footing thickness", [](InputRecord& r) { r.TF = 0; },
-       "The footing thickness must be greater than zero"},
-      {"negative toe", [](InputRecord& r) { r.WT = -6; }, "The toe width is negative"},
-      {"negative key", [](InputRecord& r) { r.DK = -6; }, "The key depth is negative"},
-      {"negative toe soil", [](InputRecord& r) { r.HT = -6; },
-       "The height of soil over the toe is negative"},
-      {"key not a number", [nan](InputRecord& r) { r.DK = nan; }, "The key depth is not a number"},
-      {"batter of 90", [](InputRecord& r) { r.BW = 90; },
-       "The wall batter must lie between -90 and 90 degrees"},
+      {&InputRecord::H, 3e7f, "The design height is too large to draw"},
+      {&InputRecord::TWMIN, 0, "The wall thickness must be greater than zero"},
+      {&InputRecord::TF, 0, "The footing thickness must be greater than zero"},
+      {&InputRecord::WT, -6, "The toe width is negative"},
+      {&InputRecord::DK, -6, "The key depth is negative"},
+      {&InputRecord::HT, -6, "The height of soil over the toe is negative"},
+      {&InputRecord::DK, nan, "The key depth is not a number"},
+      {&InputRecord::BW, 90, "The wall batter must lie between -90 and 90 degrees"},
       // A batter leaning the back face forward past the front face.
-      {"batter backwards", [](InputRecord& r) { r.BW = -10; },
-       "The stem's back face crosses its front face"},
-      {"slope of 90", [](InputRecord& r) { r.BETA = 90; },
-       "The backfill slope must lie between -90 and 90 degrees"},
-      {"slope not a number", [nan](InputRecord& r) { r.BETA = nan; },
-       "The backfill slope is not a number"},
-      {"no segments",
-       [](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 0;
-       },
-       "There are no backfill segments"},
-      {"profile turning back",
-       [](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 2;
-         r.LSEG = {120, 60};
-         r.ASEG = {0, 135};
-       },
+      {&InputRecord::BW, -10, "The stem's back face crosses its front face"},
+      {&InputRecord::BETA, 90, "The backfill slope must lie between -90 and 90 degrees"},
+      {&InputRecord::BETA, nan, "The backfill slope is not a number"},
+  };
+  std::vector<Case> cases;
+  for (const auto& v : values)
+    cases.push_back({v.note, [v](InputRecord& r) { r.*v.value = v.to; }, v.note});
+  const Case others[] = {
+      {"no segments", [&](InputRecord& r) { irregular(r, {}, {}); }, "There are no backfill segments"},
+      {"profile turning back", [&](InputRecord& r) { irregular(r, {120, 60}, {0, 135}); },
        "The ground profile turns back at segment 2"},
-      {"segment of negative length",
-       [](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 1;
-         r.LSEG = {-120};
-         r.ASEG = {0};
-       },
+      {"segment of negative length", [&](InputRecord& r) { irregular(r, {-120}, {0}); },
        "Backfill segment 1 has a negative length"},
-      {"segment not a number",
-       [nan](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 2;
-         r.LSEG = {120, nan};
-         r.ASEG = {0, 0};
-       },
+      {"segment not a number", [&](InputRecord& r) { irregular(r, {120, nan}, {0, 0}); },
        "Backfill segment 2 is not a number"},
       // A count larger than its arrays (never left so by the window) reads zeros.
       {"count beyond the arrays",
-       [](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 3;
-         r.LSEG = {40};
-         r.ASEG = {0};
-       },
+       [&](InputRecord& r) { irregular(r, {40}, {0}), r.NSEG = 3; },
        "The ground profile ends before the heel"},
       {"surcharge not a number",
-       [nan](InputRecord& r) {
-         r.ISOIL = KELDOR_IRREGULAR;
-         r.NSEG = 1;
-         r.LSEG = {400};
-         r.ASEG = {0};
-         r.NSUR = 1;
-         r.SURL = {100};
-         r.XSBEG = {nan};
-         r.YSBEG = {0};
-         r.XSEND = {200};
-         r.YSEND = {0};
+       [&](InputRecord& r) {
+         irregular(r, {400}, {0});
+         r.NSUR = 1, r.SURL = {100}, r.XSBEG = {nan}, r.YSBEG = {0}, r.XSEND = {200}, r.YSEND = {0};
        },
        "Surcharge 1 cannot be drawn"},
-      {"no pile rows",
-       [](InputRecord& r) {
-         r.IFOOT = KELDOR_PILE_FOOTING;
-         r.NROWS = 0;
-       },
-       "There are no pile rows"},
-      {"pile row off the footing",
-       [](InputRecord& r) {
-         r.IFOOT = KELDOR_PILE_FOOTING;
-         r.NROWS = 2;
-         r.PILEX = {18, 200};
-         r.PILEB = {0, 0};
-         r.PILES = {72, 72};
-       },
+      {"no pile rows", [&](InputRecord& r) { piles(r, {}, {}); }, "There are no pile rows"},
+      {"pile row off the footing", [&](InputRecord& r) { piles(r, {18, 200}, {0, 0}); },
        "Pile row 2 lies outside the footing"},
-      {"pile battered flat",
-       [](InputRecord& r) {
-         r.IFOOT = KELDOR_PILE_FOOTING;
-         r.NROWS = 1;
-         r.PILEX = {18};
-         r.PILEB = {90};
-         r.PILES = {72};
-       },
+      {"pile battered flat", [&](InputRecord& r) { piles(r, {18}, {90}); },
        "Pile row 1 cannot be drawn"},
       {"unknown units", [](InputRecord& r) { r.IUNITS = 0; }, "Choose English or SI units"},
       {"unknown backfill", [](InputRecord& r) { r.ISOIL = 3; },
        "Choose a constant slope or an irregular backfill"},
-      {"design: toe limits crossed",
-       [](InputRecord& r) {
-         r.IMODE = KELDOR_DESIGN;
-         r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
-         r.WTMIN = 48, r.WTMAX = 24, r.WHMAX = 96;
-       },
+      {"design: toe limits crossed", [&](InputRecord& r) { design(r, 48, 24, 96); },
        "The largest toe width is smaller than the smallest"},
-      {"design: heel smaller than the stem",
-       [](InputRecord& r) {
-         r.IMODE = KELDOR_DESIGN;
-         r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
-         r.WTMIN = 0, r.WTMAX = 24, r.WHMAX = 6;
-       },
+      {"design: heel smaller than the stem", [&](InputRecord& r) { design(r, 0, 24, 6); },
        "The largest heel width is smaller than the stem at its base"},
   };
+  cases.insert(cases.end(), std::begin(others), std::end(others));
   for (const Case& c : cases) {
     InputRecord r = ReferenceWall();
     c.change(r);
@@ -401,9 +338,8 @@ DrawingResults ReferenceResults() {
   DrawingResults res;
   res.BW = 0, res.TF = 18, res.DK = 0, res.WT = 36, res.WF = 96;
   res.forces = {{"Earth", 220.4f, 46}, {"Earth + surcharge", 300.3f, 52.1f}};
-  DrawnCombination full{"Combination 1", true, 1.910f, 7.870f, 6.192f, {}};
-  DrawnCombination partial{"Combination 2", true, 20, 11.0f, 0, {}};
-  res.combinations = {full, partial};
+  res.combinations = {{"Combination 1", true, 1.910f, 7.870f, 6.192f, {}},
+                      {"Combination 2", true, 20, 11.0f, 0, {}}};
   res.governing = 1;
   return res;
 }
@@ -435,7 +371,7 @@ TEST(AfterARun, BearingPressureFollowsTheChosenCombination) {
   ASSERT_EQ(q->points.size(), 3u);
   EXPECT_NEAR(q->points[0].x, -48, 1e-3);
   EXPECT_NEAR(q->points[1].x, -48 + 84, 1e-3);
-  EXPECT_TRUE(HasLabel(d, "Bearing pressure, Combination 2"));
+  EXPECT_EQ(d.reaction, "Bearing pressure of Combination 2");
   // Combination 1 chosen: the whole base, toe deeper than heel.
   d = DrawWall(ReferenceWall(), &res, 0);
   q = d.polygon("bearing pressure");
@@ -446,15 +382,13 @@ TEST(AfterARun, BearingPressureFollowsTheChosenCombination) {
   const float toeDepth = q->points[0].y - q->points[3].y;
   const float heelDepth = q->points[1].y - q->points[2].y;
   EXPECT_NEAR(heelDepth / toeDepth, 6.192 / 7.870, 1e-4);
-  EXPECT_TRUE(HasLabel(d, "q toe = 7.87 psi (1133 psf)"));
+  EXPECT_TRUE(Has(d, "q toe = 7.87 psi (1133 psf)"));
   // Below the footing, not through it.
   EXPECT_LT(q->points[0].y, -138);
-}
-
-TEST(AfterARun, ResultantOffTheBaseGivesANoteAndNoDiagram) {
-  DrawingResults res = ReferenceResults();
-  res.combinations[1].eccentricity = 48;
-  const WallDrawing d = DrawWall(ReferenceWall(), &res);
+  // A resultant off the base: a note, no diagram.
+  DrawingResults off = res;
+  off.combinations[1].eccentricity = 48;
+  d = DrawWall(ReferenceWall(), &off);
   EXPECT_EQ(d.polygon("bearing pressure"), nullptr);
   EXPECT_TRUE(HasNote(d, "The resultant lies outside the footing in Combination 2"));
 }
@@ -481,8 +415,8 @@ TEST(AfterARun, PileLoadsLabelEachRow) {
   res.BW = 0, res.TF = 30, res.DK = 0, res.WT = 36, res.WF = 132;
   res.combinations = {{"Combination 1", false, 0, 0, 0, {41000, 30500, 20000}}};
   const WallDrawing d = DrawWall(r, &res);
-  EXPECT_TRUE(HasLabel(d, "P = 41000 lbs/pile (41 kips/pile)")) << d.labels.size();
-  EXPECT_TRUE(HasLabel(d, "P = 20000 lbs/pile (20 kips/pile)"));
+  EXPECT_TRUE(Has(d, "P = 41000 lbs/pile (41 kips/pile)") && Has(d, "P = 20000 lbs/pile (20 kips/pile)"));
+  EXPECT_EQ(d.reaction, "Pile loads of Combination 1");
   EXPECT_EQ(d.polygon("bearing pressure"), nullptr);
 }
 
@@ -499,6 +433,22 @@ TEST(DrawingNumber, FourFiguresAndAPeriod) {
       {std::numeric_limits<float>::quiet_NaN(), "NaN"},
   };
   for (const auto& row : rows) EXPECT_EQ(DrawingNumber(row.value), row.text) << row.value;
+}
+
+// The size of a picture as the command line gives it.
+TEST(PictureSize, WidthByHeightWithinTheLimits) {
+  const struct {
+    const char* text;
+    int width, height;  // 0: refused
+  } rows[] = {{"1920x1080", 1920, 1080}, {"100X8000", 100, 8000}, {"99x480", 0, 0},
+              {"640x8001", 0, 0}, {"640", 0, 0}, {"x480", 0, 0}, {"640x", 0, 0}, {"-640x480", 0, 0},
+              {"640x480px", 0, 0}, {"640 x 480", 0, 0}, {"99999999999x1", 0, 0}, {"", 0, 0}};
+  for (const auto& row : rows) {
+    int w = 0, h = 0;
+    std::string error;
+    EXPECT_EQ(ParsePictureSize(row.text, &w, &h, &error), row.width > 0) << row.text;
+    EXPECT_TRUE(w == row.width && h == row.height && error.empty() == (row.width > 0)) << row.text;
+  }
 }
 
 }  // namespace
