@@ -37,7 +37,7 @@ namespace {
 constexpr int kBoxWidth = 110;
 // The least width of the tabs, and the drawing's width at start-up.
 constexpr int kLeastTabsWidth = 560;
-constexpr int kDrawingWidth = 320;
+constexpr int kDrawingWidth = 460;
 
 // A tab's page scrolls when the window is smaller than the page (on a small
 // or magnified screen) and asks for the page's whole size otherwise.
@@ -98,16 +98,16 @@ frmMain::frmMain(fe::InputRecord& record, UserInterface& ui, QWidget* parent)
   fitPages();
 }
 
-// At first the window shows the widest page whole beside the drawing (a
-// small screen then makes it smaller, and the pages scroll). However narrow
-// the window, the tabs keep room for a frame's boxes.
+// At first the window shows the widest page whole beside a drawing wide
+// enough to read (a small screen then makes both smaller in the splitter's
+// proportion, and the pages and the row of tab captions scroll). However
+// narrow the window, the tabs keep room for a frame's boxes.
 void frmMain::fitPages() {
   QSize page;
   for (int i = 0; i < tabs_->count(); ++i)
     page = page.expandedTo(static_cast<QScrollArea*>(tabs_->widget(i))->widget()->sizeHint());
   const int tabsWidth =
-      std::max(page.width() + 2 * tabs_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4,
-               tabs_->tabBar()->sizeHint().width());
+      page.width() + 2 * tabs_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
   tabs_->setMinimumWidth(std::min(tabsWidth, kLeastTabsWidth));
   resize(tabsWidth + kDrawingWidth, sizeHint().height());
   if (auto* split = findChild<QSplitter*>("splDrawing"))

@@ -27,13 +27,10 @@ void frmMain::buildDrawing() {
   split->addWidget(tabs);
   drawing_ = new DrawingPane(r_, split);
   split->addWidget(drawing_);
+  // A window narrower than it first opens takes from both, three parts
+  // from the tabs for two from the drawing (see fitPages).
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 2);
-  // The row of tab captions scrolls rather than widen the tabs to its whole
-  // length, which would leave the drawing too narrow to read; the two share
-  // the width from the start.
-  tabs_->setUsesScrollButtons(true);
-  split->setSizes({600, 400});
   setCentralWidget(split);
 
   // File > Export Drawing..., before Exit.
