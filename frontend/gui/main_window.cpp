@@ -344,14 +344,21 @@ void frmMain::buildMenus() {
     const char* caption;
     const char* name;
     fe::CountGroup group;
-  } groups[] = {{"Load &Combinations", "mnuTableLC", fe::CountGroup::LoadCombinations},
-                {"&Ground Segments", "mnuTableSeg", fe::CountGroup::GroundSegments},
-                {"Irregular &Surcharge Loads", "mnuTableL", fe::CountGroup::Surcharges},
-                {"&Pile Rows", "mnuTableROWS", fe::CountGroup::PileRows}};
+    const char* opener;  // the group's Define button on its tab
+  } groups[] = {
+      {"Load &Combinations", "mnuTableLC", fe::CountGroup::LoadCombinations, "cmdViewLC"},
+      {"&Ground Segments", "mnuTableSeg", fe::CountGroup::GroundSegments, "cmdViewSeg"},
+      {"Irregular &Surcharge Loads", "mnuTableL", fe::CountGroup::Surcharges, "cmdViewL"},
+      {"&Pile Rows", "mnuTableROWS", fe::CountGroup::PileRows, "cmdROWS"}};
   for (const auto& g : groups) {
     const fe::CountGroup group = g.group;
-    connect(action(tables, g.caption, g.name), &QAction::triggered, this,
-            [this, group] { openTable(group); });
+    QAction* a = action(tables, g.caption, g.name);
+    connect(a, &QAction::triggered, this, [this, group] { openTable(group); });
+    // A table is offered when its Table... button is (the options in force
+    // use the group).
+    const std::string button = TableButtonName(g.opener);
+    connect(tables, &QMenu::aboutToShow, a,
+            [this, a, button] { a->setEnabled(widget(button.c_str())->isEnabled()); });
   }
 
   QMenu* run = menuBar()->addMenu("&Run");
