@@ -20,10 +20,6 @@ const std::string kUsage =
     "                  [--summary FILE.csv] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
-Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
-  return RunProgram(ProgramFolder() + "/keldor-run", args, cwd);
-}
-
 TEST(KeldorRun, HelpAndVersion) {
   TempFolder cwd;
   const Outcome help = KeldorRun({"--help"}, cwd.path()), version = KeldorRun({"--version"}, cwd.path());
@@ -159,7 +155,7 @@ TEST(KeldorRun, RefusedRunsExitWithTheirStatusAndChangeNothing) {
     EXPECT_EQ(ReadFile(cwd / "w.in"), example);
     EXPECT_EQ(ReadFile(cwd / "bad.out"), "kept");
     EXPECT_FALSE(std::filesystem::is_regular_file(cwd / "KELDOR.DAT"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cwd.path()), {}), 4 + sideFolder);
+    EXPECT_EQ(Entries(cwd.path()), 4u + sideFolder);
   }
 }
 

@@ -20,6 +20,7 @@
 namespace fe {
 namespace {
 
+using keldor_test::Entries;
 using keldor_test::ReadFile;
 using keldor_test::TempFolder;
 using keldor_test::WriteFile;
@@ -51,11 +52,6 @@ int SyncFails(int) {
 int RenameFails(const char*, const char*) {
   errno = EXDEV;
   return -1;
-}
-
-std::size_t Entries(const std::string& folder) {
-  return static_cast<std::size_t>(
-      std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
 class AtomicFile : public ::testing::Test {

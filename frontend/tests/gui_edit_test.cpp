@@ -260,8 +260,7 @@ class EditTest : public QObject {
   // Alt and a letter does one thing in each window and in each menu: every
   // window of the program, the record editors, the viewer and help included.
   void noAccessKeyIsUsedTwiceInAnyWindow() {
-    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
-    s_->trigger("mnuLoadInput");
+    s_->load(KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in");
     s_->trigger("mnuVinput");
     s_->trigger("mnuContents");
     s_->trigger("mnuAbout");
@@ -336,8 +335,7 @@ class EditTest : public QObject {
   void recentFilesListTheFilesLoadedAndSaved() {
     QSettings("Keldor", "Keldor").remove("recentInputFiles");
     const QString golden = KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
-    s_->ui.files << golden;
-    s_->trigger("mnuLoadInput");
+    s_->load(golden);
     QCOMPARE(Child<QAction>(&s_->w, "mnuRecent1")->text(), QString("&1 design-spread-english.in"));
     Enter(s_->box("txtH"), "150");
     s_->ui.saveAnswers << gui::SaveChoice::Discard;
@@ -372,8 +370,7 @@ class EditTest : public QObject {
   // Undoing back to the input saved ends the unsaved state; a loaded file
   // starts a new history.
   void undoFollowsTheSavedStateAndLoadingStartsAfresh() {
-    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
-    s_->trigger("mnuLoadInput");
+    s_->load(KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in");
     QVERIFY(!undo()->isEnabled());
     Enter(s_->box("txtH"), "150");
     QVERIFY(s_->w.isWindowModified());

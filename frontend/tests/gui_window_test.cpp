@@ -318,8 +318,7 @@ class MainWindowTest : public QObject {
     TypeInto(s_->box("txtH"), "99");
     TypeInto(s_->box("txtNLC"), "4");
     s_->ui.saveAnswers << gui::SaveChoice::Discard;
-    s_->ui.files << path;
-    s_->trigger("mnuLoadInput");
+    s_->load(path);
     QVERIFY2(s_->r == saved, fe::Describe(s_->r).c_str());
     QCOMPARE(s_->box("txtH")->text() + s_->box("txtNLC")->text(), QString(" 120 1"));
   }
@@ -327,8 +326,7 @@ class MainWindowTest : public QObject {
   // A file in the other units selects them without the question; the
   // tooltips follow.
   void loadingAnSIFileSelectsSIWithoutAsking() {
-    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in";
-    s_->trigger("mnuLoadInput");
+    s_->load(KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in");
     QCOMPARE(s_->ui.events.size(), 1);  // the dialog only
     QVERIFY(Child<QRadioButton>(s_->tabs(), "optSI")->isChecked());
     QCOMPARE(s_->box("txtFC")->text(), QString(" 28"));
@@ -339,8 +337,7 @@ class MainWindowTest : public QObject {
     keldor_test::TempFolder dir;
     keldor_test::WriteFile(dir / "bad.in", "1,1,1\r\n");
     const InputRecord before = s_->r;
-    s_->ui.files << QString::fromStdString(dir / "bad.in");
-    s_->trigger("mnuLoadInput");
+    s_->load(QString::fromStdString(dir / "bad.in"));
     QCOMPARE(s_->ui.events.mid(1), QStringList({"beep", "ok: Error loading input file\n\nCannot load file " +
                                                           QString::fromStdString(dir / "bad.in") +
                                                           ": the file ends before the program options"}));
@@ -354,8 +351,7 @@ class MainWindowTest : public QObject {
     keldor_test::TempFolder dir;
     const std::string in = dir / "wall.in";
     keldor_test::WriteFile(in, keldor_test::ReadFile(KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in"));
-    s_->ui.files << QString::fromStdString(in);
-    s_->trigger("mnuLoadInput");
+    s_->load(QString::fromStdString(in));
     QVERIFY(!s_->w.isWindowModified());
     QCOMPARE(s_->w.windowTitle(), QString("Keldor - Retaining Wall Design \u2014 wall.in[*]"));
     QVERIFY(s_->w.close());  // nothing to lose: no question

@@ -94,22 +94,6 @@ TEST(WallOutline, ReferenceWallCornersInTheEngineFrame) {
     EXPECT_TRUE(Has(d, m)) << m;
 }
 
-TEST(WallOutline, PileReviewExample) {
-  const WallDrawing d = DrawWall(Example("review-12ft-pile.in"));
-  EXPECT_TRUE(d.notes.empty()) << Notes(d);
-  // H 144, HT 24, TWMIN 18, TF 30, WT 36, WF 132: toe at -54, heel at 78.
-  ExpectPolygon(d, "stem", {{-18, 0}, {0, 0}, {0, -144}, {-18, -144}});
-  ExpectPolygon(d, "footing", {{-54, -144}, {78, -144}, {78, -174}, {-54, -174}});
-  ExpectPolygon(d, "toe soil", {{-54, -144}, {-18, -144}, {-18, -120}, {-54, -120}});
-  EXPECT_TRUE(Has(d, "HT = 24 in"));
-  // The abutment's dead load at PDX = 6 from the stem's front face.
-  int loads = 0;
-  for (const DrawArrow& a : d.arrows)
-    loads += a.layer == DrawLayer::Load && a.head.y == 0 && std::fabs(a.head.x - (-12)) < 1e-4f;
-  EXPECT_EQ(loads, 2);  // PD and PL, both at 6
-  EXPECT_TRUE(Has(d, "PD = 1200 lbs/in (14400 plf)"));
-}
-
 TEST(WallOutline, SiReviewWithBatterAndBackslope) {
   const WallDrawing d = DrawWall(Example("review-si-spread.in"));
   EXPECT_TRUE(d.notes.empty()) << Notes(d);
@@ -122,8 +106,7 @@ TEST(WallOutline, SiReviewWithBatterAndBackslope) {
   const DrawPolyline* ground = Line(d, "ground");
   ASSERT_NE(ground, nullptr);
   ASSERT_EQ(ground->points.size(), 2u);
-  EXPECT_EQ(ground->points[0].x, 0);
-  EXPECT_EQ(ground->points[0].y, 0);
+  EXPECT_TRUE(ground->points[0].x == 0 && ground->points[0].y == 0);
   EXPECT_NEAR(ground->points[1].y / ground->points[1].x, std::tan(10 * 3.1416 / 180), 1e-5);
 }
 
@@ -143,19 +126,15 @@ TEST(WallOutline, DesignLimitsDrawTheLeastWallAndTheSearchedFootingDashed) {
     EXPECT_TRUE(Has(d, m)) << m;
 }
 
-TEST(WallOutline, KeyHangsUnderTheStem) {
-  const WallDrawing d = DrawWall(Example("design-irregular-spread.in"));
+// ---- The irregular backfill ---------------------------------------------------
+
+TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSumsAndTheKeyHangsUnderTheStem) {
+  const InputRecord r = Example("design-irregular-spread.in");
+  const WallDrawing d = DrawWall(r);
   // WTMIN 12: toe at -24; TFMIN 15, DKMAX 12, base 12 + 150 tan(2.4) = 18.287.
   ExpectPolygon(d, "key", {{-12, -165}, {6.2869f, -165}, {6.2869f, -177}, {-12, -177}});
   ExpectPolygon(d, "footing", {{-24, -150}, {6.2869f, -150}, {6.2869f, -165}, {-24, -165}});
   EXPECT_TRUE(Has(d, "DK = 12 in"));
-}
-
-// ---- The irregular backfill ---------------------------------------------------
-
-TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
-  const InputRecord r = Example("design-irregular-spread.in");
-  const WallDrawing d = DrawWall(r);
   const DrawPolyline* ground = Line(d, "ground");
   ASSERT_NE(ground, nullptr);
   ASSERT_EQ(ground->points.size(), static_cast<std::size_t>(r.NSEG + 1));
@@ -181,9 +160,21 @@ TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
 
 // ---- Piles -----------------------------------------------------------------
 
-TEST(Piles, RowsStandAtTheirDistancesFromTheToe) {
+TEST(Piles, PileReviewExampleRowsStandAtTheirDistancesFromTheToe) {
   const InputRecord r = Example("review-12ft-pile.in");
   const WallDrawing d = DrawWall(r);
+  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+  // H 144, HT 24, TWMIN 18, TF 30, WT 36, WF 132: toe at -54, heel at 78.
+  ExpectPolygon(d, "stem", {{-18, 0}, {0, 0}, {0, -144}, {-18, -144}});
+  ExpectPolygon(d, "footing", {{-54, -144}, {78, -144}, {78, -174}, {-54, -174}});
+  ExpectPolygon(d, "toe soil", {{-54, -144}, {-18, -144}, {-18, -120}, {-54, -120}});
+  EXPECT_TRUE(Has(d, "HT = 24 in"));
+  // The abutment's dead load at PDX = 6 from the stem's front face.
+  int loads = 0;
+  for (const DrawArrow& a : d.arrows)
+    loads += a.layer == DrawLayer::Load && a.head.y == 0 && std::fabs(a.head.x - (-12)) < 1e-4f;
+  EXPECT_EQ(loads, 2);  // PD and PL, both at 6
+  EXPECT_TRUE(Has(d, "PD = 1200 lbs/in (14400 plf)"));
   const float at[] = {18, 66, 114};  // from the toe at -54
   for (int i = 1; i <= 3; ++i) {
     const DrawPolygon* pile = d.polygon("pile row " + std::to_string(i));
