@@ -244,20 +244,16 @@ TEST(KeldorRun, AReportOrSideFileCutShortIsNeverAnnouncedAsWritten) {
 TEST(KeldorRun, AFileTheEngineCannotCreateIsNamed) {
   const std::string review = KELDOR_SOURCE_DIR "/tests/golden/review-pile-english.in";
   TempFolder cwd;
-  std::filesystem::create_symlink(cwd / "gone/r.out", cwd / "r.out");
-  Outcome o = KeldorRun({"-o", "r.out", review}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.out, "");
-  EXPECT_EQ(o.err, "Keldor: Cannot write the report r.out: No such file or directory\n");
-
-  std::filesystem::remove(cwd / "r.out");
-  std::filesystem::create_symlink(cwd / "gone/KELDOR.DAT", cwd / "KELDOR.DAT");
-  o = KeldorRun({"-o", "r.out", review}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.out, "");
-  EXPECT_EQ(o.err,
-            "Keldor: Cannot write the side file KELDOR.DAT in the current folder: No such file or "
-            "directory\n");
+  for (const auto& [link, err] :
+       {std::pair<std::string, std::string>{"r.out", "the report r.out"},
+        {"KELDOR.DAT", "the side file KELDOR.DAT in the current folder"}}) {
+    std::filesystem::remove(cwd / "r.out");
+    std::filesystem::create_symlink(cwd / ("gone/" + link), cwd / link);
+    const Outcome o = KeldorRun({"-o", "r.out", review}, cwd.path());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "Keldor: Cannot write " + err + ": No such file or directory\n");
+  }
   // The report says so too, and is kept.
   EXPECT_NE(ReadFile(cwd / "r.out").find("\r\n ERROR OPENING KELDOR.DAT ***\r\n"), std::string::npos);
 }

@@ -222,8 +222,10 @@ class ViewerTest : public QObject {
   }
 
   // Save As writes the file as it was read, line ends included; a copy that
-  // cannot be written says why and leaves nothing behind.
-  void saveAsCopiesTheFileAsItIs() {
+  // cannot be written says why and leaves nothing behind. A file that is no
+  // run's report prints and exports without the run's first page, its name
+  // heading the pages; a cancelled dialog does nothing.
+  void saveAsCopiesTheFileAsItIsAndPrintsAndExportsIt() {
     keldor_test::TempFolder dir;
     const QString report = kGolden + "review-pile-english.out";
     open(report);
@@ -241,13 +243,8 @@ class ViewerTest : public QObject {
     QVERIFY(ui_.events[2].contains(QString::fromStdString(dir / "missing/copy.out")));
     QVERIFY(QDir(QString::fromStdString(dir / "missing")).isEmpty() ||
             !QDir(QString::fromStdString(dir / "missing")).exists());
-  }
 
-  // A file that is no run's report prints and exports without the run's
-  // first page, its name heading the pages; a cancelled dialog does nothing.
-  void printAndExportAFileShown() {
-    keldor_test::TempFolder dir;
-    open(kGolden + "review-pile-english.out");
+    ui_.events.clear();
     QVERIFY(!v_->document().firstPage);
     Child<QAction>(v_.get(), "mnuViewerPrint")->trigger();  // cancelled
     ui_.files << QString::fromStdString(dir / "printed.pdf") << QString::fromStdString(dir / "copy.pdf");

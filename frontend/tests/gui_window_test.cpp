@@ -235,7 +235,13 @@ class MainWindowTest : public QObject {
     QVERIFY(s_->ui.events.isEmpty());
   }
 
-  void editorsRefuseToOpenWithoutRecords() {
+  // The editors refuse to open without records, the view commands without
+  // their file.
+  void editorsAndViewersRefuseToOpenWithoutTheirRecordsOrFile() {
+    s_->trigger("mnuVinput");
+    s_->trigger("mnuVoutput");
+    s_->r.INPATH = "/nonexistent/gone.in";
+    s_->trigger("mnuVinput");
     s_->click("optIrreg");
     Press(s_->tabs(), "cmdViewSeg");
     TypeInto(s_->box("txtnsur"), "");
@@ -244,13 +250,17 @@ class MainWindowTest : public QObject {
     s_->click("optPile");
     s_->click("optReview");
     Press(s_->tabs(), "cmdROWS");
-    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Please enter number of irregular backfill segments",
+    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Please specify input file name", "beep",
+                                       "ok: Please specify output file name",
+                                       "info: Unable to view input file\n\n/nonexistent/gone.in: no such file",
+                                       "beep", "ok: Please enter number of irregular backfill segments",
                                        "beep", "ok: Please enter number of irregular surcharge loads",
                                        "beep", "ok: Please enter number of load combinations",
                                        "beep", "ok: Please enter number of rows of piles"}));
     for (CountGroup g : {CountGroup::GroundSegments, CountGroup::Surcharges,
                          CountGroup::LoadCombinations, CountGroup::PileRows})
       QVERIFY(editor(g)->isHidden());
+    QVERIFY(s_->w.viewer(gui::ViewedFile::Input)->isHidden());
   }
 
   void openEditorsKeepTheirOwnRecordAndCloseWhenTheirCountChanges() {
@@ -323,17 +333,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(s_->box("txtH")->text() + s_->box("txtNLC")->text(), QString(" 120 1"));
   }
 
-  // A file in the other units selects them without the question; the
-  // tooltips follow.
-  void loadingAnSIFileSelectsSIWithoutAsking() {
-    s_->load(KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in");
-    QCOMPARE(s_->ui.events.size(), 1);  // the dialog only
-    QVERIFY(Child<QRadioButton>(s_->tabs(), "optSI")->isChecked());
-    QCOMPARE(s_->box("txtFC")->text(), QString(" 28"));
-    QCOMPARE(s_->box("txtH")->toolTip(), QString("Enter wall design height in millimeters"));
-  }
-
-  void aFileThatCannotBeLoadedLeavesTheRecord() {
+  // A file that cannot be loaded leaves the record; a file in the other
+  // units selects them without the question, and the tooltips follow.
+  void loadingAFileSelectsItsUnitsOrLeavesTheRecord() {
     keldor_test::TempFolder dir;
     keldor_test::WriteFile(dir / "bad.in", "1,1,1\r\n");
     const InputRecord before = s_->r;
@@ -342,6 +344,12 @@ class MainWindowTest : public QObject {
                                                           QString::fromStdString(dir / "bad.in") +
                                                           ": the file ends before the program options"}));
     QVERIFY(s_->r == before);
+    s_->ui.events.clear();
+    s_->load(KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in");
+    QCOMPARE(s_->ui.events.size(), 1);  // the dialog only
+    QVERIFY(Child<QRadioButton>(s_->tabs(), "optSI")->isChecked());
+    QCOMPARE(s_->box("txtFC")->text(), QString(" 28"));
+    QCOMPARE(s_->box("txtH")->toolTip(), QString("Enter wall design height in millimeters"));
   }
 
   // Exit, the title bar's Close and Load Input ask to save only when the
@@ -381,18 +389,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!s_->w.isWindowModified());
     QVERIFY(keldor_test::ReadFile(in).find("160") != std::string::npos);
-  }
-
-  void viewCommandsNeedTheirFile() {
-    s_->trigger("mnuVinput");
-    s_->trigger("mnuVoutput");
-    s_->r.INPATH = "/nonexistent/gone.in";
-    s_->trigger("mnuVinput");
-    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Please specify input file name", "beep",
-                                       "ok: Please specify output file name",
-                                       "info: Unable to view input file\n\n/nonexistent/gone.in: "
-                                       "no such file"}));
-    QVERIFY(s_->w.viewer(gui::ViewedFile::Input)->isHidden());
   }
 };
 
