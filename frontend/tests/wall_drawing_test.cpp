@@ -194,14 +194,12 @@ TEST(Piles, PileReviewExampleRowsStandAtTheirDistancesFromTheToe) {
   for (const DrawDimension& m : d.dimensions)
     if (m.lineFrom.y == d.dimensions.back().lineFrom.y) chain.push_back(m.label);
   EXPECT_EQ(chain, (std::vector<std::string>{"18 in", "48 in", "48 in"}));
-}
-
-TEST(Piles, DesignModeDrawsNoRowsUntilADesignExists) {
-  InputRecord r = Example("review-12ft-pile.in");
-  r.IMODE = KELDOR_DESIGN;
-  const WallDrawing d = DrawWall(r);
-  EXPECT_EQ(d.polygon("pile row 1"), nullptr);
-  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+  // A design draws no rows until a design exists.
+  InputRecord design = r;
+  design.IMODE = KELDOR_DESIGN;
+  const WallDrawing none = DrawWall(design);
+  EXPECT_EQ(none.polygon("pile row 1"), nullptr);
+  EXPECT_TRUE(none.notes.empty()) << Notes(none);
 }
 
 // ---- Records that cannot be drawn whole ---------------------------------------
