@@ -29,33 +29,16 @@ InputRecord English() {
   return r;
 }
 
-// Calls visit(name, a, b) for every float of the two records, array entries
-// included.
-template <typename Visit>
-void ForEachFloat(const InputRecord& a, const InputRecord& b, Visit&& visit) {
-  std::vector<std::pair<std::string, std::vector<float>>> left;
-  VisitFields(a, [&](const char* n, const auto& f) {
+// Every float of a record, array entries included, by name.
+std::vector<std::pair<std::string, float>> Floats(const InputRecord& r) {
+  std::vector<std::pair<std::string, float>> all;
+  VisitFields(r, [&](const char* n, const auto& f) {
     using T = std::decay_t<decltype(f)>;
-    if constexpr (std::is_same_v<T, float>) left.push_back({n, {f}});
-    if constexpr (std::is_same_v<T, RecordArray>) {
-      std::vector<float> v;
-      for (int i = 1; i <= f.size(); ++i) v.push_back(f(i));
-      left.push_back({n, v});
-    }
+    if constexpr (std::is_same_v<T, float>) all.push_back({n, f});
+    if constexpr (std::is_same_v<T, RecordArray>)
+      for (int i = 1; i <= f.size(); ++i) all.push_back({n + ("(" + std::to_string(i) + ")"), f(i)});
   });
-  std::size_t k = 0;
-  VisitFields(b, [&](const char*, const auto& f) {
-    using T = std::decay_t<decltype(f)>;
-    if constexpr (std::is_same_v<T, float>) {
-      visit(left[k].first, left[k].second[0], f);
-      ++k;
-    }
-    if constexpr (std::is_same_v<T, RecordArray>) {
-      for (int i = 1; i <= f.size(); ++i)
-        visit(left[k].first + "(" + std::to_string(i) + ")", left[k].second[i - 1], f(i));
-      ++k;
-    }
-  });
+  return all;
 }
 
 // Within float rounding: equal, or the float next to it.
@@ -113,12 +96,12 @@ TEST(UnitConversion, EnglishToSIAndBackReturnsEveryValueToWithinFloatRounding) {
     InputRecord r = original;
     ASSERT_TRUE(ConvertUnits(r, KELDOR_SI));
     ASSERT_TRUE(ConvertUnits(r, KELDOR_ENGLISH));
-    int compared = 0;
-    ForEachFloat(original, r, [&](const std::string& name, float a, float b) {
-      EXPECT_TRUE(WithinRounding(a, b)) << name << ": " << a << " came back as " << b;
-      ++compared;
-    });
-    EXPECT_GT(compared, 80);
+    const auto before = Floats(original), after = Floats(r);
+    ASSERT_EQ(before.size(), after.size());
+    for (std::size_t k = 0; k < before.size(); ++k)
+      EXPECT_TRUE(WithinRounding(before[k].second, after[k].second))
+          << before[k].first << ": " << before[k].second << " came back as " << after[k].second;
+    EXPECT_GT(before.size(), 80u);
     EXPECT_EQ(r.IUNITS, KELDOR_ENGLISH);
   }
 }
