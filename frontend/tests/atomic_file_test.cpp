@@ -12,10 +12,10 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "input_defaults.h"
 #include "input_file.h"
 #include "record_fields.h"
 #include "test_support.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
@@ -138,8 +138,7 @@ TEST_F(AtomicFile, StreamedContentIsWrittenOnlyWhenMadeWhole) {
 TEST_F(AtomicFile, AnInputFileSaveThatFailsPartWayKeepsTheOldFile) {
   TempFolder dir;
   WriteFile(dir / "w.in", "old contents");
-  InputRecord r;
-  InitialiseInput(r, 1);
+  InputRecord r = StartUp();
   const InputRecord before = r;
   budget = 100;
   AtomicFileCalls::Current().write = &WriteWithin;

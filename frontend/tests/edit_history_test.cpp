@@ -6,22 +6,16 @@
 
 #include <cmath>
 
-#include "input_defaults.h"
 #include "record_fields.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
 
-InputRecord English() {
-  InputRecord r;
-  InitialiseInput(r, 1);
-  return r;
-}
-
 // Undo and redo give back each step exactly and stop at either end; an edit
 // after an undo drops what could be redone; start forgets every step.
 TEST(EditHistory, UndoAndRedoGiveBackEachStepExactly) {
-  InputRecord r = English();
+  InputRecord r = StartUp();
   EditHistory h;
   h.start(r);
   const InputRecord s0 = r;
@@ -59,7 +53,7 @@ TEST(EditHistory, UndoAndRedoGiveBackEachStepExactly) {
 // smallest change of a value is. Undo writes the input only: the file
 // chosen since, and the record an editor shows, stay.
 TEST(EditHistory, OnlyTheInputIsAStepAndOnlyTheInputIsUndone) {
-  InputRecord r = English();
+  InputRecord r = StartUp();
   EditHistory h;
   h.start(r);
   EXPECT_FALSE(h.commit(r, "Design height"));
@@ -80,7 +74,7 @@ TEST(EditHistory, OnlyTheInputIsAStepAndOnlyTheInputIsUndone) {
 }
 
 TEST(EditHistory, OnlyTheLastStepsWithinTheLimitCanBeUndone) {
-  InputRecord r = English();
+  InputRecord r = StartUp();
   EditHistory h(3);
   h.start(r);
   for (int i = 1; i <= 5; ++i) {

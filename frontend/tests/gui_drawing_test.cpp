@@ -16,18 +16,17 @@
 #include "drawing_export.h"
 #include "drawing_painter.h"
 #include "drawing_pane.h"
-#include "input_defaults.h"
 #include "input_file.h"
 #include "keldor.h"
 #include "recording_ui.h"
+#include "start_up.h"
 #include "test_support.h"
 #include "wall_drawing.h"
 
 namespace {
 
 fe::InputRecord Example(const char* name) {
-  fe::InputRecord r;
-  fe::InitialiseInput(r, 1);
+  fe::InputRecord r = StartUp();
   std::string error;
   if (!fe::LoadInputFile(r, std::string(KELDOR_SOURCE_DIR) + "/examples/" + name, &error))
     qFatal("%s", error.c_str());

@@ -14,10 +14,10 @@
 
 #include "about_window.h"
 #include "help_window.h"
-#include "input_defaults.h"
 #include "record_table.h"
 #include "record_fields.h"
 #include "recording_ui.h"
+#include "start_up.h"
 #include "test_support.h"
 #include "text_viewer.h"
 
@@ -48,9 +48,7 @@ class MainWindowTest : public QObject {
   void cleanup() { s_.reset(); }
 
   void startUpShowsTheEnglishDesignDefaults() {
-    InputRecord english;
-    fe::InitialiseInput(english, 1);
-    QVERIFY2(s_->r == english, fe::Describe(s_->r).c_str());
+    QVERIFY2(s_->r == StartUp(), fe::Describe(s_->r).c_str());
     QVERIFY(s_->ui.events.isEmpty());  // no units question at start-up
     QCOMPARE(s_->w.panelText(1) + "|" + s_->w.panelText(2),
              QString("No input file specified|No output file specified"));

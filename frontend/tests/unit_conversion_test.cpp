@@ -8,17 +8,16 @@
 #include <string>
 #include <type_traits>
 
-#include "input_defaults.h"
 #include "input_file.h"
 #include "keldor.h"
 #include "record_fields.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
 
 InputRecord English() {
-  InputRecord r;
-  InitialiseInput(r, KELDOR_ENGLISH);
+  InputRecord r = StartUp();
   r.NSEG = 2, r.LSEG = {120.0f, 60.0f}, r.ASEG = {30.0f, 0.0f};
   r.NSUR = 1, r.SURL = {250.0f}, r.XSBEG = {12.0f}, r.YSBEG = {0.0f}, r.XSEND = {48.0f},
   r.YSEND = {6.5f};

@@ -11,17 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "input_defaults.h"
 #include "input_file.h"
 #include "keldor.h"
 #include "picture_size.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
 
 InputRecord Example(const std::string& name) {
-  InputRecord r;
-  InitialiseInput(r, KELDOR_ENGLISH);
+  InputRecord r = StartUp();
   std::string error;
   EXPECT_TRUE(LoadInputFile(r, std::string(KELDOR_SOURCE_DIR) + "/examples/" + name, &error))
       << error;
@@ -31,8 +30,7 @@ InputRecord Example(const std::string& name) {
 // The reference wall of the hand calculation: a 10 ft stem, 12 in thick, on
 // an 8 ft footing 18 in thick with a 3 ft toe.
 InputRecord ReferenceWall() {
-  InputRecord r;
-  InitialiseInput(r, KELDOR_ENGLISH);
+  InputRecord r = StartUp();
   r.IMODE = KELDOR_REVIEW, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_SPREAD_FOOTING;
   r.H = 120, r.HT = 0, r.BETA = 0, r.SUR = 0;
   r.TWMIN = 12, r.BW = 0, r.TF = 18, r.DK = 0, r.WT = 36, r.WF = 96;
