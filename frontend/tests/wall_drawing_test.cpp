@@ -331,9 +331,11 @@ DrawingResults ReferenceResults() {
   return res;
 }
 
-TEST(AfterARun, EarthForcesPushOnThePlaneThroughTheHeel) {
+// The earth forces push on the plane through the heel; the bearing pressure
+// follows the chosen combination.
+TEST(AfterARun, EarthForcesAndTheBearingPressureOfTheChosenCombination) {
   const DrawingResults res = ReferenceResults();
-  const WallDrawing d = DrawWall(ReferenceWall(), &res);
+  WallDrawing d = DrawWall(ReferenceWall(), &res);
   int forces = 0;
   for (const DrawArrow& a : d.arrows) {
     if (a.layer != DrawLayer::Force) continue;
@@ -346,13 +348,8 @@ TEST(AfterARun, EarthForcesPushOnThePlaneThroughTheHeel) {
   // The earth force 46 above the underside of the footing (y = -138).
   EXPECT_EQ(d.arrows.back().label, "Earth + surcharge 300.3 lbs/in (3604 plf)");
   EXPECT_NEAR(d.arrows.back().head.y, -138 + 52.1, 1e-3);
-}
-
-TEST(AfterARun, BearingPressureFollowsTheChosenCombination) {
-  const DrawingResults res = ReferenceResults();
   // The governing combination: only 3 (48 - 20) = 84 of the base in
   // compression, a triangle from the toe.
-  WallDrawing d = DrawWall(ReferenceWall(), &res);
   const DrawPolygon* q = d.polygon("bearing pressure");
   ASSERT_NE(q, nullptr);
   ASSERT_EQ(q->points.size(), 3u);
