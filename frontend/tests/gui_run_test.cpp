@@ -210,15 +210,14 @@ class RunTest : public QObject {
     QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("copy.out"));
   }
 
-  // File > Export Report as PDF and File > Print hand over the last run's
-  // report; before a run, or once the report changed, they say why not and
-  // write nothing.
+  // A title typed after saving is run but not saved. File > Export Report as
+  // PDF and File > Print hand over the last run's report; before a run, or
+  // once the report changed, they say why not and write nothing.
   void aTitleTypedAfterSavingIsRunAndTheReportPrinted() {
     s_->trigger("mnuExportPdf");
     s_->trigger("mnuPrint");
     const QString noRun = "ok: There is no run to hand over yet: run the analysis first (Run > Keldor).";
     QCOMPARE(s_->ui.events, QStringList({"beep", noRun, "beep", noRun}));
-    // A title typed after saving is run but not saved.
     chooseFiles("review-pile-english.in", "review.out");
     const std::string saved = read("review-pile-english.in");
     s_->trigger("mnuDOutT");
