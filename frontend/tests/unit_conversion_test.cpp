@@ -19,7 +19,7 @@ namespace {
 InputRecord English() {
   InputRecord r = StartUp();
   r.NSEG = 2, r.LSEG = {120.0f, 60.0f}, r.ASEG = {30.0f, 0.0f};
-  r.NSUR = 1, r.SURL = {250.0f}, r.XSBEG = {12.0f}, r.YSBEG = {0.0f}, r.XSEND = {48.0f},
+  r.NSUR = 1, r.SURL = {250.0f}, r.XSBEG = {12.0f}, r.YSBEG = {3.0f}, r.XSEND = {48.0f},
   r.YSEND = {6.5f};
   r.NROWS = 2, r.PILEX = {18.0f, 66.0f}, r.PILEB = {0.0f, 14.0f}, r.PILES = {72.0f, 72.0f};
   r.NLC = 1, r.FD = {1.4f}, r.FL = {1.7f}, r.FE = {1.7f}, r.FSUR = {1.7f}, r.FW = {0.0f},
@@ -60,7 +60,12 @@ TEST(UnitConversion, EnglishToSIConvertsEachValueOnce) {
   EXPECT_EQ(r.IUNITS, KELDOR_SI);
   EXPECT_EQ(r.H, 3048.0f);                                   // 120 in
   EXPECT_EQ(r.FC, static_cast<float>(4000 * 0.0068947572931683613));  // 27.58 MPa
-  EXPECT_EQ(r.LSEG, RecordArray({3048.0f, 1524.0f}));
+  // Every list of lengths, entry by entry.
+  const InputRecord e = English();
+  for (RecordArray InputRecord::*a : {&InputRecord::LSEG, &InputRecord::XSBEG, &InputRecord::YSBEG,
+                                      &InputRecord::XSEND, &InputRecord::YSEND, &InputRecord::PILEX,
+                                      &InputRecord::PILES})
+    for (int i = 1; i <= (e.*a).size(); ++i) EXPECT_EQ((r.*a)(i), static_cast<float>((e.*a)(i) * 25.4));
   EXPECT_EQ(r.ASEG, RecordArray({30.0f, 0.0f}));            // angles stay
   EXPECT_EQ(r.PILEB, RecordArray({0.0f, 14.0f}));
   EXPECT_EQ(r.FD, RecordArray({1.4f}));                      // factors stay
