@@ -114,8 +114,7 @@ TEST_P(DesignReview, ReviewOfTheReportedDesignRepeatsItsFinalAnalysis) {
   const std::string name = GetParam();
   TempFolder run;
   const auto keldorRun = [&run](const std::string& input, const std::string& report) {
-    const Outcome o = RunProgram(ProgramFolder() + "/keldor-run", {"-o", run / report, input},
-                                 run.path());
+    const Outcome o = KeldorRun({"-o", run / report, input}, run.path());
     EXPECT_EQ(o.status, 0) << o.err;
     return ReadFile(run / report);
   };

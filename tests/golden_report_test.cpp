@@ -29,8 +29,7 @@ TEST_P(GoldenReport, MatchesTheExpectedFiles) {
   const std::string name = GetParam();
   TempFolder run;
   const std::string report = run / (name + ".out");
-  const Outcome o = RunProgram(ProgramFolder() + "/keldor-run",
-                               {"-o", report, kGolden + "/" + name + ".in"}, run.path());
+  const Outcome o = KeldorRun({"-o", report, kGolden + "/" + name + ".in"}, run.path());
   ASSERT_EQ(o.status, 0) << o.err;
   // The report's line, then the one line of the verdict.
   const std::string written = "Output written to " + report + "\n";
@@ -62,8 +61,7 @@ TEST_P(GoldenReport, MatchesTheExpectedFiles) {
 std::string RunFiles(const std::string& name, const char* full) {
   TempFolder run;
   if (full != nullptr) setenv(full, "1", 1);
-  const Outcome o = RunProgram(ProgramFolder() + "/keldor-run",
-                               {"-o", run / "r.out", kGolden + "/" + name + ".in"}, run.path());
+  const Outcome o = KeldorRun({"-o", run / "r.out", kGolden + "/" + name + ".in"}, run.path());
   if (full != nullptr) unsetenv(full);
   EXPECT_EQ(o.status, 0) << o.err;
   const std::string side = Exists(run / "KELDOR.DAT") ? ReadFile(run / "KELDOR.DAT") : "";

@@ -14,68 +14,6 @@ namespace {
 
 const std::string kGolden = KELDOR_SOURCE_DIR "/tests/golden/";
 
-Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
-  return RunProgram(ProgramFolder() + "/keldor-run", args, cwd);
-}
-
-std::size_t Entries(const std::string& folder) {
-  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
-
-// Designs with and without passing trials, on piles and spread footings, and
-// reviews: each report and side file of a study, at one and two analyses at
-// once, is the one a single run gives (the golden files).
-TEST(KeldorRunStudy, EveryRunGivesTheReportAndSideFileOfASingleRun) {
-  const std::vector<std::string> names = {"design-spread-english", "design-pile-si",
-                                          "design-not-converged-english", "review-pile-english",
-                                          "design-spread-volume-si", "review-irregular-si"};
-  for (const char* jobs : {"1", "2"}) {
-    SCOPED_TRACE(jobs);
-    TempFolder dir;
-    std::vector<std::string> args = {"-j", jobs};
-    std::string expectedOut;
-    for (const std::string& n : names) {
-      WriteFile(dir / (n + ".in"), ReadFile(kGolden + n + ".in"));
-      args.push_back(n + ".in");
-      expectedOut += "Output written to " + n + ".out\n";
-    }
-    const Outcome o = KeldorRun(args, dir.path());
-    EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(o.err, "");  // no progress line: standard error is a file
-    EXPECT_EQ(o.out, expectedOut);
-    for (const std::string& n : names) {
-      EXPECT_TRUE(MaskRunLine(ReadFile(dir / (n + ".out"))) == MaskRunLine(ReadFile(kGolden + n + ".out")))
-          << n;
-      const std::string side = Exists(kGolden + n + ".dat") ? ReadFile(kGolden + n + ".dat") : "";
-      EXPECT_TRUE(ReadFile(dir / (n + ".dat")) == side) << n;
-    }
-    // Nothing else: no KELDOR.DAT, no working folder left behind.
-    EXPECT_EQ(Entries(dir.path()), 3 * names.size());
-  }
-}
-
-// The study of one value: a run for every value, reports and side files named
-// after it, each report with its own height, in the folder asked for.
-TEST(KeldorRunStudy, VaryRunsEveryValueAndNamesTheFilesAfterIt) {
-  TempFolder dir;
-  WriteFile(dir / "w.in", ReadFile(kGolden + "design-spread-english.in"));
-  const Outcome o = KeldorRun({"--vary", "h=96:126:12", "--out-dir", "chart", "-j2", "w.in"}, dir.path());
-  EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(o.out,
-            "Output written to chart/w-H96.out\nOutput written to chart/w-H108.out\n"
-            "Output written to chart/w-H120.out\n");
-  for (const auto& [value, line] : {std::pair{"96", " Design height           =  96.00    "},
-                                    {"108", " Design height           =  108.0    "},
-                                    {"120", " Design height           =  120.0    "}}) {
-    const std::string report = ReadFile(dir / ("chart/w-H" + std::string(value) + ".out"));
-    EXPECT_NE(report.find("\r\n" + std::string(line) + "\r\n"), std::string::npos) << value;
-    EXPECT_NE(report.find(" Output file = w-H" + std::string(value) + ".out "), std::string::npos);
-    EXPECT_TRUE(Exists(dir / ("chart/w-H" + std::string(value) + ".dat")));
-  }
-  EXPECT_EQ(Entries(dir / "chart"), 6u);
-  EXPECT_EQ(ReadFile(dir / "w.in"), ReadFile(kGolden + "design-spread-english.in"));
-}
-
 // On a terminal (here the pseudo-terminal of script(1)) a progress line
 // counts the runs done (one at a time here) and is cleared before each run's
 // lines.
@@ -211,91 +149,134 @@ void ExpectNumber(const std::string& cell, float value, const std::string& what)
   EXPECT_EQ(std::stof(cell), value) << what << ": " << cell;
 }
 
-TEST(StudySummary, EveryRowIsTheStructuredResultsOfItsRun) {
-  const std::vector<std::string> names = {"design-spread-english", "design-pile-si",
-                                          "design-not-converged-english", "review-pile-english",
-                                          "review-irregular-si"};
+// The study of one value: a run for every value, reports and side files named
+// after it, each report with its own height, in the folder asked for; the
+// varied value has its own column in the summary.
+TEST(KeldorRunStudy, VaryRunsEveryValueAndNamesTheFilesAfterIt) {
   TempFolder dir;
-  std::vector<std::string> args = {"-j", "2", "--summary", "study.csv"};
-  for (const std::string& n : names) {
-    WriteFile(dir / (n + ".in"), ReadFile(kGolden + n + ".in"));
-    args.push_back(n + ".in");
+  WriteFile(dir / "w.in", ReadFile(kGolden + "design-spread-english.in"));
+  const Outcome o =
+      KeldorRun({"--vary", "h=96:126:12", "--out-dir", "chart", "-j2", "--summary", "h.csv", "w.in"}, dir.path());
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out,
+            "Output written to chart/w-H96.out\nOutput written to chart/w-H108.out\n"
+            "Output written to chart/w-H120.out\nSummary written to h.csv\n");
+  std::vector<Row> rows = {{"file", "H", "outcome"}};
+  for (const auto& [value, line] : {std::pair{"96", " Design height           =  96.00    "},
+                                    {"108", " Design height           =  108.0    "},
+                                    {"120", " Design height           =  120.0    "}}) {
+    const std::string report = ReadFile(dir / ("chart/w-H" + std::string(value) + ".out"));
+    EXPECT_NE(report.find("\r\n" + std::string(line) + "\r\n"), std::string::npos) << value;
+    EXPECT_NE(report.find(" Output file = w-H" + std::string(value) + ".out "), std::string::npos);
+    EXPECT_TRUE(Exists(dir / ("chart/w-H" + std::string(value) + ".dat")));
+    rows.push_back(Row{"w.in", value, "written"});
   }
-  WriteFile(dir / "broken.in", "1\r\n");
-  args.push_back("broken.in");
-  const Outcome o = KeldorRun(args, dir.path());
-  EXPECT_EQ(o.status, 2) << o.err;
-  EXPECT_NE(o.out.find("Summary written to study.csv\n"), std::string::npos) << o.out;
-
-  const std::vector<Row> rows = ParseCsv(ReadFile(dir / "study.csv"));
-  ASSERT_EQ(rows.size(), names.size() + 2);
-  Row titles = {"file"};
-  for (const std::string& t : fe::SummaryColumns()) titles.push_back(t);
-  EXPECT_EQ(rows[0], titles);
-  for (std::size_t k = 0; k < names.size(); ++k) {
-    const Row& row = rows[k + 1];
-    ASSERT_EQ(row.size(), titles.size()) << names[k];
-    EXPECT_EQ(row[0], names[k] + ".in");
-    TempFolder own;
-    RunInput(dir / (names[k] + ".in"), own);  // the same run in this process
-    const fe::RunResults r = fe::ReadRunResults(Library());
-    const fe::GeometryResult& g = r.geometry;
-    EXPECT_EQ(row[1], "written");
-    EXPECT_EQ(row[2], fe::UnitSystemName(r.units));
-    EXPECT_EQ(row[3], fe::ModeName(r.mode));
-    EXPECT_EQ(row[4], r.design() ? (r.converged ? "yes" : "no") : "");
-    const float none = std::nanf("");
-    const bool a = r.analysed;
-    const bool piles = r.foundation == KELDOR_PILE_FOOTING;
-    ExpectNumber(row[5], a ? g.WT : none, "toe width");
-    ExpectNumber(row[6], a ? g.WF : none, "footing width");
-    ExpectNumber(row[7], a ? g.TF : none, "footing thickness");
-    ExpectNumber(row[8], a ? g.DK : none, "key depth");
-    ExpectNumber(row[9], a && piles ? g.NPILES : none, "piles");
-    ExpectNumber(row[10], a ? g.ASW : none, "steel at wall");
-    ExpectNumber(row[11], a ? g.ASFTOP : none, "steel at footing top");
-    ExpectNumber(row[12], a ? g.ASFBOT : none, "steel at footing bottom");
-    float sliding = INFINITY, overturning = INFINITY, bearing = -INFINITY;
-    for (const fe::CheckResult& c : r.checks) {
-      if (c.kind == KELDOR_CHECK_SLIDING) sliding = std::fmin(sliding, c.demand / c.limit);
-      if (c.kind == KELDOR_CHECK_OVERTURNING) overturning = std::fmin(overturning, c.demand / c.limit);
-      if (c.kind == KELDOR_CHECK_BEARING) bearing = std::fmax(bearing, c.ratio);
-    }
-    ExpectNumber(row[13], std::isinf(sliding) ? none : sliding, "sliding");
-    ExpectNumber(row[14], std::isinf(overturning) ? none : overturning, "overturning");
-    ExpectNumber(row[15], std::isinf(bearing) ? none : bearing, "bearing");
-    EXPECT_EQ(row[16], std::to_string(r.failures()));
-    const fe::CheckResult* gov = r.governing();
-    EXPECT_EQ(row[17].empty(), gov == nullptr);
-    if (gov != nullptr) {
-      EXPECT_EQ(row[17].rfind(std::string(fe::CheckName(gov->kind)) + " at " + fe::PlaceName(gov->place), 0), 0u);
-      ExpectNumber(row[18], gov->ratio, "governing ratio");
-    }
-  }
-  // The run that could not be loaded has its row, with nothing but its outcome.
-  Row broken(titles.size());
-  broken[0] = "broken.in", broken[1] = "invalid input";
-  EXPECT_EQ(rows.back(), broken);
+  std::vector<Row> table = ParseCsv(ReadFile(dir / "h.csv"));
+  ASSERT_EQ(table.size(), 4u);
+  EXPECT_EQ(table[0][7], "footing width");
+  // Each row is its own run's: the taller the wall, the wider its footing.
+  EXPECT_LT(std::stof(table[1][7]), std::stof(table[2][7]));
+  EXPECT_LT(std::stof(table[2][7]), std::stof(table[3][7]));
+  for (Row& row : table) row.resize(3);
+  EXPECT_EQ(table, rows);
+  EXPECT_EQ(Entries(dir / "chart"), 6u);
+  EXPECT_EQ(ReadFile(dir / "w.in"), ReadFile(kGolden + "design-spread-english.in"));
 }
 
-// The varied value has its own column; a summary that would replace an input
-// stops the study before anything runs.
-TEST(StudySummary, TheVariedValueHasItsColumnAndNoInputIsReplaced) {
+// Designs with and without passing trials, on piles and spread footings, and
+// reviews, and an input that cannot be loaded: each report and side file of
+// a study, at one and two analyses at once, is the one a single run gives
+// (the golden files); the summary has a row per run in the order of the
+// runs, each the structured results of the same run made in this process.
+TEST(KeldorRunStudy, EveryRunGivesTheFilesOfASingleRunAndItsSummaryRow) {
+  const std::vector<std::string> names = {"design-spread-english", "design-pile-si",
+                                          "design-not-converged-english", "review-pile-english",
+                                          "design-spread-volume-si", "review-irregular-si"};
+  for (const char* jobs : {"1", "2"}) {
+    SCOPED_TRACE(jobs);
+    TempFolder dir;
+    std::vector<std::string> args = {"-j", jobs, "--summary", "study.csv"};
+    std::string expectedOut;
+    for (const std::string& n : names) {
+      WriteFile(dir / (n + ".in"), ReadFile(kGolden + n + ".in"));
+      args.push_back(n + ".in");
+      expectedOut += "Output written to " + n + ".out\n";
+    }
+    WriteFile(dir / "broken.in", "1\r\n");
+    args.push_back("broken.in");
+    const Outcome o = KeldorRun(args, dir.path());
+    EXPECT_EQ(o.status, 2) << o.err;
+    // No progress line: standard error is a file.
+    EXPECT_EQ(o.err, "Keldor: broken.in: Cannot load file broken.in: the file ends before the program options\n");
+    EXPECT_EQ(o.out, expectedOut + "Summary written to study.csv\n");
+    for (const std::string& n : names) {
+      EXPECT_TRUE(MaskRunLine(ReadFile(dir / (n + ".out"))) == MaskRunLine(ReadFile(kGolden + n + ".out")))
+          << n;
+      const std::string side = Exists(kGolden + n + ".dat") ? ReadFile(kGolden + n + ".dat") : "";
+      EXPECT_TRUE(ReadFile(dir / (n + ".dat")) == side) << n;
+    }
+    // Nothing else: no KELDOR.DAT, no working folder left behind.
+    EXPECT_EQ(Entries(dir.path()), 3 * names.size() + 2);
+
+    const std::vector<Row> rows = ParseCsv(ReadFile(dir / "study.csv"));
+    ASSERT_EQ(rows.size(), names.size() + 2);
+    Row titles = {"file"};
+    for (const std::string& t : fe::SummaryColumns()) titles.push_back(t);
+    EXPECT_EQ(rows[0], titles);
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      const Row& row = rows[k + 1];
+      ASSERT_EQ(row.size(), titles.size()) << names[k];
+      EXPECT_EQ(row[0], names[k] + ".in");
+      TempFolder own;
+      RunInput(dir / (names[k] + ".in"), own);  // the same run in this process
+      const fe::RunResults r = fe::ReadRunResults(Library());
+      const fe::GeometryResult& g = r.geometry;
+      EXPECT_EQ(row[1], "written");
+      EXPECT_EQ(row[2], fe::UnitSystemName(r.units));
+      EXPECT_EQ(row[3], fe::ModeName(r.mode));
+      EXPECT_EQ(row[4], r.design() ? (r.converged ? "yes" : "no") : "");
+      const float none = std::nanf("");
+      const bool a = r.analysed;
+      const bool piles = r.foundation == KELDOR_PILE_FOOTING;
+      ExpectNumber(row[5], a ? g.WT : none, "toe width");
+      ExpectNumber(row[6], a ? g.WF : none, "footing width");
+      ExpectNumber(row[7], a ? g.TF : none, "footing thickness");
+      ExpectNumber(row[8], a ? g.DK : none, "key depth");
+      ExpectNumber(row[9], a && piles ? g.NPILES : none, "piles");
+      ExpectNumber(row[10], a ? g.ASW : none, "steel at wall");
+      ExpectNumber(row[11], a ? g.ASFTOP : none, "steel at footing top");
+      ExpectNumber(row[12], a ? g.ASFBOT : none, "steel at footing bottom");
+      float sliding = INFINITY, overturning = INFINITY, bearing = -INFINITY;
+      for (const fe::CheckResult& c : r.checks) {
+        if (c.kind == KELDOR_CHECK_SLIDING) sliding = std::fmin(sliding, c.demand / c.limit);
+        if (c.kind == KELDOR_CHECK_OVERTURNING) overturning = std::fmin(overturning, c.demand / c.limit);
+        if (c.kind == KELDOR_CHECK_BEARING) bearing = std::fmax(bearing, c.ratio);
+      }
+      ExpectNumber(row[13], std::isinf(sliding) ? none : sliding, "sliding");
+      ExpectNumber(row[14], std::isinf(overturning) ? none : overturning, "overturning");
+      ExpectNumber(row[15], std::isinf(bearing) ? none : bearing, "bearing");
+      EXPECT_EQ(row[16], std::to_string(r.failures()));
+      const fe::CheckResult* gov = r.governing();
+      EXPECT_EQ(row[17].empty(), gov == nullptr);
+      if (gov != nullptr) {
+        EXPECT_EQ(row[17].rfind(std::string(fe::CheckName(gov->kind)) + " at " + fe::PlaceName(gov->place), 0), 0u);
+        ExpectNumber(row[18], gov->ratio, "governing ratio");
+      }
+    }
+    // The run that could not be loaded has its row, with nothing but its outcome.
+    Row broken(titles.size());
+    broken[0] = "broken.in", broken[1] = "invalid input";
+    EXPECT_EQ(rows.back(), broken);
+  }
+}
+
+// The summary of one input; a summary that would replace an input stops the
+// study before anything runs.
+TEST(StudySummary, OneRunAndNoInputIsReplaced) {
   TempFolder dir;
   WriteFile(dir / "w.in", ReadFile(kGolden + "review-pile-english.in"));
-  Outcome o = RunProgram(ProgramFolder() + "/keldor-run",
-                         {"--vary", "TF=30:36:6", "--summary", "tf.csv", "w.in"}, dir.path());
-  EXPECT_EQ(o.status, 0) << o.err;
-  const std::vector<Row> rows = ParseCsv(ReadFile(dir / "tf.csv"));
-  ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(Row(rows[0].begin(), rows[0].begin() + 3), Row({"file", "TF", "outcome"}));
-  EXPECT_EQ(Row(rows[1].begin(), rows[1].begin() + 3), Row({"w.in", "30", "written"}));
-  EXPECT_EQ(rows[2][1], "36");
-  EXPECT_EQ(rows[1][8], "30");  // the footing thickness reviewed
-  EXPECT_EQ(rows[2][8], "36");
-
   // One input is one run in this process, its side file KELDOR.DAT, and one row.
-  o = KeldorRun({"--summary", "one.csv", "w.in"}, dir.path());
+  Outcome o = KeldorRun({"--summary", "one.csv", "w.in"}, dir.path());
   EXPECT_EQ(o.status, 0) << o.err;
   // The report's line and the verdict's, then the summary's.
   EXPECT_EQ(o.out.rfind("Output written to w.out\nReview finished: ", 0), 0u) << o.out;

@@ -20,10 +20,6 @@ const std::string kUsage =
     "                  [--summary FILE.csv] INPUT.in...\n";
 const std::string kTryHelp = kUsage + "Try 'keldor-run --help' for more information.\n";
 
-Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
-  return RunProgram(ProgramFolder() + "/keldor-run", args, cwd);
-}
-
 TEST(KeldorRun, HelpAndVersion) {
   TempFolder cwd;
   const Outcome help = KeldorRun({"--help"}, cwd.path()), version = KeldorRun({"--version"}, cwd.path());
@@ -79,9 +75,6 @@ const Refusal kRefusals[] = {
      "Keldor: --vary HEIGHT=96:240:12: the input has no single value named HEIGHT.\n" + kTryHelp},
     {"bad --vary range", {"--vary=h=96:240:-12", "w.in"}, 2,
      "Keldor: --vary h=96:240:-12: the step goes away from TO.\n" + kTryHelp},
-    {"--vary too long", {"--vary", "H=1:100000:1", "w.in"}, 2,
-     "Keldor: --vary H=1:100000:1: the range has 100000 values; a study runs at most 10000.\n" +
-         kTryHelp},
     {"missing input", {"@/none.in"}, 2, "Keldor: Cannot open file @/none.in: No such file or directory\n"},
     // Every validation message, in order; the engine is not run.
     {"invalid input", {"bad.in"}, 2,
@@ -114,8 +107,6 @@ const Refusal kRefusals[] = {
      "Keldor: Options --json and --strict apply to one input, not to a study.\n" + kTryHelp},
     {"json over input", {"--json", "w.in", "-o", "r.out", "w.in"}, 2,
      "Keldor: The results w.in would replace w.in.\n"},
-    {"json over report", {"--json", "bad.out", "-o", "bad.out", "w.in"}, 2,
-     "Keldor: The results bad.out would replace bad.out.\n"},
     {"--png last", {"--png"}, 2, "Keldor: Option --png needs a file name.\n" + kTryHelp},
     {"svg of a study", {"--svg", "w.svg", "w.in", "w.in"}, 2,
      "Keldor: Options --svg and --png draw the wall of one input.\n" + kTryHelp},
@@ -126,9 +117,6 @@ const Refusal kRefusals[] = {
     {"png size malformed", {"--png", "w.png", "--size", "640x", "w.in"}, 2,
      "Keldor: The picture size \"640x\" must be WIDTHxHEIGHT in pixels, each from 100 to 8000, for "
      "example 1920x1080.\n" + kTryHelp},
-    {"png size too large", {"--png", "w.png", "--size", "6400x480000", "w.in"}, 2,
-     "Keldor: The picture size \"6400x480000\" must be WIDTHxHEIGHT in pixels, each from 100 to 8000, "
-     "for example 1920x1080.\n" + kTryHelp},
     {"size without png", {"--svg", "w.svg", "--size", "640x480", "w.in"}, 2,
      "Keldor: Option --size sets the size of the --png picture.\n" + kTryHelp},
 };
@@ -159,7 +147,7 @@ TEST(KeldorRun, RefusedRunsExitWithTheirStatusAndChangeNothing) {
     EXPECT_EQ(ReadFile(cwd / "w.in"), example);
     EXPECT_EQ(ReadFile(cwd / "bad.out"), "kept");
     EXPECT_FALSE(std::filesystem::is_regular_file(cwd / "KELDOR.DAT"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cwd.path()), {}), 4 + sideFolder);
+    EXPECT_EQ(Entries(cwd.path()), 4u + sideFolder);
   }
 }
 
@@ -248,20 +236,16 @@ TEST(KeldorRun, AReportOrSideFileCutShortIsNeverAnnouncedAsWritten) {
 TEST(KeldorRun, AFileTheEngineCannotCreateIsNamed) {
   const std::string review = KELDOR_SOURCE_DIR "/tests/golden/review-pile-english.in";
   TempFolder cwd;
-  std::filesystem::create_symlink(cwd / "gone/r.out", cwd / "r.out");
-  Outcome o = KeldorRun({"-o", "r.out", review}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.out, "");
-  EXPECT_EQ(o.err, "Keldor: Cannot write the report r.out: No such file or directory\n");
-
-  std::filesystem::remove(cwd / "r.out");
-  std::filesystem::create_symlink(cwd / "gone/KELDOR.DAT", cwd / "KELDOR.DAT");
-  o = KeldorRun({"-o", "r.out", review}, cwd.path());
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.out, "");
-  EXPECT_EQ(o.err,
-            "Keldor: Cannot write the side file KELDOR.DAT in the current folder: No such file or "
-            "directory\n");
+  for (const auto& [link, err] :
+       {std::pair<std::string, std::string>{"r.out", "the report r.out"},
+        {"KELDOR.DAT", "the side file KELDOR.DAT in the current folder"}}) {
+    std::filesystem::remove(cwd / "r.out");
+    std::filesystem::create_symlink(cwd / ("gone/" + link), cwd / link);
+    const Outcome o = KeldorRun({"-o", "r.out", review}, cwd.path());
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "Keldor: Cannot write " + err + ": No such file or directory\n");
+  }
   // The report says so too, and is kept.
   EXPECT_NE(ReadFile(cwd / "r.out").find("\r\n ERROR OPENING KELDOR.DAT ***\r\n"), std::string::npos);
 }

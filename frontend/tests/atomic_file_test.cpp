@@ -12,14 +12,15 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "input_defaults.h"
 #include "input_file.h"
 #include "record_fields.h"
 #include "test_support.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
 
+using keldor_test::Entries;
 using keldor_test::ReadFile;
 using keldor_test::TempFolder;
 using keldor_test::WriteFile;
@@ -51,11 +52,6 @@ int SyncFails(int) {
 int RenameFails(const char*, const char*) {
   errno = EXDEV;
   return -1;
-}
-
-std::size_t Entries(const std::string& folder) {
-  return static_cast<std::size_t>(
-      std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
 class AtomicFile : public ::testing::Test {
@@ -142,8 +138,7 @@ TEST_F(AtomicFile, StreamedContentIsWrittenOnlyWhenMadeWhole) {
 TEST_F(AtomicFile, AnInputFileSaveThatFailsPartWayKeepsTheOldFile) {
   TempFolder dir;
   WriteFile(dir / "w.in", "old contents");
-  InputRecord r;
-  InitialiseInput(r, 1);
+  InputRecord r = StartUp();
   const InputRecord before = r;
   budget = 100;
   AtomicFileCalls::Current().write = &WriteWithin;

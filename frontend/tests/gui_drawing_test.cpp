@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMap>
 #include <QPolygonF>
@@ -15,18 +16,17 @@
 #include "drawing_export.h"
 #include "drawing_painter.h"
 #include "drawing_pane.h"
-#include "input_defaults.h"
 #include "input_file.h"
 #include "keldor.h"
 #include "recording_ui.h"
+#include "start_up.h"
 #include "test_support.h"
 #include "wall_drawing.h"
 
 namespace {
 
 fe::InputRecord Example(const char* name) {
-  fe::InputRecord r;
-  fe::InitialiseInput(r, 1);
+  fe::InputRecord r = StartUp();
   std::string error;
   if (!fe::LoadInputFile(r, std::string(KELDOR_SOURCE_DIR) + "/examples/" + name, &error))
     qFatal("%s", error.c_str());
@@ -143,25 +143,6 @@ class DrawingTest : public QObject {
       }
   }
 
-  void exportWritesByTheSuffixAndRefusesOthers() {
-    QTemporaryDir dir;
-    const fe::WallDrawing d = fe::DrawWall(Example("review-12ft-pile.in"));
-    QString error;
-    QVERIFY2(gui::ExportDrawing(d, dir.filePath("w.SVG"), QSize(800, 600), &error),
-             qPrintable(error));
-    QFile svg(dir.filePath("w.SVG"));
-    QVERIFY(svg.open(QIODevice::ReadOnly));
-    QVERIFY(svg.readAll().contains("<svg"));
-
-    // A folder that is not there: nothing is written and the reason is named.
-    QVERIFY(!gui::ExportDrawing(d, dir.filePath("no/w.png"), QSize(300, 200), &error));
-    QVERIFY2(error.startsWith("Cannot write file " + dir.filePath("no/w.png")), qPrintable(error));
-    // A failed write leaves the file it would have replaced as it was.
-    QVERIFY(QDir(dir.path()).mkdir("keep.png"));
-    QVERIFY(!gui::ExportDrawing(d, dir.filePath("keep.png"), QSize(300, 200), &error));
-    QVERIFY(QFileInfo(dir.filePath("keep.png")).isDir());
-  }
-
   void paneIsBesideEveryTabAndFollowsEachEdit() {
     Screen s;
     auto* pane = Child<gui::DrawingPane>(&s.w, "fraDrawing");
@@ -196,13 +177,9 @@ class DrawingTest : public QObject {
     QCOMPARE(pane->drawing().notes,
              std::vector<std::string>{"Footing width is smaller than the toe plus the stem"});
     QVERIFY(s.ui.events.isEmpty());
-  }
-
-  void loadingAFileAndResettingRedraw() {
-    Screen s;
-    auto* pane = Child<gui::DrawingPane>(&s.w, "fraDrawing");
-    s.ui.files << QString(KELDOR_SOURCE_DIR) + "/examples/review-12ft-pile.in";
-    s.trigger("mnuLoadInput");
+    // Loading a file and resetting redraw.
+    s.ui.saveAnswers << gui::SaveChoice::Discard;
+    s.load(QString(KELDOR_SOURCE_DIR) + "/examples/review-12ft-pile.in");
     QVERIFY(pane->drawing().polygon("pile row 3") != nullptr);
     s.trigger("mnuResetPile");
     QVERIFY(pane->drawing().polygon("pile row 1") == nullptr);
@@ -210,8 +187,7 @@ class DrawingTest : public QObject {
 
   void resultsArePickedByTheComboBoxAndDroppedOnAnEdit() {
     Screen s;
-    s.ui.files << QString(KELDOR_SOURCE_DIR) + "/examples/review-si-spread.in";
-    s.trigger("mnuLoadInput");
+    s.load(QString(KELDOR_SOURCE_DIR) + "/examples/review-si-spread.in");
     auto* pane = Child<gui::DrawingPane>(&s.w, "fraDrawing");
     auto* combo = Child<QComboBox>(pane, "cboCombination");
     QVERIFY(!combo->isEnabled());
@@ -258,13 +234,16 @@ class DrawingTest : public QObject {
 
   void exportDrawingAsksForANameAndWritesIt() {
     Screen s;
-    s.ui.files << QString(KELDOR_SOURCE_DIR) + "/examples/review-si-spread.in";
-    s.trigger("mnuLoadInput");
+    s.load(QString(KELDOR_SOURCE_DIR) + "/examples/review-si-spread.in");
     s.ui.events.clear();
     QTemporaryDir dir;
     s.ui.files << dir.filePath("wall");  // no suffix: SVG, at no size asked
     s.trigger("mnuExportDrawing");
-    QVERIFY(QFile::exists(dir.filePath("wall.svg")));
+    QFile svg(dir.filePath("wall.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
+    s.ui.files << dir.filePath("W.SVG");  // the suffix in either case
+    s.trigger("mnuExportDrawing");
+    QVERIFY(QFile::exists(dir.filePath("W.SVG")));
     // A PNG at the size asked for, the wall on it; a cancelled size writes
     // none; a suffix it cannot write, nothing and a message saying why.
     s.ui.files << dir.filePath("wall.png") << dir.filePath("none.png");
@@ -289,6 +268,17 @@ class DrawingTest : public QObject {
                                      dir.filePath("wall.bmp") +
                                      ": the name must end in .svg or .png");
     QVERIFY(s.ui.events.contains("beep"));
+    // A folder that is not there: nothing is written and the reason is named;
+    // a failed write leaves the file it would have replaced as it was.
+    QVERIFY(QDir(dir.path()).mkdir("keep.svg"));
+    s.ui.files << dir.filePath("no/w.svg") << dir.filePath("keep.svg");
+    s.ui.events.clear();
+    s.trigger("mnuExportDrawing");
+    s.trigger("mnuExportDrawing");
+    QCOMPARE(s.ui.events.size(), 6);
+    QVERIFY2(s.ui.events[2].startsWith("ok: Error exporting the drawing\n\nCannot write file " +
+                                       dir.filePath("no/w.svg")), qPrintable(s.ui.events[2]));
+    QVERIFY(QFileInfo(dir.filePath("keep.svg")).isDir() && !QFile::exists(dir.filePath("no")));
   }
 };
 

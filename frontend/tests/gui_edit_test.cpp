@@ -260,8 +260,7 @@ class EditTest : public QObject {
   // Alt and a letter does one thing in each window and in each menu: every
   // window of the program, the record editors, the viewer and help included.
   void noAccessKeyIsUsedTwiceInAnyWindow() {
-    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
-    s_->trigger("mnuLoadInput");
+    s_->load(KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in");
     s_->trigger("mnuVinput");
     s_->trigger("mnuContents");
     s_->trigger("mnuAbout");
@@ -333,13 +332,20 @@ class EditTest : public QObject {
 
   // Loading and saving put the file first in File > Recent Files, kept in
   // the settings (here a test folder); choosing it loads it again.
-  void recentFilesListTheFilesLoadedAndSaved() {
+  void recentFilesAndTheUndoHistoryOfALoadedFile() {
     QSettings("Keldor", "Keldor").remove("recentInputFiles");
     const QString golden = KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
-    s_->ui.files << golden;
-    s_->trigger("mnuLoadInput");
+    s_->load(golden);
     QCOMPARE(Child<QAction>(&s_->w, "mnuRecent1")->text(), QString("&1 design-spread-english.in"));
+    // A loaded file starts a new history; undoing back to the input saved
+    // ends the unsaved state.
+    QVERIFY(!undo()->isEnabled());
     Enter(s_->box("txtH"), "150");
+    QVERIFY(s_->w.isWindowModified());
+    undo()->trigger();
+    QVERIFY(!s_->w.isWindowModified());
+    redo()->trigger();
+    QVERIFY(s_->w.isWindowModified());
     s_->ui.saveAnswers << gui::SaveChoice::Discard;
     s_->trigger("mnuRecent1");
     QCOMPARE(s_->r.H, 168.0f);  // the file's, the edit discarded
@@ -367,20 +373,6 @@ class EditTest : public QObject {
       QCOMPARE(b->text(), QString(" 175"));
     }
     QCOMPARE(s_->r.H + s_->r.FD(1), 350.0f);
-  }
-
-  // Undoing back to the input saved ends the unsaved state; a loaded file
-  // starts a new history.
-  void undoFollowsTheSavedStateAndLoadingStartsAfresh() {
-    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in";
-    s_->trigger("mnuLoadInput");
-    QVERIFY(!undo()->isEnabled());
-    Enter(s_->box("txtH"), "150");
-    QVERIFY(s_->w.isWindowModified());
-    undo()->trigger();
-    QVERIFY(!s_->w.isWindowModified());
-    redo()->trigger();
-    QVERIFY(s_->w.isWindowModified());
   }
 };
 

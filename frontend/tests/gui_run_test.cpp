@@ -210,16 +210,27 @@ class RunTest : public QObject {
     QCOMPARE(s_->w.panelText(2), "Output file = " + Padded("copy.out"));
   }
 
-  // File > Export Report as PDF and File > Print hand over the last run's
-  // report; before a run, or once the report changed, they say why not and
-  // write nothing.
-  void theLastRunsReportAsPdfAndPrinted() {
+  // A title typed after saving is run but not saved. File > Export Report as
+  // PDF and File > Print hand over the last run's report; before a run, or
+  // once the report changed, they say why not and write nothing.
+  void aTitleTypedAfterSavingIsRunAndTheReportPrinted() {
     s_->trigger("mnuExportPdf");
     s_->trigger("mnuPrint");
     const QString noRun = "ok: There is no run to hand over yet: run the analysis first (Run > Keldor).";
     QCOMPARE(s_->ui.events, QStringList({"beep", noRun, "beep", noRun}));
     chooseFiles("review-pile-english.in", "review.out");
+    const std::string saved = read("review-pile-english.in");
+    s_->trigger("mnuDOutT");
+    gui::frmTitle* t = s_->w.titleWindow();
+    TypeInto(Child<QLineEdit>(t, "txtTitle"), "Abutment A2 as built");  // every key is stored
+    QVERIFY(t->close() && t->isHidden());  // the title bar's Close puts it away
+    s_->trigger("mnuDOutT");
+    Press(t, "Command1");  // and so does its own button
+    QVERIFY(t->isHidden());
     s_->trigger("mnuRunKeldor");
+    QCOMPARE(s_->ui.events.last(), QString("ok: Review finished \u2014 1 check NG"));
+    QVERIFY(read("review.out").rfind(" Abutment A2 as built", 0) == 0);
+    QCOMPARE(read("review-pile-english.in"), saved);
     s_->ui.events.clear();
     s_->ui.files << QString::fromStdString(path("hand-over")) << QString::fromStdString(path("printed.pdf"));
     s_->trigger("mnuExportPdf");  // ".pdf" is added
@@ -238,22 +249,6 @@ class RunTest : public QObject {
                                    QString::fromStdString(path("review.out")) +
                                    " has changed since the last run. Run the analysis again.");
     QVERIFY(!keldor_test::Exists(path("late.pdf")));
-  }
-
-  void aTitleTypedAfterSavingIsRunButNotSaved() {
-    chooseFiles("review-pile-english.in", "review.out");
-    const std::string saved = read("review-pile-english.in");
-    s_->trigger("mnuDOutT");
-    gui::frmTitle* t = s_->w.titleWindow();
-    TypeInto(Child<QLineEdit>(t, "txtTitle"), "Abutment A2 as built");  // every key is stored
-    QVERIFY(t->close() && t->isHidden());  // the title bar's Close puts it away
-    s_->trigger("mnuDOutT");
-    Press(t, "Command1");  // and so does its own button
-    QVERIFY(t->isHidden());
-    s_->trigger("mnuRunKeldor");
-    QCOMPARE(s_->ui.events.last(), QString("ok: Review finished \u2014 1 check NG"));
-    QVERIFY(read("review.out").rfind(" Abutment A2 as built", 0) == 0);
-    QCOMPARE(read("review-pile-english.in"), saved);
   }
 
   // The verdict of each kind of run: the end-of-run message (the text's

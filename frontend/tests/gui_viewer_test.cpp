@@ -94,7 +94,7 @@ class ViewerTest : public QObject {
 
   // The headings are listed in order (FindSections, tested on every golden
   // report), and clicking one brings its heading to the top of the view.
-  void sectionListNamesEveryHeadingAndJumpsToIt() {
+  void sectionListAndGoToLineJumpToTheirLines() {
     open(kGolden + "review-pile-english.out");
     QListWidget* list = v_->sections();
     QVERIFY(list->isVisible());
@@ -110,6 +110,31 @@ class ViewerTest : public QObject {
     // Scrolling marks the section at the top of the view.
     view()->verticalScrollBar()->setValue(30);
     QCOMPARE(list->currentItem()->text(), QString("Material Properties"));
+
+    // Go to line, and the ends.
+    QVERIFY(v_->goToLine(300));
+    QCOMPARE(v_->currentLine(), 300);
+    const int shown = view()->cursorRect().center().y();
+    QVERIFY(shown > 0 && shown < view()->viewport()->height());
+    for (int line : {0, -1, 359, 100000}) QVERIFY(!v_->goToLine(line));
+    QCOMPARE(v_->currentLine(), 300);
+    QVERIFY(v_->goToLine(358));  // the last line
+
+    key(Qt::Key_G, Qt::ControlModifier);
+    auto* spin = Child<QSpinBox>(v_.get(), "spnLine");
+    QCOMPARE(QApplication::focusWidget(), spin);
+    QCOMPARE(spin->maximum(), 358);
+    QCOMPARE(v_->lineCount(), 358);
+    QTest::keyClicks(spin, "57");
+    key(Qt::Key_Return);
+    QCOMPARE(v_->currentLine(), 57);
+    QVERIFY(!Child<QWidget>(v_.get(), "barGoTo")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), view());
+    key(Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(v_->currentLine(), 358);
+    key(Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(v_->currentLine(), 1);
+    QCOMPARE(v_->topLine(), 1);
 
     // The input file has no sections: no list.
     open(kGolden + "review-pile-english.in");
@@ -194,36 +219,11 @@ class ViewerTest : public QObject {
     QVERIFY(!v_->isVisible());
   }
 
-  void goToLineAndTheEnds() {
-    open(kGolden + "review-pile-english.out");
-    QVERIFY(v_->goToLine(300));
-    QCOMPARE(v_->currentLine(), 300);
-    const int shown = view()->cursorRect().center().y();
-    QVERIFY(shown > 0 && shown < view()->viewport()->height());
-    for (int line : {0, -1, 359, 100000}) QVERIFY(!v_->goToLine(line));
-    QCOMPARE(v_->currentLine(), 300);
-    QVERIFY(v_->goToLine(358));  // the last line
-
-    key(Qt::Key_G, Qt::ControlModifier);
-    auto* spin = Child<QSpinBox>(v_.get(), "spnLine");
-    QCOMPARE(QApplication::focusWidget(), spin);
-    QCOMPARE(spin->maximum(), 358);
-    QCOMPARE(v_->lineCount(), 358);
-    QTest::keyClicks(spin, "57");
-    key(Qt::Key_Return);
-    QCOMPARE(v_->currentLine(), 57);
-    QVERIFY(!Child<QWidget>(v_.get(), "barGoTo")->isVisible());
-    QCOMPARE(QApplication::focusWidget(), view());
-    key(Qt::Key_End, Qt::ControlModifier);
-    QCOMPARE(v_->currentLine(), 358);
-    key(Qt::Key_Home, Qt::ControlModifier);
-    QCOMPARE(v_->currentLine(), 1);
-    QCOMPARE(v_->topLine(), 1);
-  }
-
   // Save As writes the file as it was read, line ends included; a copy that
-  // cannot be written says why and leaves nothing behind.
-  void saveAsCopiesTheFileAsItIs() {
+  // cannot be written says why and leaves nothing behind. A file that is no
+  // run's report prints and exports without the run's first page, its name
+  // heading the pages; a cancelled dialog does nothing.
+  void saveAsCopiesTheFileAsItIsAndPrintsAndExportsIt() {
     keldor_test::TempFolder dir;
     const QString report = kGolden + "review-pile-english.out";
     open(report);
@@ -241,13 +241,8 @@ class ViewerTest : public QObject {
     QVERIFY(ui_.events[2].contains(QString::fromStdString(dir / "missing/copy.out")));
     QVERIFY(QDir(QString::fromStdString(dir / "missing")).isEmpty() ||
             !QDir(QString::fromStdString(dir / "missing")).exists());
-  }
 
-  // A file that is no run's report prints and exports without the run's
-  // first page, its name heading the pages; a cancelled dialog does nothing.
-  void printAndExportAFileShown() {
-    keldor_test::TempFolder dir;
-    open(kGolden + "review-pile-english.out");
+    ui_.events.clear();
     QVERIFY(!v_->document().firstPage);
     Child<QAction>(v_.get(), "mnuViewerPrint")->trigger();  // cancelled
     ui_.files << QString::fromStdString(dir / "printed.pdf") << QString::fromStdString(dir / "copy.pdf");

@@ -14,10 +14,10 @@
 
 #include "about_window.h"
 #include "help_window.h"
-#include "input_defaults.h"
 #include "record_table.h"
 #include "record_fields.h"
 #include "recording_ui.h"
+#include "start_up.h"
 #include "test_support.h"
 #include "text_viewer.h"
 
@@ -48,9 +48,7 @@ class MainWindowTest : public QObject {
   void cleanup() { s_.reset(); }
 
   void startUpShowsTheEnglishDesignDefaults() {
-    InputRecord english;
-    fe::InitialiseInput(english, 1);
-    QVERIFY2(s_->r == english, fe::Describe(s_->r).c_str());
+    QVERIFY2(s_->r == StartUp(), fe::Describe(s_->r).c_str());
     QVERIFY(s_->ui.events.isEmpty());  // no units question at start-up
     QCOMPARE(s_->w.panelText(1) + "|" + s_->w.panelText(2),
              QString("No input file specified|No output file specified"));
@@ -235,7 +233,13 @@ class MainWindowTest : public QObject {
     QVERIFY(s_->ui.events.isEmpty());
   }
 
-  void editorsRefuseToOpenWithoutRecords() {
+  // The editors refuse to open without records, the view commands without
+  // their file.
+  void editorsAndViewersRefuseToOpenWithoutTheirRecordsOrFile() {
+    s_->trigger("mnuVinput");
+    s_->trigger("mnuVoutput");
+    s_->r.INPATH = "/nonexistent/gone.in";
+    s_->trigger("mnuVinput");
     s_->click("optIrreg");
     Press(s_->tabs(), "cmdViewSeg");
     TypeInto(s_->box("txtnsur"), "");
@@ -244,13 +248,17 @@ class MainWindowTest : public QObject {
     s_->click("optPile");
     s_->click("optReview");
     Press(s_->tabs(), "cmdROWS");
-    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Please enter number of irregular backfill segments",
+    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Please specify input file name", "beep",
+                                       "ok: Please specify output file name",
+                                       "info: Unable to view input file\n\n/nonexistent/gone.in: no such file",
+                                       "beep", "ok: Please enter number of irregular backfill segments",
                                        "beep", "ok: Please enter number of irregular surcharge loads",
                                        "beep", "ok: Please enter number of load combinations",
                                        "beep", "ok: Please enter number of rows of piles"}));
     for (CountGroup g : {CountGroup::GroundSegments, CountGroup::Surcharges,
                          CountGroup::LoadCombinations, CountGroup::PileRows})
       QVERIFY(editor(g)->isHidden());
+    QVERIFY(s_->w.viewer(gui::ViewedFile::Input)->isHidden());
   }
 
   void openEditorsKeepTheirOwnRecordAndCloseWhenTheirCountChanges() {
@@ -318,33 +326,28 @@ class MainWindowTest : public QObject {
     TypeInto(s_->box("txtH"), "99");
     TypeInto(s_->box("txtNLC"), "4");
     s_->ui.saveAnswers << gui::SaveChoice::Discard;
-    s_->ui.files << path;
-    s_->trigger("mnuLoadInput");
+    s_->load(path);
     QVERIFY2(s_->r == saved, fe::Describe(s_->r).c_str());
     QCOMPARE(s_->box("txtH")->text() + s_->box("txtNLC")->text(), QString(" 120 1"));
   }
 
-  // A file in the other units selects them without the question; the
-  // tooltips follow.
-  void loadingAnSIFileSelectsSIWithoutAsking() {
-    s_->ui.files << KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in";
-    s_->trigger("mnuLoadInput");
-    QCOMPARE(s_->ui.events.size(), 1);  // the dialog only
-    QVERIFY(Child<QRadioButton>(s_->tabs(), "optSI")->isChecked());
-    QCOMPARE(s_->box("txtFC")->text(), QString(" 28"));
-    QCOMPARE(s_->box("txtH")->toolTip(), QString("Enter wall design height in millimeters"));
-  }
-
-  void aFileThatCannotBeLoadedLeavesTheRecord() {
+  // A file that cannot be loaded leaves the record; a file in the other
+  // units selects them without the question, and the tooltips follow.
+  void loadingAFileSelectsItsUnitsOrLeavesTheRecord() {
     keldor_test::TempFolder dir;
     keldor_test::WriteFile(dir / "bad.in", "1,1,1\r\n");
     const InputRecord before = s_->r;
-    s_->ui.files << QString::fromStdString(dir / "bad.in");
-    s_->trigger("mnuLoadInput");
+    s_->load(QString::fromStdString(dir / "bad.in"));
     QCOMPARE(s_->ui.events.mid(1), QStringList({"beep", "ok: Error loading input file\n\nCannot load file " +
                                                           QString::fromStdString(dir / "bad.in") +
                                                           ": the file ends before the program options"}));
     QVERIFY(s_->r == before);
+    s_->ui.events.clear();
+    s_->load(KELDOR_SOURCE_DIR "/tests/golden/review-irregular-si.in");
+    QCOMPARE(s_->ui.events.size(), 1);  // the dialog only
+    QVERIFY(Child<QRadioButton>(s_->tabs(), "optSI")->isChecked());
+    QCOMPARE(s_->box("txtFC")->text(), QString(" 28"));
+    QCOMPARE(s_->box("txtH")->toolTip(), QString("Enter wall design height in millimeters"));
   }
 
   // Exit, the title bar's Close and Load Input ask to save only when the
@@ -354,8 +357,7 @@ class MainWindowTest : public QObject {
     keldor_test::TempFolder dir;
     const std::string in = dir / "wall.in";
     keldor_test::WriteFile(in, keldor_test::ReadFile(KELDOR_SOURCE_DIR "/tests/golden/design-spread-english.in"));
-    s_->ui.files << QString::fromStdString(in);
-    s_->trigger("mnuLoadInput");
+    s_->load(QString::fromStdString(in));
     QVERIFY(!s_->w.isWindowModified());
     QCOMPARE(s_->w.windowTitle(), QString("Keldor - Retaining Wall Design \u2014 wall.in[*]"));
     QVERIFY(s_->w.close());  // nothing to lose: no question
@@ -385,18 +387,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!s_->w.isWindowModified());
     QVERIFY(keldor_test::ReadFile(in).find("160") != std::string::npos);
-  }
-
-  void viewCommandsNeedTheirFile() {
-    s_->trigger("mnuVinput");
-    s_->trigger("mnuVoutput");
-    s_->r.INPATH = "/nonexistent/gone.in";
-    s_->trigger("mnuVinput");
-    QCOMPARE(s_->ui.events, QStringList({"beep", "ok: Please specify input file name", "beep",
-                                       "ok: Please specify output file name",
-                                       "info: Unable to view input file\n\n/nonexistent/gone.in: "
-                                       "no such file"}));
-    QVERIFY(s_->w.viewer(gui::ViewedFile::Input)->isHidden());
   }
 };
 

@@ -4,15 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "record_fields.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
-
-InputRecord StartUp(int units) {
-  InputRecord r;
-  InitialiseInput(r, units);
-  return r;
-}
 
 // The saved start-up example pins every English default its layout holds;
 // this table adds the SI values and the fields that layout leaves out.

@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <limits>
 
-#include "input_defaults.h"
 #include "number_text.h"
 #include "record_fields.h"
 #include "test_support.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
@@ -24,12 +24,6 @@ using keldor_test::WriteFile;
 using Floats = std::vector<float>;
 
 const std::string kExample = ReadFile(KELDOR_SOURCE_DIR "/tests/golden/startup-example.in");
-
-InputRecord StartUp(int units = 1) {
-  InputRecord r;
-  InitialiseInput(r, units);
-  return r;
-}
 
 // Every float field a distinct value exact in 7 digits, two or more records
 // in every group, a title with quotes and commas, for the given options.
@@ -220,7 +214,7 @@ TEST(SaveInputFile, AFailedSaveLeavesTheExistingFileAndTheRecord) {
   EXPECT_EQ(r, StartUp());
   EXPECT_EQ(ReadFile(dir / "w.in"), "old contents");
   // Nothing is left behind beside the target.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  EXPECT_EQ(keldor_test::Entries(dir.path()), 1u);
 }
 
 TEST(SaveInputFile, ReplacesAFileKeepingItsPermissionsAndFollowsLinks) {

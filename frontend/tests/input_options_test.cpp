@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "input_defaults.h"
 #include "record_fields.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
@@ -26,8 +26,7 @@ using Calls = std::vector<std::string>;
 
 class OptionRules : public ::testing::Test {
  protected:
-  OptionRules() { InitialiseInput(r, 1); }
-  InputRecord r;
+  InputRecord r = StartUp();
   Window window;
 };
 
@@ -82,8 +81,7 @@ TEST_F(OptionRules, AnsweringYesLoadsTheDefaultsButKeepsOptionsAndSoilParameters
   r.IMODE = 2;
   r.NLC = 3;
   r.TITLE = "Mine";
-  InputRecord expected;
-  InitialiseInput(expected, 2);
+  InputRecord expected = StartUp(2);
   expected.KA = 0.45f;
   expected.IMODE = 2;
   expected.TITLE = "Mine";

@@ -121,6 +121,11 @@ struct Screen {
   QLineEdit* box(const char* name) const { return Child<QLineEdit>(tabs(), name); }
   void click(const char* option) const { Child<QRadioButton>(tabs(), option)->click(); }
   void trigger(const char* action) const { Child<QAction>(&w, action)->trigger(); }
+  // File > Load Input, the dialog answered with `path`.
+  void load(const QString& path) {
+    ui.files << path;
+    trigger("mnuLoadInput");
+  }
 };
 
 inline void Press(const QObject* parent, const char* button) {

@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "input_defaults.h"
 #include "number_text.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
@@ -58,8 +58,7 @@ EngineLibrary Fake() {
 }
 
 InputRecord Record() {
-  InputRecord r;
-  InitialiseInput(r, 1);
+  InputRecord r = StartUp();
   r.NLC = 2;
   r.FD = r.FL = r.FE = r.FSUR = r.FW = {1.4f, 0.9f};
   r.FEQ = {0.0f, 1.0f};

@@ -8,19 +8,18 @@
 #include <string>
 #include <type_traits>
 
-#include "input_defaults.h"
 #include "input_file.h"
 #include "keldor.h"
 #include "record_fields.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
 
 InputRecord English() {
-  InputRecord r;
-  InitialiseInput(r, KELDOR_ENGLISH);
+  InputRecord r = StartUp();
   r.NSEG = 2, r.LSEG = {120.0f, 60.0f}, r.ASEG = {30.0f, 0.0f};
-  r.NSUR = 1, r.SURL = {250.0f}, r.XSBEG = {12.0f}, r.YSBEG = {0.0f}, r.XSEND = {48.0f},
+  r.NSUR = 1, r.SURL = {250.0f}, r.XSBEG = {12.0f}, r.YSBEG = {3.0f}, r.XSEND = {48.0f},
   r.YSEND = {6.5f};
   r.NROWS = 2, r.PILEX = {18.0f, 66.0f}, r.PILEB = {0.0f, 14.0f}, r.PILES = {72.0f, 72.0f};
   r.NLC = 1, r.FD = {1.4f}, r.FL = {1.7f}, r.FE = {1.7f}, r.FSUR = {1.7f}, r.FW = {0.0f},
@@ -29,33 +28,16 @@ InputRecord English() {
   return r;
 }
 
-// Calls visit(name, a, b) for every float of the two records, array entries
-// included.
-template <typename Visit>
-void ForEachFloat(const InputRecord& a, const InputRecord& b, Visit&& visit) {
-  std::vector<std::pair<std::string, std::vector<float>>> left;
-  VisitFields(a, [&](const char* n, const auto& f) {
+// Every float of a record, array entries included, by name.
+std::vector<std::pair<std::string, float>> Floats(const InputRecord& r) {
+  std::vector<std::pair<std::string, float>> all;
+  VisitFields(r, [&](const char* n, const auto& f) {
     using T = std::decay_t<decltype(f)>;
-    if constexpr (std::is_same_v<T, float>) left.push_back({n, {f}});
-    if constexpr (std::is_same_v<T, RecordArray>) {
-      std::vector<float> v;
-      for (int i = 1; i <= f.size(); ++i) v.push_back(f(i));
-      left.push_back({n, v});
-    }
+    if constexpr (std::is_same_v<T, float>) all.push_back({n, f});
+    if constexpr (std::is_same_v<T, RecordArray>)
+      for (int i = 1; i <= f.size(); ++i) all.push_back({n + ("(" + std::to_string(i) + ")"), f(i)});
   });
-  std::size_t k = 0;
-  VisitFields(b, [&](const char*, const auto& f) {
-    using T = std::decay_t<decltype(f)>;
-    if constexpr (std::is_same_v<T, float>) {
-      visit(left[k].first, left[k].second[0], f);
-      ++k;
-    }
-    if constexpr (std::is_same_v<T, RecordArray>) {
-      for (int i = 1; i <= f.size(); ++i)
-        visit(left[k].first + "(" + std::to_string(i) + ")", left[k].second[i - 1], f(i));
-      ++k;
-    }
-  });
+  return all;
 }
 
 // Within float rounding: equal, or the float next to it.
@@ -78,7 +60,12 @@ TEST(UnitConversion, EnglishToSIConvertsEachValueOnce) {
   EXPECT_EQ(r.IUNITS, KELDOR_SI);
   EXPECT_EQ(r.H, 3048.0f);                                   // 120 in
   EXPECT_EQ(r.FC, static_cast<float>(4000 * 0.0068947572931683613));  // 27.58 MPa
-  EXPECT_EQ(r.LSEG, RecordArray({3048.0f, 1524.0f}));
+  // Every list of lengths, entry by entry.
+  const InputRecord e = English();
+  for (RecordArray InputRecord::*a : {&InputRecord::LSEG, &InputRecord::XSBEG, &InputRecord::YSBEG,
+                                      &InputRecord::XSEND, &InputRecord::YSEND, &InputRecord::PILEX,
+                                      &InputRecord::PILES})
+    for (int i = 1; i <= (e.*a).size(); ++i) EXPECT_EQ((r.*a)(i), static_cast<float>((e.*a)(i) * 25.4));
   EXPECT_EQ(r.ASEG, RecordArray({30.0f, 0.0f}));            // angles stay
   EXPECT_EQ(r.PILEB, RecordArray({0.0f, 14.0f}));
   EXPECT_EQ(r.FD, RecordArray({1.4f}));                      // factors stay
@@ -113,12 +100,12 @@ TEST(UnitConversion, EnglishToSIAndBackReturnsEveryValueToWithinFloatRounding) {
     InputRecord r = original;
     ASSERT_TRUE(ConvertUnits(r, KELDOR_SI));
     ASSERT_TRUE(ConvertUnits(r, KELDOR_ENGLISH));
-    int compared = 0;
-    ForEachFloat(original, r, [&](const std::string& name, float a, float b) {
-      EXPECT_TRUE(WithinRounding(a, b)) << name << ": " << a << " came back as " << b;
-      ++compared;
-    });
-    EXPECT_GT(compared, 80);
+    const auto before = Floats(original), after = Floats(r);
+    ASSERT_EQ(before.size(), after.size());
+    for (std::size_t k = 0; k < before.size(); ++k)
+      EXPECT_TRUE(WithinRounding(before[k].second, after[k].second))
+          << before[k].first << ": " << before[k].second << " came back as " << after[k].second;
+    EXPECT_GT(before.size(), 80u);
     EXPECT_EQ(r.IUNITS, KELDOR_ENGLISH);
   }
 }

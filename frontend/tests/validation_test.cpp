@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "input_defaults.h"
 #include "record_fields.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
@@ -42,8 +42,7 @@ Texts Validate(const InputRecord& record) {
 // combination. (The window and keldor-run tests show the start-up record's
 // two messages.)
 InputRecord Valid() {
-  InputRecord r;
-  InitialiseInput(r, 1);
+  InputRecord r = StartUp();
   r.H = 120.0f, r.NLC = 1;
   r.FD = r.FL = r.FE = r.FSUR = r.FW = r.FEQ = {1.4f};
   return r;

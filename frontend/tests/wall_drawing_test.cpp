@@ -11,17 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "input_defaults.h"
 #include "input_file.h"
 #include "keldor.h"
 #include "picture_size.h"
+#include "start_up.h"
 
 namespace fe {
 namespace {
 
 InputRecord Example(const std::string& name) {
-  InputRecord r;
-  InitialiseInput(r, KELDOR_ENGLISH);
+  InputRecord r = StartUp();
   std::string error;
   EXPECT_TRUE(LoadInputFile(r, std::string(KELDOR_SOURCE_DIR) + "/examples/" + name, &error))
       << error;
@@ -31,8 +30,7 @@ InputRecord Example(const std::string& name) {
 // The reference wall of the hand calculation: a 10 ft stem, 12 in thick, on
 // an 8 ft footing 18 in thick with a 3 ft toe.
 InputRecord ReferenceWall() {
-  InputRecord r;
-  InitialiseInput(r, KELDOR_ENGLISH);
+  InputRecord r = StartUp();
   r.IMODE = KELDOR_REVIEW, r.ISOIL = KELDOR_CONSTANT_SLOPE, r.IFOOT = KELDOR_SPREAD_FOOTING;
   r.H = 120, r.HT = 0, r.BETA = 0, r.SUR = 0;
   r.TWMIN = 12, r.BW = 0, r.TF = 18, r.DK = 0, r.WT = 36, r.WF = 96;
@@ -94,22 +92,6 @@ TEST(WallOutline, ReferenceWallCornersInTheEngineFrame) {
     EXPECT_TRUE(Has(d, m)) << m;
 }
 
-TEST(WallOutline, PileReviewExample) {
-  const WallDrawing d = DrawWall(Example("review-12ft-pile.in"));
-  EXPECT_TRUE(d.notes.empty()) << Notes(d);
-  // H 144, HT 24, TWMIN 18, TF 30, WT 36, WF 132: toe at -54, heel at 78.
-  ExpectPolygon(d, "stem", {{-18, 0}, {0, 0}, {0, -144}, {-18, -144}});
-  ExpectPolygon(d, "footing", {{-54, -144}, {78, -144}, {78, -174}, {-54, -174}});
-  ExpectPolygon(d, "toe soil", {{-54, -144}, {-18, -144}, {-18, -120}, {-54, -120}});
-  EXPECT_TRUE(Has(d, "HT = 24 in"));
-  // The abutment's dead load at PDX = 6 from the stem's front face.
-  int loads = 0;
-  for (const DrawArrow& a : d.arrows)
-    loads += a.layer == DrawLayer::Load && a.head.y == 0 && std::fabs(a.head.x - (-12)) < 1e-4f;
-  EXPECT_EQ(loads, 2);  // PD and PL, both at 6
-  EXPECT_TRUE(Has(d, "PD = 1200 lbs/in (14400 plf)"));
-}
-
 TEST(WallOutline, SiReviewWithBatterAndBackslope) {
   const WallDrawing d = DrawWall(Example("review-si-spread.in"));
   EXPECT_TRUE(d.notes.empty()) << Notes(d);
@@ -122,8 +104,7 @@ TEST(WallOutline, SiReviewWithBatterAndBackslope) {
   const DrawPolyline* ground = Line(d, "ground");
   ASSERT_NE(ground, nullptr);
   ASSERT_EQ(ground->points.size(), 2u);
-  EXPECT_EQ(ground->points[0].x, 0);
-  EXPECT_EQ(ground->points[0].y, 0);
+  EXPECT_TRUE(ground->points[0].x == 0 && ground->points[0].y == 0);
   EXPECT_NEAR(ground->points[1].y / ground->points[1].x, std::tan(10 * 3.1416 / 180), 1e-5);
 }
 
@@ -143,19 +124,15 @@ TEST(WallOutline, DesignLimitsDrawTheLeastWallAndTheSearchedFootingDashed) {
     EXPECT_TRUE(Has(d, m)) << m;
 }
 
-TEST(WallOutline, KeyHangsUnderTheStem) {
-  const WallDrawing d = DrawWall(Example("design-irregular-spread.in"));
+// ---- The irregular backfill ---------------------------------------------------
+
+TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSumsAndTheKeyHangsUnderTheStem) {
+  const InputRecord r = Example("design-irregular-spread.in");
+  const WallDrawing d = DrawWall(r);
   // WTMIN 12: toe at -24; TFMIN 15, DKMAX 12, base 12 + 150 tan(2.4) = 18.287.
   ExpectPolygon(d, "key", {{-12, -165}, {6.2869f, -165}, {6.2869f, -177}, {-12, -177}});
   ExpectPolygon(d, "footing", {{-24, -150}, {6.2869f, -150}, {6.2869f, -165}, {-24, -165}});
   EXPECT_TRUE(Has(d, "DK = 12 in"));
-}
-
-// ---- The irregular backfill ---------------------------------------------------
-
-TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
-  const InputRecord r = Example("design-irregular-spread.in");
-  const WallDrawing d = DrawWall(r);
   const DrawPolyline* ground = Line(d, "ground");
   ASSERT_NE(ground, nullptr);
   ASSERT_EQ(ground->points.size(), static_cast<std::size_t>(r.NSEG + 1));
@@ -181,9 +158,21 @@ TEST(IrregularBackfill, ProfileVerticesAreTheSegmentSums) {
 
 // ---- Piles -----------------------------------------------------------------
 
-TEST(Piles, RowsStandAtTheirDistancesFromTheToe) {
+TEST(Piles, PileReviewExampleRowsStandAtTheirDistancesFromTheToe) {
   const InputRecord r = Example("review-12ft-pile.in");
   const WallDrawing d = DrawWall(r);
+  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+  // H 144, HT 24, TWMIN 18, TF 30, WT 36, WF 132: toe at -54, heel at 78.
+  ExpectPolygon(d, "stem", {{-18, 0}, {0, 0}, {0, -144}, {-18, -144}});
+  ExpectPolygon(d, "footing", {{-54, -144}, {78, -144}, {78, -174}, {-54, -174}});
+  ExpectPolygon(d, "toe soil", {{-54, -144}, {-18, -144}, {-18, -120}, {-54, -120}});
+  EXPECT_TRUE(Has(d, "HT = 24 in"));
+  // The abutment's dead load at PDX = 6 from the stem's front face.
+  int loads = 0;
+  for (const DrawArrow& a : d.arrows)
+    loads += a.layer == DrawLayer::Load && a.head.y == 0 && std::fabs(a.head.x - (-12)) < 1e-4f;
+  EXPECT_EQ(loads, 2);  // PD and PL, both at 6
+  EXPECT_TRUE(Has(d, "PD = 1200 lbs/in (14400 plf)"));
   const float at[] = {18, 66, 114};  // from the toe at -54
   for (int i = 1; i <= 3; ++i) {
     const DrawPolygon* pile = d.polygon("pile row " + std::to_string(i));
@@ -203,14 +192,12 @@ TEST(Piles, RowsStandAtTheirDistancesFromTheToe) {
   for (const DrawDimension& m : d.dimensions)
     if (m.lineFrom.y == d.dimensions.back().lineFrom.y) chain.push_back(m.label);
   EXPECT_EQ(chain, (std::vector<std::string>{"18 in", "48 in", "48 in"}));
-}
-
-TEST(Piles, DesignModeDrawsNoRowsUntilADesignExists) {
-  InputRecord r = Example("review-12ft-pile.in");
-  r.IMODE = KELDOR_DESIGN;
-  const WallDrawing d = DrawWall(r);
-  EXPECT_EQ(d.polygon("pile row 1"), nullptr);
-  EXPECT_TRUE(d.notes.empty()) << Notes(d);
+  // A design draws no rows until a design exists.
+  InputRecord design = r;
+  design.IMODE = KELDOR_DESIGN;
+  const WallDrawing none = DrawWall(design);
+  EXPECT_EQ(none.polygon("pile row 1"), nullptr);
+  EXPECT_TRUE(none.notes.empty()) << Notes(none);
 }
 
 // ---- Records that cannot be drawn whole ---------------------------------------
@@ -344,9 +331,11 @@ DrawingResults ReferenceResults() {
   return res;
 }
 
-TEST(AfterARun, EarthForcesPushOnThePlaneThroughTheHeel) {
+// The earth forces push on the plane through the heel; the bearing pressure
+// follows the chosen combination.
+TEST(AfterARun, EarthForcesAndTheBearingPressureOfTheChosenCombination) {
   const DrawingResults res = ReferenceResults();
-  const WallDrawing d = DrawWall(ReferenceWall(), &res);
+  WallDrawing d = DrawWall(ReferenceWall(), &res);
   int forces = 0;
   for (const DrawArrow& a : d.arrows) {
     if (a.layer != DrawLayer::Force) continue;
@@ -359,13 +348,8 @@ TEST(AfterARun, EarthForcesPushOnThePlaneThroughTheHeel) {
   // The earth force 46 above the underside of the footing (y = -138).
   EXPECT_EQ(d.arrows.back().label, "Earth + surcharge 300.3 lbs/in (3604 plf)");
   EXPECT_NEAR(d.arrows.back().head.y, -138 + 52.1, 1e-3);
-}
-
-TEST(AfterARun, BearingPressureFollowsTheChosenCombination) {
-  const DrawingResults res = ReferenceResults();
   // The governing combination: only 3 (48 - 20) = 84 of the base in
   // compression, a triangle from the toe.
-  WallDrawing d = DrawWall(ReferenceWall(), &res);
   const DrawPolygon* q = d.polygon("bearing pressure");
   ASSERT_NE(q, nullptr);
   ASSERT_EQ(q->points.size(), 3u);

@@ -79,6 +79,14 @@ void WriteFile(const std::string& path, const std::string& text) {
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
+std::size_t Entries(const std::string& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd) {
+  return RunProgram(ProgramFolder() + "/keldor-run", args, cwd);
+}
+
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   const std::size_t at = text.find(from);
   if (at == std::string::npos) throw std::logic_error("no \"" + from + "\" to replace");

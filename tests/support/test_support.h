@@ -3,6 +3,7 @@
 // the report's run line masked as the golden files keep it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ std::string ProgramFolder();
 // Runs `program` with `args` in the folder `cwd`, with no standard input.
 Outcome RunProgram(const std::string& program, const std::vector<std::string>& args,
                    const std::string& cwd);
+// Runs the built keldor-run.
+Outcome KeldorRun(const std::vector<std::string>& args, const std::string& cwd);
 
 // A fresh temporary folder, removed with everything in it at the end.
 class TempFolder {
@@ -54,6 +57,8 @@ std::vector<std::string> InputNames(const std::string& folder);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& text);
 bool Exists(const std::string& path);
+// The number of entries in `folder`.
+std::size_t Entries(const std::string& folder);
 
 // `text` with the first `from` replaced by `to`; the test fails without one.
 std::string Replaced(std::string text, const std::string& from, const std::string& to);
