@@ -165,16 +165,18 @@ struct Table {
   const char* heading;
   const char* undoText;
   const char* sevenInSI;
+  const char* menuAction;  // View > Tables
 };
 const Table kTables[] = {
     {CountGroup::LoadCombinations, "txtNLC", {}, 5, &InputRecord::FEQ, "txtFEQ", "EQ",
-     "&Undo Seismic load 2 (Load Combinations Table)", "7"},
+     "&Undo Seismic load 2 (Load Combinations Table)", "7", "mnuTableLC"},
     {CountGroup::GroundSegments, "txtNSEG", {"optIrreg"}, 0, &InputRecord::LSEG, "txtLSEG",
-     "Length (in)", "&Undo Length 2 (Ground Segments Table)", "177.8"},
+     "Length (in)", "&Undo Length 2 (Ground Segments Table)", "177.8", "mnuTableSeg"},
     {CountGroup::Surcharges, "txtnsur", {"optIrreg"}, 3, &InputRecord::XSEND, "txtXSEND",
-     "XEnd (in)", "&Undo XEnd 2 (Irregular Surcharge Loads Table)", "177.8"},
+     "XEnd (in)", "&Undo XEnd 2 (Irregular Surcharge Loads Table)", "177.8", "mnuTableL"},
     {CountGroup::PileRows, "txtNROWS", {"optPile", "optReview"}, 2, &InputRecord::PILES,
-     "txtPILES", "Spacing (in)", "&Undo Longitudinal spacing 2 (Pile Layout Table)", "177.8"},
+     "txtPILES", "Spacing (in)", "&Undo Longitudinal spacing 2 (Pile Layout Table)", "177.8",
+     "mnuTableROWS"},
 };
 
 }  // namespace
@@ -230,7 +232,14 @@ class EditTest : public QObject {
   void tablesEditInPlaceAndFollowTheRecord() {
     QFETCH(int, table);
     const Table& t = kTables[table];
+    // View > Tables offers the table only while the options use the group.
+    const auto offered = [this, &t] {
+      emit Child<QMenu>(&s_->w, "mnuTables")->aboutToShow();
+      return Child<QAction>(&s_->w, t.menuAction)->isEnabled();
+    };
+    QCOMPARE(offered(), t.options.isEmpty());
     for (const QString& o : t.options) s_->click(qPrintable(o));
+    QVERIFY(offered());
     Enter(s_->box(t.count), "2");
     s_->w.openEditor(t.group);
     Press(s_->w.editor(t.group), "SScmdNext");
