@@ -84,6 +84,34 @@ bool Passes(float demand, float capacity) {
 // has already failed on it.
 float Shown(float value) { return std::isfinite(value) ? value : 0.0f; }
 
+// A capacity against its design value, the capacity written first:
+// "<capacity label><capacity> > <design label><design> OKAY", or "<" and
+// "NG ***" with a capacity that cannot be computed shown as 0.
+void CapacityCheck(int check, const char* capacityLabel, float capacity, const char* designLabel,
+                   float design) {
+  const CheckValues values = Demand(check, design, Shown(capacity));
+  if (Passes(design, capacity)) {
+    ReportCheck(capacityLabel + G(capacity) + " > " + designLabel + G(design) + " OKAY", values,
+                true);
+  } else {
+    ReportCheck(capacityLabel + G(Shown(capacity)) + " < " + designLabel + G(design) + " NG ***",
+                values, false);
+  }
+}
+
+// A value against its limit, the value written first: "<label><value> <
+// <limit label><limit> OKAY", or ">" and "NG ***" with `failedLimit` (the
+// limit as a failed check shows and records it).
+void LimitCheck(int check, const char* label, float value, const char* limitLabel, float limit,
+                float failedLimit) {
+  const CheckValues values = Demand(check, value, failedLimit);
+  if (Passes(value, limit)) {
+    ReportCheck(label + G(value) + " < " + limitLabel + G(limit) + " OKAY", values, true);
+  } else {
+    ReportCheck(label + G(value) + " > " + limitLabel + G(failedLimit) + " NG ***", values, false);
+  }
+}
+
 void UltimateStrengthChecks(float d) {
   const float rhomax = S.RATIO * BalancedRatio();
   RaiseToMinimumSteel(S.TSEC);
@@ -94,34 +122,10 @@ void UltimateStrengthChecks(float d) {
   const float limit = rhomax * d;
 
   S.report.blank();
-  const CheckValues shear = Demand(KELDOR_CHECK_SHEAR, S.VDES, Shown(phivc));
-  if (Passes(S.VDES, phivc)) {
-    ReportCheck("     Shear capacity  = " + G(phivc) + " > Design shear  = " + G(S.VDES) + " OKAY",
-                shear, true);
-  } else {
-    ReportCheck("     Shear capacity  = " + G(Shown(phivc)) + " < Design shear  = " + G(S.VDES) +
-                    " NG ***",
-                shear, false);
-  }
-  const CheckValues moment = Demand(KELDOR_CHECK_MOMENT, S.MDES, Shown(phimn));
-  if (Passes(S.MDES, phimn)) {
-    ReportCheck("     Moment capacity = " + G(phimn) + " > Design moment = " + G(S.MDES) + " OKAY",
-                moment, true);
-  } else {
-    ReportCheck("     Moment capacity = " + G(Shown(phimn)) + " < Design moment = " + G(S.MDES) +
-                    " NG ***",
-                moment, false);
-  }
-  const CheckValues steel = Demand(KELDOR_CHECK_STEEL_AREA, S.ASEC, Shown(limit));
-  if (Passes(S.ASEC, limit)) {
-    ReportCheck("     Steel area      = " + G(S.ASEC) + " < " + "Max stl area  = " + G(limit) +
-                    " OKAY",
-                steel, true);
-  } else {
-    ReportCheck("     Steel area      = " + G(S.ASEC) + " > " + "Max stl area  = " +
-                    G(Shown(limit)) + " NG ***",
-                steel, false);
-  }
+  CapacityCheck(KELDOR_CHECK_SHEAR, "     Shear capacity  = ", phivc, "Design shear  = ", S.VDES);
+  CapacityCheck(KELDOR_CHECK_MOMENT, "     Moment capacity = ", phimn, "Design moment = ", S.MDES);
+  LimitCheck(KELDOR_CHECK_STEEL_AREA, "     Steel area      = ", S.ASEC, "Max stl area  = ", limit,
+             Shown(limit));
 }
 
 void WorkingStressChecks(float d) {
@@ -142,16 +146,8 @@ void WorkingStressChecks(float d) {
   const float fca = AllowableConcrete();
 
   S.report.blank();
-  const CheckValues shear = Demand(KELDOR_CHECK_SHEAR, S.VDES, Shown(vd));
-  if (Passes(S.VDES, vd)) {
-    ReportCheck("     Shear capacity     = " + G(vd) + " > Design shear     = " + G(S.VDES) +
-                    " OKAY",
-                shear, true);
-  } else {
-    ReportCheck("     Shear capacity     = " + G(Shown(vd)) + " < Design shear     = " +
-                    G(S.VDES) + " NG ***",
-                shear, false);
-  }
+  CapacityCheck(KELDOR_CHECK_SHEAR, "     Shear capacity     = ", vd, "Design shear     = ",
+                S.VDES);
   // No effective depth, a moment without steel, or no concrete strength: the
   // stresses have no value, and the section fails.
   const bool defined = d > 0.0f && std::isfinite(fs) && std::isfinite(fc) &&
@@ -161,24 +157,10 @@ void WorkingStressChecks(float d) {
                   Unchecked(KELDOR_CHECK_STEEL_STRESS));
     return;
   }
-  const CheckValues steel = Demand(KELDOR_CHECK_STEEL_STRESS, fs, fsa);
-  if (Passes(fs, fsa)) {
-    ReportCheck("     Stress in steel    = " + G(fs) + " < Allowable stress = " + G(fsa) + " OKAY",
-                steel, true);
-  } else {
-    ReportCheck("     Stress in steel    = " + G(fs) + " > Allowable stress = " + G(fsa) +
-                    " NG ***",
-                steel, false);
-  }
-  const CheckValues concrete = Demand(KELDOR_CHECK_CONCRETE_STRESS, fc, fca);
-  if (Passes(fc, fca)) {
-    ReportCheck("     Stress in concrete = " + G(fc) + " < Allowable stress = " + G(fca) + " OKAY",
-                concrete, true);
-  } else {
-    ReportCheck("     Stress in concrete = " + G(fc) + " > Allowable stress = " + G(fca) +
-                    " NG ***",
-                concrete, false);
-  }
+  LimitCheck(KELDOR_CHECK_STEEL_STRESS, "     Stress in steel    = ", fs, "Allowable stress = ", fsa,
+             fsa);
+  LimitCheck(KELDOR_CHECK_CONCRETE_STRESS, "     Stress in concrete = ", fc, "Allowable stress = ",
+             fca, fca);
 }
 
 }  // namespace

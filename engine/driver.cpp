@@ -126,7 +126,7 @@ void RunInit() {
   S.WH = 0.0f;
   for (int j = 1; j <= S.NROWS && j <= S.PLOAD.size(); ++j) S.PLOAD(j) = 0.0f;
   S.IPRINT = 1;
-  S.ILOC = 1;
+  S.ILOC = KELDOR_STEM_PLANE;
   S.STOPRUN = false;
   S.NOSTEM = false;
   S.NTRIAL = 0;

@@ -273,6 +273,21 @@ void DesignOrCheck(int i, float& thickness, float& steel) {
   if (i == 1 || S.ASEC > steel) steel = S.ASEC;
 }
 
+// Makes the loads of a face the section's design loads, with the steel at
+// `cover` from that face, and writes them when printing. Returns false, after
+// saying that no footing design is possible, when they are not finite.
+bool TakeSectionLoads(const char* label, const SectionLoads& loads, float cover, bool print) {
+  if (!Finite(loads.V, loads.M)) {
+    NoDesign();
+    return false;
+  }
+  if (print) WriteLoads(label, loads);
+  S.VDES = loads.V;
+  S.MDES = loads.M;
+  S.CSEC = S.DBAR / 2.0f + cover;
+  return true;
+}
+
 // One load combination of a pass. Returns false when no footing design is
 // possible; the routine then ends.
 bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
@@ -310,29 +325,14 @@ bool Combination(int i, const Geometry& g, PassMaxima& maxima) {
   }
 
   // Toe: tension at the bottom.
-  const SectionLoads toe = ToeLoads(i, p);
-  if (!Finite(toe.V, toe.M)) {
-    NoDesign();
-    return false;
-  }
-  if (print) WriteLoads("   FOOTING TOE:", toe);
-  S.VDES = toe.V;
-  S.MDES = toe.M;
-  S.CSEC = S.DBAR / 2.0f + S.CFBOT;
+  if (!TakeSectionLoads("   FOOTING TOE:", ToeLoads(i, p), S.CFBOT, print)) return false;
   CheckPlace(KELDOR_AT_TOE, i);
   DesignOrCheck(i, maxima.toe, S.ASFBOT);
   CheckPlace(KELDOR_AT_FOOTING, i);
 
   // Heel: tension at the top, unless the upward pressure wins.
   const SectionLoads heel = HeelLoads(i, g, c, p);
-  if (!Finite(heel.V, heel.M)) {
-    NoDesign();
-    return false;
-  }
-  if (print) WriteLoads("   FOOTING HEEL:", heel);
-  S.VDES = heel.V;
-  S.MDES = heel.M;
-  S.CSEC = S.DBAR / 2.0f + S.CFTOP;
+  if (!TakeSectionLoads("   FOOTING HEEL:", heel, S.CFTOP, print)) return false;
   if (heel.M < 0.0f) {
     S.CSEC = S.DBAR / 2.0f + S.CFBOT;
     if (print) {

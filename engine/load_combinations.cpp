@@ -16,7 +16,7 @@ LateralLoads LateralComponents() {
   l.MWL = S.VW * topArm + S.MW;
   if (S.ISOIL == KELDOR_IRREGULAR) {
     l.irregular = true;
-    S.ILOC = 2;
+    S.ILOC = KELDOR_FOOTING_PLANE;
     TrialWedge();
     l.PE = S.PEH;
     l.ME = S.PEH * S.YAPPE;

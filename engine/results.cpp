@@ -121,12 +121,12 @@ void ReportFailure(std::string_view line, const CheckValues& check) {
 }
 
 void RecordEarthForces(std::int32_t iloc) {
-  EarthForces& f = iloc == 1 ? R().stem : R().footing;
+  EarthForces& f = iloc == KELDOR_STEM_PLANE ? R().stem : R().footing;
   f = EarthForces();
   f.computed = true;
   if (S.ISOIL == KELDOR_IRREGULAR) {
     IrregularForces(f);
-  } else if (iloc == 1) {
+  } else if (iloc == KELDOR_STEM_PLANE) {
     ConstantSlopeForces(f, S.H);
   } else {
     ConstantSlopeForces(f, S.H + S.TF + HeelBehindStem() * std::tan(S.BETA));
@@ -239,8 +239,8 @@ void GETEF(const int32_t* ILOC, float* PEH, float* YE, float* PESH, float* YES, 
            float* YEQ, float* THETA, float* KEQV) {
   const keldor::EarthForces none;
   const keldor::EarthForces* f = &none;
-  if (*ILOC == 1 && S.results.stem.computed) f = &S.results.stem;
-  if (*ILOC == 2 && S.results.footing.computed) f = &S.results.footing;
+  if (*ILOC == KELDOR_STEM_PLANE && S.results.stem.computed) f = &S.results.stem;
+  if (*ILOC == KELDOR_FOOTING_PLANE && S.results.footing.computed) f = &S.results.footing;
   const bool known = f->computed;
   const float nan = keldor::kNoValue;
   *PEH = known ? f->earth : nan;

@@ -229,7 +229,7 @@ void ExternalStability() {
                            : " E X T E R N A L   S T A B I L I T Y   A N A L Y S I S");
   }
   const LateralLoads loads = LateralComponents();
-  if (S.IPRINT == 1) RecordEarthForces(2);
+  if (S.IPRINT == 1) RecordEarthForces(KELDOR_FOOTING_PLANE);
   for (int i = 1; i <= S.NLC; ++i) {
     CheckPlace(pile ? KELDOR_AT_PILES : KELDOR_AT_STABILITY, i);
     const Resultants r = CombinationResultants(loads, i);

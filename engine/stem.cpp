@@ -124,10 +124,10 @@ void WallDesign() {
   S.MDES = 0.0f;
   Heading(r, " W A L L   D E S I G N");
   if (S.ISOIL == KELDOR_IRREGULAR) {
-    S.ILOC = 1;
+    S.ILOC = KELDOR_STEM_PLANE;
     TrialWedge();
   }
-  RecordEarthForces(1);
+  RecordEarthForces(KELDOR_STEM_PLANE);
   CheckPlace(KELDOR_AT_STEM_BASE, 0);
 
   for (int i = 1; i <= S.NLC; ++i) {

@@ -90,7 +90,7 @@ struct BackPlane {
 // the underside of the footing.
 BackPlane BackPlaneBase() {
   BackPlane bp;
-  if (S.ILOC == 1) {
+  if (S.ILOC == KELDOR_STEM_PLANE) {
     const float batter = S.IMODE == KELDOR_DESIGN ? S.BWMIN : S.BW;
     bp.x = S.H * std::tan(batter);
     bp.y = -S.H;

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Installs what the build needs (when missing), builds everything, and then
-#   example: runs the bundled example design and prints where the report went;
-#   test:    runs every test, ending with the test runner's summary.
+#   example:  runs the bundled example design and prints where the report went;
+#   test:     runs every test, ending with the test runner's summary;
+#   sanitize: builds everything again with AddressSanitizer and
+#             UndefinedBehaviorSanitizer in build-asan and runs every test
+#             there, ending with the test runner's summary.
 # Safe to repeat: installed packages and an existing build are reused.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 what=${1:-}
-if [[ "$what" != example && "$what" != test ]]; then
-  echo "usage: scripts/setup.sh example|test" >&2
+if [[ "$what" != example && "$what" != test && "$what" != sanitize ]]; then
+  echo "usage: scripts/setup.sh example|test|sanitize" >&2
   exit 2
 fi
 
@@ -24,6 +27,15 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if [[ "$what" == sanitize ]]; then
+  # The presets set the build type, the sanitizers and the tests' options
+  # (CMakePresets.json).
+  cmake --preset asan >/dev/null
+  cmake --build --preset asan
+  ctest --preset asan
+  exit
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -181,6 +181,7 @@ KELDOR_API void GETGEO(float *H, float *HT, float *TF, float *WT, float *WF, flo
  * for an irregular backfill the critical failure angle and the equivalent
  * pressure coefficient; for a constant slope no angle and the coefficients
  * given. All NaN when that analysis did not run. */
+enum { KELDOR_STEM_PLANE = 1, KELDOR_FOOTING_PLANE = 2 }; /* ILOC */
 KELDOR_API void GETEF(const int32_t *ILOC, float *PEH, float *YE, float *PESH, float *YES,
                       float *PEQH, float *YEQ, float *THETA, float *KEQV);
 

@@ -206,9 +206,8 @@ int Processors() {
   return n < 1 ? 1 : static_cast<int>(n);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// What the command line asked for.
+struct CommandLine {
   std::vector<std::string> inputs;
   std::string report, outDir, jobs, vary, summary, size;
   Drawings drawings;
@@ -216,6 +215,17 @@ int main(int argc, char** argv) {
   bool reportGiven = false, outDirGiven = false, jobsGiven = false, varyGiven = false;
   bool svgGiven = false, pngGiven = false, pdfGiven = false, summaryGiven = false, jsonGiven = false;
   bool sizeGiven = false;
+};
+
+// Several inputs, or one over a range of a value.
+bool IsStudy(const CommandLine& cl) { return cl.inputs.size() > 1 || cl.varyGiven; }
+
+// Not an exit status: the command line was read and the program goes on.
+constexpr int kGoOn = -1;
+
+// Reads the arguments into `cl`. Returns kGoOn, or the exit status when the
+// program ends here (help, version, or a usage error already said).
+int ReadCommandLine(int argc, char** argv, CommandLine& cl) {
   bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -232,7 +242,7 @@ int main(int argc, char** argv) {
       continue;
     }
     if (!optionsEnd && arg == "--strict") {
-      results.strict = true;
+      cl.results.strict = true;
       continue;
     }
     // An option with a value: "-o X", "--output X", "--output=X", "-jN".
@@ -245,16 +255,16 @@ int main(int argc, char** argv) {
       const char* twice;
     };
     const Valued valued[] = {
-        {"-o", "--output", &report, &reportGiven, "a report file name", "The report is named twice."},
-        {"", "--out-dir", &outDir, &outDirGiven, "a folder", "The output folder is named twice."},
-        {"-j", "--jobs", &jobs, &jobsGiven, "a number of analyses", "The number of analyses is given twice."},
-        {"", "--vary", &vary, &varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
-        {"", "--summary", &summary, &summaryGiven, "a file name", "The summary is named twice."},
-        {"", "--svg", &drawings.svg, &svgGiven, "a file name", "Option --svg is given twice."},
-        {"", "--png", &drawings.png, &pngGiven, "a file name", "Option --png is given twice."},
-        {"", "--size", &size, &sizeGiven, "a size such as 1920x1080", "Option --size is given twice."},
-        {"", "--pdf", &drawings.pdf, &pdfGiven, "a file name", "Option --pdf is given twice."},
-        {"", "--json", &results.json, &jsonGiven, "a file name or -", "The results file is named twice."},
+        {"-o", "--output", &cl.report, &cl.reportGiven, "a report file name", "The report is named twice."},
+        {"", "--out-dir", &cl.outDir, &cl.outDirGiven, "a folder", "The output folder is named twice."},
+        {"-j", "--jobs", &cl.jobs, &cl.jobsGiven, "a number of analyses", "The number of analyses is given twice."},
+        {"", "--vary", &cl.vary, &cl.varyGiven, "NAME=FROM:TO:STEP", "Only one value can be varied."},
+        {"", "--summary", &cl.summary, &cl.summaryGiven, "a file name", "The summary is named twice."},
+        {"", "--svg", &cl.drawings.svg, &cl.svgGiven, "a file name", "Option --svg is given twice."},
+        {"", "--png", &cl.drawings.png, &cl.pngGiven, "a file name", "Option --png is given twice."},
+        {"", "--size", &cl.size, &cl.sizeGiven, "a size such as 1920x1080", "Option --size is given twice."},
+        {"", "--pdf", &cl.drawings.pdf, &cl.pdfGiven, "a file name", "Option --pdf is given twice."},
+        {"", "--json", &cl.results.json, &cl.jsonGiven, "a file name or -", "The results file is named twice."},
     };
     bool matched = false;
     for (const Valued& v : valued) {
@@ -277,8 +287,8 @@ int main(int argc, char** argv) {
       if (!hasValue) continue;
       if (*v.given) return UsageError(v.twice);
       if (value.empty())
-        return UsageError(v.value == &report ? std::string("The report file name is empty.")
-                                             : std::string("Option ") + v.longName + " is empty.");
+        return UsageError(v.value == &cl.report ? std::string("The report file name is empty.")
+                                                : std::string("Option ") + v.longName + " is empty.");
       *v.value = value;
       *v.given = true;
       matched = true;
@@ -286,52 +296,70 @@ int main(int argc, char** argv) {
     }
     if (matched) continue;
     if (!optionsEnd && arg.size() > 1 && arg[0] == '-') return UsageError("Unknown option " + arg + ".");
-    inputs.push_back(arg);
+    cl.inputs.push_back(arg);
   }
-  if (inputs.empty()) return UsageError("No input file was given.");
+  if (cl.inputs.empty()) return UsageError("No input file was given.");
+  return kGoOn;
+}
 
-  fe::StudyPlan plan;
-  plan.inputs = inputs;
-  plan.outDir = outDir;
+// Checks the options against each other, takes the picture's size into the
+// drawings and makes the plan of a study. Returns kGoOn, or the exit status
+// when the command line is refused.
+int PlanRuns(CommandLine& cl, fe::StudyPlan& plan) {
+  plan.inputs = cl.inputs;
+  plan.outDir = cl.outDir;
   plan.jobs = Processors();
-  if (jobsGiven) {
+  if (cl.jobsGiven) {
     std::size_t used = 0;
     int n = 0;
     try {
-      n = std::stoi(jobs, &used);
+      n = std::stoi(cl.jobs, &used);
     } catch (...) {
       used = 0;
     }
-    if (used != jobs.size() || n < 1 || n > 1024)
+    if (used != cl.jobs.size() || n < 1 || n > 1024)
       return UsageError("The number of analyses at once (-j) must be a whole number from 1 to 1024.");
     plan.jobs = n;
   }
   std::string error;
-  if (varyGiven && !fe::ParseVariation(vary, &plan.vary, &error)) return UsageError(error);
-  const bool study = inputs.size() > 1 || varyGiven;
-  if (sizeGiven && !fe::ParsePictureSize(size, &drawings.width, &drawings.height, &error))
+  if (cl.varyGiven && !fe::ParseVariation(cl.vary, &plan.vary, &error)) return UsageError(error);
+  const bool study = IsStudy(cl);
+  if (cl.sizeGiven &&
+      !fe::ParsePictureSize(cl.size, &cl.drawings.width, &cl.drawings.height, &error))
     return UsageError(error);
-  if (sizeGiven && !pngGiven) return UsageError("Option --size sets the size of the --png picture.");
-  if ((svgGiven || pngGiven) && !cli::CanDraw())
+  if (cl.sizeGiven && !cl.pngGiven)
+    return UsageError("Option --size sets the size of the --png picture.");
+  if ((cl.svgGiven || cl.pngGiven) && !cli::CanDraw())
     return UsageError("This keldor-run was built without the drawing.");
-  if (study && (svgGiven || pngGiven))
+  if (study && (cl.svgGiven || cl.pngGiven))
     return UsageError("Options --svg and --png draw the wall of one input.");
-  if (pdfGiven && !cli::CanWritePdf()) return UsageError("This keldor-run was built without the PDF.");
-  if (study && pdfGiven) return UsageError("Option --pdf makes the PDF of one input's report.");
-  if (study && reportGiven)
+  if (cl.pdfGiven && !cli::CanWritePdf()) return UsageError("This keldor-run was built without the PDF.");
+  if (study && cl.pdfGiven) return UsageError("Option --pdf makes the PDF of one input's report.");
+  if (study && cl.reportGiven)
     return UsageError("Option -o names the report of one input; for a study use --out-dir.");
-  if (study && (jsonGiven || results.strict))
+  if (study && (cl.jsonGiven || cl.results.strict))
     return UsageError("Options --json and --strict apply to one input, not to a study.");
-  if (outDirGiven) {
+  if (cl.outDirGiven) {
     std::error_code ec;
-    std::filesystem::create_directories(outDir, ec);
-    if (!std::filesystem::is_directory(outDir)) {
-      Say("Cannot make the output folder " + outDir + (ec ? ": " + ec.message() : "."));
+    std::filesystem::create_directories(cl.outDir, ec);
+    if (!std::filesystem::is_directory(cl.outDir)) {
+      Say("Cannot make the output folder " + cl.outDir + (ec ? ": " + ec.message() : "."));
       return fe::kRunNotWritten;
     }
   }
-  plan.summary = summary;
-  if (!study) return Run(inputs.front(), report, outDir, drawings, summary, results);
+  plan.summary = cl.summary;
+  return kGoOn;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CommandLine cl;
+  if (const int status = ReadCommandLine(argc, argv, cl); status != kGoOn) return status;
+  fe::StudyPlan plan;
+  if (const int status = PlanRuns(cl, plan); status != kGoOn) return status;
+  if (!IsStudy(cl))
+    return Run(cl.inputs.front(), cl.report, cl.outDir, cl.drawings, cl.summary, cl.results);
 
   plan.libraryPath = fe::EngineLibrary::locate();
   plan.progress = ::isatty(STDERR_FILENO) == 1;

@@ -18,7 +18,7 @@ bool WriteReportPdf(const fe::InputRecord& record, const fe::RunResults* results
     document.results = *results;
     const fe::DrawingResults drawn = fe::DrawingResultsOf(*results);
     document.drawing = fe::DrawWall(record, &drawn);
-  } else if (record.IMODE == 2) {
+  } else if (record.IMODE == KELDOR_REVIEW) {
     document.drawing = fe::DrawWall(record);
   }
   QString failure;

@@ -48,14 +48,7 @@ bool EditHistory::redo(InputRecord& r) {
 
 void RestoreInput(InputRecord& to, const InputRecord& from) {
   InputRecord kept = from;
-  kept.InputValid = to.InputValid;
-  kept.CurrentRecord = to.CurrentRecord;
-  kept.Refreshing = to.Refreshing;
-  kept.INPATH = to.INPATH;
-  kept.OUTPATH = to.OUTPATH;
-  kept.INFILE = to.INFILE;
-  kept.OUTFILE = to.OUTFILE;
-  kept.VERSION = to.VERSION;
+  TakeSessionState(kept, to);
   to = std::move(kept);
 }
 

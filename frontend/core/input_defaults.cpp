@@ -120,16 +120,23 @@ void ResetTitles(InputRecord& r) {
   r.TITLE = "Keldor Program Output";
 }
 
-void ResetAll(InputRecord& r) {
-  ResetOptions(r);
+void ResetUnitDefaults(InputRecord& r) {
   ResetMaterial(r);
-  ResetSoilParameters(r);
   ResetLoads(r);
   ResetSoilConfiguration(r);
   ResetWallConfiguration(r);
   ResetRebarConfiguration(r);
   ResetSpreadFooting(r);
   ResetPileFooting(r);
+}
+
+void ResetAll(InputRecord& r) {
+  // Each section sets its own fields and reads only the units and the
+  // backfill option, so the options go first and the order of the rest
+  // does not matter.
+  ResetOptions(r);
+  ResetSoilParameters(r);
+  ResetUnitDefaults(r);
 }
 
 void InitialiseInput(InputRecord& r, int selectedUnits) {

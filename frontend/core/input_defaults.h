@@ -21,8 +21,12 @@ void ResetSpreadFooting(InputRecord& r);
 void ResetPileFooting(InputRecord& r);
 void ResetTitles(InputRecord& r);
 
-// Reset > All: every section but the titles, in menu order. The window
-// refreshes afterwards.
+// Every section whose defaults depend on the unit system: material, loads,
+// soil configuration, wall, rebar, spread and pile footing (not the options
+// nor the soil parameters). The units question's "yes" loads these.
+void ResetUnitDefaults(InputRecord& r);
+
+// Reset > All: every section but the titles. The window refreshes afterwards.
 void ResetAll(InputRecord& r);
 
 // Start-up: clears Refreshing, takes the unit system selected in the window

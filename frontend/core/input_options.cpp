@@ -106,13 +106,7 @@ std::string UnitsQuestion(std::int32_t units) {
 void AnswerUnitsQuestion(InputRecord& r, bool yes, WindowHooks& window) {
   window.applyTooltips();
   if (!yes) return;  // only the unit system and the tooltips change
-  ResetMaterial(r);
-  ResetLoads(r);
-  ResetSoilConfiguration(r);
-  ResetWallConfiguration(r);
-  ResetRebarConfiguration(r);
-  ResetSpreadFooting(r);
-  ResetPileFooting(r);
+  ResetUnitDefaults(r);
   window.refreshWindow();
   r.Refreshing = false;
 }

@@ -64,16 +64,20 @@ bool operator==(const InputRecord& a, const InputRecord& b) {
   return equal;
 }
 
+void TakeSessionState(InputRecord& to, const InputRecord& from) {
+  to.InputValid = from.InputValid;
+  to.CurrentRecord = from.CurrentRecord;
+  to.Refreshing = from.Refreshing;
+  to.INPATH = from.INPATH;
+  to.OUTPATH = from.OUTPATH;
+  to.INFILE = from.INFILE;
+  to.OUTFILE = from.OUTFILE;
+  to.VERSION = from.VERSION;
+}
+
 bool SameInput(const InputRecord& a, const InputRecord& b) {
   InputRecord c = a;
-  c.InputValid = b.InputValid;
-  c.CurrentRecord = b.CurrentRecord;
-  c.Refreshing = b.Refreshing;
-  c.INPATH = b.INPATH;
-  c.OUTPATH = b.OUTPATH;
-  c.INFILE = b.INFILE;
-  c.OUTFILE = b.OUTFILE;
-  c.VERSION = b.VERSION;
+  TakeSessionState(c, b);
   return c == b;
 }
 

@@ -136,6 +136,10 @@ std::string Describe(const InputRecord& r);
 bool operator==(const InputRecord& a, const InputRecord& b);
 inline bool operator!=(const InputRecord& a, const InputRecord& b) { return !(a == b); }
 
+// Copies what a record holds besides the input (the file names, the version,
+// the window's working fields) from `from` to `to`.
+void TakeSessionState(InputRecord& to, const InputRecord& from);
+
 // Whether two records hold the same input, as an input file keeps it: the
 // file names, the version and the window's working fields are not compared.
 bool SameInput(const InputRecord& a, const InputRecord& b);

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "keldor.h"
+
 namespace fe {
 
 namespace {
@@ -62,34 +64,39 @@ bool ReportUnchanged(const ReportRun& run, std::string* error) {
   return true;
 }
 
+namespace {
+
+// The words for an option code that has two values; any other is unknown.
+std::string OneOfTwo(std::int32_t code, std::int32_t first, const char* firstText,
+                     std::int32_t second, const char* secondText) {
+  if (code == first) return firstText;
+  if (code == second) return secondText;
+  return "Unknown (" + std::to_string(code) + ")";
+}
+
+}  // namespace
+
 std::string UnitsInWords(std::int32_t units) {
-  switch (units) {
-    case 1: return "English (inches, pounds, degrees)";
-    case 2: return "SI (millimetres, newtons, degrees)";
-    default: return "Unknown (" + std::to_string(units) + ")";
-  }
+  return OneOfTwo(units, KELDOR_ENGLISH, "English (inches, pounds, degrees)", KELDOR_SI,
+                  "SI (millimetres, newtons, degrees)");
 }
 
 std::string ModeInWords(std::int32_t mode) {
-  return mode == 1 ? "Design" : mode == 2 ? "Review" : "Unknown (" + std::to_string(mode) + ")";
+  return OneOfTwo(mode, KELDOR_DESIGN, "Design", KELDOR_REVIEW, "Review");
 }
 
 std::string DesignInWords(std::int32_t design) {
-  return design == 1   ? "Ultimate strength"
-         : design == 2 ? "Working stress"
-                       : "Unknown (" + std::to_string(design) + ")";
+  return OneOfTwo(design, KELDOR_ULTIMATE_STRENGTH, "Ultimate strength", KELDOR_WORKING_STRESS,
+                  "Working stress");
 }
 
 std::string SoilInWords(std::int32_t soil) {
-  return soil == 1   ? "Constant slope"
-         : soil == 2 ? "Irregular"
-                     : "Unknown (" + std::to_string(soil) + ")";
+  return OneOfTwo(soil, KELDOR_CONSTANT_SLOPE, "Constant slope", KELDOR_IRREGULAR, "Irregular");
 }
 
 std::string FoundationInWords(std::int32_t foundation) {
-  return foundation == 1   ? "Spread footing"
-         : foundation == 2 ? "Pile footing"
-                           : "Unknown (" + std::to_string(foundation) + ")";
+  return OneOfTwo(foundation, KELDOR_SPREAD_FOOTING, "Spread footing", KELDOR_PILE_FOOTING,
+                  "Pile footing");
 }
 
 }  // namespace fe

@@ -104,8 +104,8 @@ RunResults ReadRunResults(const EngineLibrary& e) {
   GeometryResult& g = r.geometry;
   e.GETGEO(&g.H, &g.HT, &g.TF, &g.WT, &g.WF, &g.DK, &g.TWMIN, &g.BW, &g.stemBase, &g.heel,
            &g.ASW, &g.ASFTOP, &g.ASFBOT, &g.NPILES);
-  r.stemForces = ForcesOf(e, 1);
-  r.footingForces = ForcesOf(e, 2);
+  r.stemForces = ForcesOf(e, KELDOR_STEM_PLANE);
+  r.footingForces = ForcesOf(e, KELDOR_FOOTING_PLANE);
 
   for (std::int32_t k = 1; k <= nchk; ++k) {
     CheckResult c;

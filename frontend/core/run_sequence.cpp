@@ -34,7 +34,7 @@ std::string SetAside(const std::string& path, const timespec& start) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !CreatedSince(path, start))
     return "";
-  const std::string kept = path + kIncompleteSuffix;
+  std::string kept = path + kIncompleteSuffix;
   if (st.st_size > 0 && ::rename(path.c_str(), kept.c_str()) == 0) return kept;
   ::unlink(path.c_str());
   return "";

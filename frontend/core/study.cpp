@@ -500,6 +500,7 @@ class Study {
   // Reads what the running analyses send, and collects those that ended.
   void wait(std::vector<Child>& running) {
     std::vector<pollfd> polls;
+    polls.reserve(running.size());
     for (const Child& c : running) polls.push_back({c.fd, POLLIN, 0});
     const int ready = ::poll(polls.data(), polls.size(), showProgress() ? 250 : -1);
     if (ready <= 0) {

@@ -372,14 +372,14 @@ const char* UnitName(Unit unit, std::int32_t units) {
   return "";
 }
 
-std::string EngineerValue(Unit unit, std::int32_t units, float value) {
+bool EngineerUnitOf(Unit unit, std::int32_t units, EngineerUnit* out) {
   const bool si = units == KELDOR_SI;
-  double factor = 1.0;
-  const char* name = nullptr;
+  double& factor = out->factor;
+  const char*& name = out->name;
   switch (unit) {
     case Unit::None:
     case Unit::Angle:
-      return "";
+      return false;
     case Unit::Length:
       factor = si ? 0.001 : 1.0 / 12.0, name = si ? "m" : "ft";
       break;
@@ -390,7 +390,7 @@ std::string EngineerValue(Unit unit, std::int32_t units, float value) {
       factor = si ? 1000.0 : 144.0, name = si ? "kPa" : "psf";
       break;
     case Unit::Strength:
-      if (si) return "";  // MPa already
+      if (si) return false;  // MPa already
       factor = 0.001, name = "ksi";
       break;
     case Unit::LoadPerLength:
@@ -406,10 +406,16 @@ std::string EngineerValue(Unit unit, std::int32_t units, float value) {
       factor = 0.001, name = si ? "kN/pile" : "kips/pile";
       break;
   }
-  const double shown = static_cast<double>(value) * factor;
+  return true;
+}
+
+std::string EngineerValue(Unit unit, std::int32_t units, float value) {
+  EngineerUnit engineer;
+  if (!EngineerUnitOf(unit, units, &engineer)) return "";
+  const double shown = static_cast<double>(value) * engineer.factor;
   char text[64];
   std::snprintf(text, sizeof text, shown >= 1.0e5 || shown <= -1.0e5 ? "= %.0f %s" : "= %.4g %s",
-                shown, name);
+                shown, engineer.name);
   return text;
 }
 

@@ -32,6 +32,15 @@ enum class Unit {
 // "MPa", ...); empty for Unit::None.
 const char* UnitName(Unit unit, std::int32_t units);
 
+// The unit engineers think in for a value of `unit` in the record's unit
+// system: the factor from the record's unit and its name ("pcf", "kN/m").
+// False for angles and plain numbers, and for strengths in SI (already MPa).
+struct EngineerUnit {
+  double factor = 1.0;
+  const char* name = "";
+};
+bool EngineerUnitOf(Unit unit, std::int32_t units, EngineerUnit* out);
+
 // The value in the unit engineers think in, after an equals sign
 // ("= 150 pcf" for .0868 lb/in³, "= 10 ft" for 120 in); empty for angles and
 // plain numbers.
