@@ -33,6 +33,14 @@ using testing_support::SetGround;
 using testing_support::Segments;
 using Surcharge = std::array<float, 5>;                 // SURL, XSBEG, YSBEG, XSEND, YSEND
 
+// The k-th trial plane's angle, stepped down from the vertical as the search
+// steps it, so that it has the search's float bits.
+float PlaneAngle(int k) {
+  float theta = 1.5708f;
+  for (int i = 0; i < k; ++i) theta -= 0.01f;
+  return theta;
+}
+
 const char* const kGroundShort = "   GROUND PROFILE DOES NOT REACH THE FAILURE PLANE ***";
 
 class TrialWedgeTest : public ::testing::Test {
@@ -323,8 +331,7 @@ TEST_F(PrunedWedgeSearch, InputsAtTheEdgesOfTheBoundsGiveThePlaneByPlaneResults)
   ExpectSameAsFullSearch("far coordinates");
   S.H = 120.0f;
 
-  float theta = 1.5708f;
-  for (int k = 0; k < 50; ++k) theta -= 0.01f;
+  const float theta = PlaneAngle(50);
   const float t = std::tan(theta);
   float split = (0.0f * 100.0f - t * 48.0f + -138.0f - 0.0f) / (0.0f - t);
   for (int k = 0; k < 6; ++k) split = std::nextafter(split, 0.0f);
@@ -343,10 +350,10 @@ TEST_F(PrunedWedgeSearch, InputsAtTheEdgesOfTheBoundsGiveThePlaneByPlaneResults)
   EXPECT_NEAR(S.PEH, 220.4f, 0.05f);
 
   SetGround({{1000.0f, 0.0f}});
-  for (int k = 50; k < 80; ++k) theta -= 0.01f;  // the 80th plane
-  S.ASEG(1) = theta;
-  S.XGEND(1) = 1000.0f * std::cos(theta);
-  S.YGEND(1) = 1000.0f * std::sin(theta);
+  const float parallel = PlaneAngle(80);  // the 80th plane
+  S.ASEG(1) = parallel;
+  S.XGEND(1) = 1000.0f * std::cos(parallel);
+  S.YGEND(1) = 1000.0f * std::sin(parallel);
   ExpectSameAsFullSearch("ground parallel to a plane");
   ExpectAllResultsFinite();
   EXPECT_GT(S.PEH, 0.0f);

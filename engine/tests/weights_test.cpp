@@ -21,7 +21,7 @@ using testing_support::FreshState;
 using testing_support::SameValues;
 
 // The six results of the section, to the four digits the report prints.
-::testing::AssertionResult Weights(std::vector<float> expected) {
+::testing::AssertionResult Weights(const std::vector<float>& expected) {
   return SameValues({S.WDEAD, S.MDEAD, S.WLIVE, S.MLIVE, S.WSURV, S.MSURV}, expected, 5e-4f);
 }
 

@@ -29,24 +29,12 @@ std::string Length(float v, const std::string& unit) { return DrawingNumber(v) +
 // A value in the run's unit with the engineers' unit after it: "1.736 psi
 // (250 psf)". Only the units a drawing labels.
 std::string Quantity(float v, Unit u, std::int32_t units) {
-  const bool si = units == KELDOR_SI;
   std::string text = DrawingNumber(v) + " " + UnitName(u, units);
-  float factor = 0;
-  const char* name = "";
-  switch (u) {
-    case Unit::Stress:
-      factor = si ? 1000.0f : 144.0f, name = si ? "kPa" : "psf";
-      break;
-    case Unit::LoadPerLength:
-      factor = si ? 1.0f : 12.0f, name = si ? "kN/m" : "plf";
-      break;
-    case Unit::PileLoad:
-      factor = 0.001f, name = si ? "kN/pile" : "kips/pile";
-      break;
-    default:
-      return text;
-  }
-  return text + " (" + DrawingNumber(v * factor) + " " + name + ")";
+  EngineerUnit engineer;
+  const bool labelled = u == Unit::Stress || u == Unit::LoadPerLength || u == Unit::PileLoad;
+  if (!labelled || !EngineerUnitOf(u, units, &engineer)) return text;
+  const float shown = v * static_cast<float>(engineer.factor);
+  return text + " (" + DrawingNumber(shown) + " " + engineer.name + ")";
 }
 
 // The wall as drawn: the record's review values, the design limits, or the

@@ -419,6 +419,33 @@ QString Title(const fe::WallDrawing& d) {
   return Text(d.title) + (d.title.empty() ? "" : " \u2014 ") + "lengths in " + unit;
 }
 
+// What the texts must keep clear of, with the drawing at `map`.
+Obstacles ObstaclesOf(const fe::WallDrawing& d, const Affine& map) {
+  Obstacles obstacles;
+  auto lines = [&](const std::vector<fe::DrawPoint>& pts) {
+    for (std::size_t k = 1; k < pts.size(); ++k)
+      if (Finite(pts[k - 1]) && Finite(pts[k]))
+        obstacles.lines.emplace_back(map(pts[k - 1]), map(pts[k]));
+  };
+  for (const auto& poly : d.polygons) {
+    if (poly.layer == fe::DrawLayer::Soil) continue;
+    if (poly.layer == fe::DrawLayer::Searched) {
+      lines(poly.points);
+      continue;
+    }
+    QPolygonF q;
+    for (fe::DrawPoint pt : poly.points)
+      if (Finite(pt)) q << map(pt);
+    obstacles.areas.push_back(q);
+  }
+  for (const auto& l : d.polylines) lines(l.points);
+  for (const auto& a : d.arrows) lines({a.tail, a.head});
+  // Words may cross the thin extension lines of dimensions, not the
+  // dimension lines themselves.
+  for (const auto& m : d.dimensions) lines({m.lineFrom, m.lineTo});
+  return obstacles;
+}
+
 constexpr int kNoteFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
 }  // namespace
@@ -505,28 +532,7 @@ DrawingLayout LayOutDrawing(const fe::WallDrawing& d, const QRectF& area, qreal 
       map.x0 = std::max(frame.left() - g.left(), std::min(map.x0, frame.right() - g.right()));
     if (g.height() <= frame.height())
       map.y0 = std::max(frame.top() - g.top(), std::min(map.y0, frame.bottom() - g.bottom()));
-    Obstacles obstacles;
-    auto lines = [&](const std::vector<fe::DrawPoint>& pts) {
-      for (std::size_t k = 1; k < pts.size(); ++k)
-        if (Finite(pts[k - 1]) && Finite(pts[k]))
-          obstacles.lines.emplace_back(map(pts[k - 1]), map(pts[k]));
-    };
-    for (const auto& poly : d.polygons) {
-      if (poly.layer == fe::DrawLayer::Soil) continue;
-      if (poly.layer == fe::DrawLayer::Searched) {
-        lines(poly.points);
-        continue;
-      }
-      QPolygonF q;
-      for (fe::DrawPoint pt : poly.points)
-        if (Finite(pt)) q << map(pt);
-      obstacles.areas.push_back(q);
-    }
-    for (const auto& l : d.polylines) lines(l.points);
-    for (const auto& a : d.arrows) lines({a.tail, a.head});
-    // Words may cross the thin extension lines of dimensions, not the
-    // dimension lines themselves.
-    for (const auto& m : d.dimensions) lines({m.lineFrom, m.lineTo});
+    const Obstacles obstacles = ObstaclesOf(d, map);
     for (bool wrapFirst : {false, true}) {
       Trial t = PlaceAll(items, obstacles, frame, map, line, wrapFirst);
       if (first || Cost(t, bare) < Cost(best, bare)) best = std::move(t);

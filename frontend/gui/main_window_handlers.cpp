@@ -2,6 +2,7 @@
 // at once, through the record rules of the core.
 #include <QLineEdit>
 #include <QRadioButton>
+#include <utility>
 
 #include "box_text.h"
 #include "input_defaults.h"
@@ -16,7 +17,7 @@ namespace gui {
 
 void frmMain::connectNumber(const char* name, std::function<bool(std::string_view)> store,
                             std::function<float()> kept) {
-  ConnectNumberBox(txt(name), ui_, this, store, kept);
+  ConnectNumberBox(txt(name), ui_, this, std::move(store), std::move(kept));
 }
 
 void frmMain::connectCount(const char* name, fe::CountGroup group) {
@@ -53,7 +54,7 @@ void frmMain::connectOption(const char* name, const char* what, std::function<vo
   // An option button acts when it becomes selected, by a click or from code,
   // but not while undo or redo writes the window: the record is then already
   // the one to show. Its whole work is one edit.
-  connect(opt(name), &QRadioButton::toggled, this, [this, handler, what](bool on) {
+  connect(opt(name), &QRadioButton::toggled, this, [this, handler = std::move(handler), what](bool on) {
     if (!on || restoring_) return;
     commitPending();
     ++busy_;

@@ -44,7 +44,7 @@ void frmMain::showRecentFiles() {
   recent_->clear();
   const QStringList files = Settings().value(kRecentKey).toStringList();
   for (int i = 0; i < files.size(); ++i) {
-    const QString path = files[i];
+    const QString& path = files[i];
     QAction* a = recent_->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
     a->setObjectName(QString("mnuRecent%1").arg(i + 1));
     a->setToolTip(path);

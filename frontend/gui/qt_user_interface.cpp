@@ -51,7 +51,7 @@ QStringList QtUserInterface::QtFilters(const QString& filters) {
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString description = parts[i];
-    QString pattern = parts[i + 1];
+    const QString& pattern = parts[i + 1];
     if (pattern == "*.*") {
       // "*.*" would miss names without an extension here.
       description.replace("(*.*)", "(*)");

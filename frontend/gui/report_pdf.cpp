@@ -165,6 +165,23 @@ void ReportPages::paintText(QPainter& p, int textPage) const {
 }
 
 void ReportPages::paintFirstPage(QPainter& p) const {
+  qreal y = paintRunFacts(p);
+  const fe::RunResults* r = doc_.results ? &*doc_.results : nullptr;
+  const bool known = r != nullptr && r->available();
+  if (known) y = paintVerdict(p, *r, y);
+  y = paintWall(p, y);
+  if (!known) {
+    const qreal left = pt(kLeft), right = page_.width() - pt(kRight), width = right - left;
+    p.setPen(Qt::black);
+    p.setFont(Sans(9));
+    p.drawText(QRectF(left, y, width, pt(14)), Qt::AlignLeft | Qt::AlignVCenter,
+               "The verdict and the checks are in the report that follows.");
+    return;
+  }
+  paintChecks(p, *r, y);
+}
+
+qreal ReportPages::paintRunFacts(QPainter& p) const {
   const fe::ReportRun& run = doc_.run;
   const qreal left = pt(kLeft), right = page_.width() - pt(kRight), width = right - left;
   qreal y = pt(kTop + kHeaderHeight + 8);
@@ -202,23 +219,26 @@ void ReportPages::paintFirstPage(QPainter& p) const {
                shown);
     y += factHeight;
   }
-  y += pt(10);
+  return y + pt(10);
+}
 
-  // The verdict.
-  const fe::RunResults* r = doc_.results ? &*doc_.results : nullptr;
-  if (r != nullptr && r->available()) {
-    const bool good = r->failures() == 0 && r->status != KELDOR_STOPPED && (!r->design() || r->converged);
-    const QRectF banner(left, y, width, pt(36));
-    p.fillRect(banner, good ? kPassBand : kMarkBand);
-    p.fillRect(QRectF(left, y, pt(6), banner.height()), good ? kPassText : kMark);
-    p.setPen(good ? kPassText : kMark);
-    p.setFont(Sans(10, true));
-    p.drawText(banner.adjusted(pt(14), pt(2), -pt(6), -pt(2)),
-               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Q(fe::SummaryLine(*r)));
-    y += banner.height() + pt(10);
-  }
+// The verdict.
+qreal ReportPages::paintVerdict(QPainter& p, const fe::RunResults& r, qreal y) const {
+  const qreal left = pt(kLeft), right = page_.width() - pt(kRight), width = right - left;
+  const bool good = r.failures() == 0 && r.status != KELDOR_STOPPED && (!r.design() || r.converged);
+  const QRectF banner(left, y, width, pt(36));
+  p.fillRect(banner, good ? kPassBand : kMarkBand);
+  p.fillRect(QRectF(left, y, pt(6), banner.height()), good ? kPassText : kMark);
+  p.setPen(good ? kPassText : kMark);
+  p.setFont(Sans(10, true));
+  p.drawText(banner.adjusted(pt(14), pt(2), -pt(6), -pt(2)),
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Q(fe::SummaryLine(r)));
+  return y + (banner.height() + pt(10));  // as the page below it was always placed
+}
 
-  // The wall.
+// The wall.
+qreal ReportPages::paintWall(QPainter& p, qreal y) const {
+  const qreal left = pt(kLeft), right = page_.width() - pt(kRight), width = right - left;
   const qreal bottom = page_.height() - pt(kBottom);
   if (doc_.drawing) {
     const qreal h = std::min(pt(250), (bottom - y) * 0.5);
@@ -231,20 +251,17 @@ void ReportPages::paintFirstPage(QPainter& p) const {
     p.restore();
     y += h + pt(10);
   }
+  return y;
+}
 
-  if (r == nullptr || !r->available()) {
-    p.setPen(Qt::black);
-    p.setFont(Sans(9));
-    p.drawText(QRectF(left, y, width, pt(14)), Qt::AlignLeft | Qt::AlignVCenter,
-               "The verdict and the checks are in the report that follows.");
-    return;
-  }
-
-  // The messages, then the table of checks, as many rows as the page holds.
+// The messages, then the table of checks, as many rows as the page holds.
+void ReportPages::paintChecks(QPainter& p, const fe::RunResults& r, qreal y) const {
+  const qreal left = pt(kLeft), right = page_.width() - pt(kRight), width = right - left;
+  const qreal bottom = page_.height() - pt(kBottom);
   const QFont cell = Sans(7.5), head = Sans(7.5, true);
   const QFontMetricsF cm(cell, p.device());
   const qreal line = cm.lineSpacing() * 1.25;
-  for (const fe::MessageResult& msg : r->messages) {
+  for (const fe::MessageResult& msg : r.messages) {
     if (y + line > bottom) break;
     p.fillRect(QRectF(left - pt(16), y + line * 0.1, pt(8), line * 0.8), kMark);
     p.setPen(kMark);
@@ -253,7 +270,7 @@ void ReportPages::paintFirstPage(QPainter& p) const {
                QString("Line %1: %2").arg(msg.line).arg(Q(msg.text)));
     y += line;
   }
-  if (!r->messages.empty()) y += pt(6);
+  if (!r.messages.empty()) y += pt(6);
 
   const struct {
     const char* title;
@@ -275,18 +292,18 @@ void ReportPages::paintFirstPage(QPainter& p) const {
     }
     y += line;
   };
-  if (r->checks.empty() || y + 2 * line > bottom) return;
+  if (r.checks.empty() || y + 2 * line > bottom) return;
   row({"Line", "Where", "Check", "Combination", "Demand", "Limit", "Ratio", "Verdict"}, head, Qt::black);
   p.setPen(QPen(kRule, pt(0.5)));
   p.drawLine(QPointF(left, y), QPointF(right, y));
   std::size_t shown = 0;
-  for (const fe::CheckResult& c : r->checks) {
-    if (y + 2 * line > bottom && shown + 1 < r->checks.size()) break;
+  for (const fe::CheckResult& c : r.checks) {
+    if (y + 2 * line > bottom && shown + 1 < r.checks.size()) break;
     if (!c.passes) {
       p.fillRect(QRectF(left, y, width, line), kMarkBand);
       p.fillRect(QRectF(left - pt(16), y + line * 0.1, pt(8), line * 0.8), kMark);
     }
-    QString unit = Q(fe::UnitName(r->units, fe::CheckQuantity(c.kind)));
+    QString unit = Q(fe::UnitName(r.units, fe::CheckQuantity(c.kind)));
     if (unit == "1") unit.clear();  // a safety factor or a ratio
     const QString combination =
         c.combination == 0 ? QString("all") : QString::number(c.combination) +
@@ -298,11 +315,11 @@ void ReportPages::paintFirstPage(QPainter& p) const {
         c.passes ? cell : head, c.passes ? Qt::black : kMark);
     ++shown;
   }
-  if (shown < r->checks.size()) {
+  if (shown < r.checks.size()) {
     p.setPen(Qt::black);
     p.setFont(cell);
     p.drawText(QRectF(left, y, width, line), Qt::AlignLeft | Qt::AlignVCenter,
-               QString("... and %1 more checks in the report that follows.").arg(r->checks.size() - shown));
+               QString("... and %1 more checks in the report that follows.").arg(r.checks.size() - shown));
   }
 }
 

@@ -62,6 +62,12 @@ class ReportPages {
  private:
   void paintHeader(QPainter& p, int page) const;
   void paintFirstPage(QPainter& p) const;
+  // The parts of the first page, top down: each after the first paints
+  // from `y`, and each but the last returns where the next part begins.
+  qreal paintRunFacts(QPainter& p) const;
+  qreal paintVerdict(QPainter& p, const fe::RunResults& r, qreal y) const;
+  qreal paintWall(QPainter& p, qreal y) const;
+  void paintChecks(QPainter& p, const fe::RunResults& r, qreal y) const;
   void paintText(QPainter& p, int textPage) const;
   qreal pt(qreal points) const { return points * unit_; }
 

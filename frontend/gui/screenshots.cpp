@@ -145,19 +145,9 @@ void Type(frmMain& w, const char* box, const QString& text) {
   b->insert(text);
 }
 
-}  // namespace
-
-int WriteScreenshots(const QString& folder) {
-  if (!QDir().mkpath(folder)) {
-    std::fprintf(stderr, "Keldor: cannot create the folder %s\n", qPrintable(folder));
-    return 1;
-  }
-  Shooter shooter(folder);
-  fe::InputRecord record;
-  Unattended ui;
-  frmMain w(record, ui);
-  auto* tabs = w.findChild<QTabWidget*>("SSTabinter");
-
+// Every tab of the main window, the frames start-up leaves disabled and a
+// marked box.
+void ShootTabs(frmMain& w, QTabWidget* tabs, Shooter& shooter) {
   // Every tab at start-up: design, constant slope, spread footing; the
   // window as large as it opens on a desktop screen, however small the
   // pictures' own screen.
@@ -185,6 +175,10 @@ int WriteScreenshots(const QString& folder) {
   shooter.shoot(&w, "frmMain-typed-text-marked");
   Type(w, "txtH", "120");
 
+}
+
+// The record editors and the tables of the four groups.
+void ShootEditorsAndTables(frmMain& w, fe::InputRecord& record, Shooter& shooter) {
   // The record editors, each at its first record of two.
   Type(w, "txtNLC", "2");
   Type(w, "txtNSEG", "2");
@@ -210,6 +204,10 @@ int WriteScreenshots(const QString& folder) {
     shooter.shoot(t, t->objectName());
     t->close();
   }
+}
+
+// The window on a small screen and the drawing pane.
+void ShootDrawing(frmMain& w, fe::InputRecord& record, QTabWidget* tabs, Shooter& shooter) {
   // The window on a 1920 x 1080 screen at scale factor 2 (960 x 540, less
   // the frame and a panel): the tabs scroll.
   w.resize(952, 480);
@@ -254,6 +252,10 @@ int WriteScreenshots(const QString& folder) {
   tabs->setCurrentIndex(5);
   shooter.shoot(&w, "frmMain-drawing-1366x768");
 
+}
+
+// The title, about and help windows.
+void ShootSmallWindows(frmMain& w, Shooter& shooter) {
   w.showTitleWindow();
   shooter.shoot(w.titleWindow(), "frmTitle");
   w.showAbout();
@@ -262,7 +264,10 @@ int WriteScreenshots(const QString& folder) {
   shooter.shoot(w.helpWindow(), "help-introduction");
   w.helpWindow()->pages()->setCurrentRow(1);
   shooter.shoot(w.helpWindow(), "help-analysis");
+}
 
+// The windows over a run: results pane, PDF page and report viewer.
+void ShootRun(UserInterface& ui, Shooter& shooter) {
   // The report viewer over a run of a review with failing checks, in a
   // folder of its own (the engine writes its side file into the current
   // folder).
@@ -307,6 +312,25 @@ int WriteScreenshots(const QString& folder) {
     QDir::setCurrent(before);
     std::fprintf(stderr, "Keldor: no run for the viewer's pictures: %s\n", error.c_str());
   }
+}
+
+}  // namespace
+
+int WriteScreenshots(const QString& folder) {
+  if (!QDir().mkpath(folder)) {
+    std::fprintf(stderr, "Keldor: cannot create the folder %s\n", qPrintable(folder));
+    return 1;
+  }
+  Shooter shooter(folder);
+  fe::InputRecord record;
+  Unattended ui;
+  frmMain w(record, ui);
+  auto* tabs = w.findChild<QTabWidget*>("SSTabinter");
+  ShootTabs(w, tabs, shooter);
+  ShootEditorsAndTables(w, record, shooter);
+  ShootDrawing(w, record, tabs, shooter);
+  ShootSmallWindows(w, shooter);
+  ShootRun(ui, shooter);
   return shooter.ok() ? 0 : 1;
 }
 
