@@ -54,14 +54,15 @@ void frmMain::connectOption(const char* name, const char* what, std::function<vo
   // An option button acts when it becomes selected, by a click or from code,
   // but not while undo or redo writes the window: the record is then already
   // the one to show. Its whole work is one edit.
-  connect(opt(name), &QRadioButton::toggled, this, [this, handler = std::move(handler), what](bool on) {
-    if (!on || restoring_) return;
-    commitPending();
-    ++busy_;
-    handler();
-    --busy_;
-    commitEdit(what);
-  });
+  connect(opt(name), &QRadioButton::toggled, this,
+          [this, handler = std::move(handler), what](bool on) {
+            if (!on || restoring_) return;
+            commitPending();
+            ++busy_;
+            handler();
+            --busy_;
+            commitEdit(what);
+          });
 }
 
 fe::ModeButton frmMain::selectedMode() const {

@@ -318,8 +318,9 @@ void ReportPages::paintChecks(QPainter& p, const fe::RunResults& r, qreal y) con
   if (shown < r.checks.size()) {
     p.setPen(Qt::black);
     p.setFont(cell);
-    p.drawText(QRectF(left, y, width, line), Qt::AlignLeft | Qt::AlignVCenter,
-               QString("... and %1 more checks in the report that follows.").arg(r.checks.size() - shown));
+    p.drawText(
+        QRectF(left, y, width, line), Qt::AlignLeft | Qt::AlignVCenter,
+        QString("... and %1 more checks in the report that follows.").arg(r.checks.size() - shown));
   }
 }
 

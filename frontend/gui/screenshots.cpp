@@ -174,7 +174,6 @@ void ShootTabs(frmMain& w, QTabWidget* tabs, Shooter& shooter) {
   tabs->setCurrentIndex(4);
   shooter.shoot(&w, "frmMain-typed-text-marked");
   Type(w, "txtH", "120");
-
 }
 
 // The record editors and the tables of the four groups.
@@ -251,7 +250,6 @@ void ShootDrawing(frmMain& w, fe::InputRecord& record, QTabWidget* tabs, Shooter
   shooter.shoot(pane, "drawing-after-run-piles");
   tabs->setCurrentIndex(5);
   shooter.shoot(&w, "frmMain-drawing-1366x768");
-
 }
 
 // The title, about and help windows.

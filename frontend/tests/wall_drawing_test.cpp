@@ -202,9 +202,38 @@ TEST(Piles, PileReviewExampleRowsStandAtTheirDistancesFromTheToe) {
 
 // ---- Records that cannot be drawn whole ---------------------------------------
 
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+const float kInfinity = std::numeric_limits<float>::infinity();
+
+// One value of the reference wall changed, and the note it gives.
+const struct {
+  float InputRecord::*value;
+  float to;
+  const char* note;
+} kOneValueChanged[] = {
+    {&InputRecord::WF, 40, "Footing width is smaller than the toe plus the stem"},
+    {&InputRecord::WF, 0, "The footing width must be greater than zero"},
+    {&InputRecord::WF, -96, "The footing width must be greater than zero"},
+    {&InputRecord::H, 0, "The design height must be greater than zero"},
+    {&InputRecord::H, -120, "The design height must be greater than zero"},
+    {&InputRecord::H, kNaN, "The design height is not a number"},
+    {&InputRecord::H, kInfinity, "The design height is too large to draw"},
+    // 1200 typed for 120 draws; ten kilometres does not.
+    {&InputRecord::H, 3e7f, "The design height is too large to draw"},
+    {&InputRecord::TWMIN, 0, "The wall thickness must be greater than zero"},
+    {&InputRecord::TF, 0, "The footing thickness must be greater than zero"},
+    {&InputRecord::WT, -6, "The toe width is negative"},
+    {&InputRecord::DK, -6, "The key depth is negative"},
+    {&InputRecord::HT, -6, "The height of soil over the toe is negative"},
+    {&InputRecord::DK, kNaN, "The key depth is not a number"},
+    {&InputRecord::BW, 90, "The wall batter must lie between -90 and 90 degrees"},
+    // A batter leaning the back face forward past the front face.
+    {&InputRecord::BW, -10, "The stem's back face crosses its front face"},
+    {&InputRecord::BETA, 90, "The backfill slope must lie between -90 and 90 degrees"},
+    {&InputRecord::BETA, kNaN, "The backfill slope is not a number"},
+};
+
 TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
-  const float nan = std::numeric_limits<float>::quiet_NaN();
-  const float inf = std::numeric_limits<float>::infinity();
   struct Case {
     const char* why;
     std::function<void(InputRecord&)> change;
@@ -225,35 +254,8 @@ TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
     r.BWMIN = 0, r.TFMIN = 18, r.DKMAX = 0;
     r.WTMIN = wtmin, r.WTMAX = wtmax, r.WHMAX = whmax;
   };
-  // One value of the reference wall changed.
-  const struct {
-    float InputRecord::*value;
-    float to;
-    const char* note;
-  } values[] = {
-      {&InputRecord::WF, 40, "Footing width is smaller than the toe plus the stem"},
-      {&InputRecord::WF, 0, "The footing width must be greater than zero"},
-      {&InputRecord::WF, -96, "The footing width must be greater than zero"},
-      {&InputRecord::H, 0, "The design height must be greater than zero"},
-      {&InputRecord::H, -120, "The design height must be greater than zero"},
-      {&InputRecord::H, nan, "The design height is not a number"},
-      {&InputRecord::H, inf, "The design height is too large to draw"},
-      // 1200 typed for 120 draws; ten kilometres does not.
-      {&InputRecord::H, 3e7f, "The design height is too large to draw"},
-      {&InputRecord::TWMIN, 0, "The wall thickness must be greater than zero"},
-      {&InputRecord::TF, 0, "The footing thickness must be greater than zero"},
-      {&InputRecord::WT, -6, "The toe width is negative"},
-      {&InputRecord::DK, -6, "The key depth is negative"},
-      {&InputRecord::HT, -6, "The height of soil over the toe is negative"},
-      {&InputRecord::DK, nan, "The key depth is not a number"},
-      {&InputRecord::BW, 90, "The wall batter must lie between -90 and 90 degrees"},
-      // A batter leaning the back face forward past the front face.
-      {&InputRecord::BW, -10, "The stem's back face crosses its front face"},
-      {&InputRecord::BETA, 90, "The backfill slope must lie between -90 and 90 degrees"},
-      {&InputRecord::BETA, nan, "The backfill slope is not a number"},
-  };
   std::vector<Case> cases;
-  for (const auto& v : values)
+  for (const auto& v : kOneValueChanged)
     cases.push_back({v.note, [v](InputRecord& r) { r.*v.value = v.to; }, v.note});
   const Case others[] = {
       {"no segments", [&](InputRecord& r) { irregular(r, {}, {}); }, "There are no backfill segments"},
@@ -261,7 +263,7 @@ TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
        "The ground profile turns back at segment 2"},
       {"segment of negative length", [&](InputRecord& r) { irregular(r, {-120}, {0}); },
        "Backfill segment 1 has a negative length"},
-      {"segment not a number", [&](InputRecord& r) { irregular(r, {120, nan}, {0, 0}); },
+      {"segment not a number", [&](InputRecord& r) { irregular(r, {120, kNaN}, {0, 0}); },
        "Backfill segment 2 is not a number"},
       // A count larger than its arrays (never left so by the window) reads zeros.
       {"count beyond the arrays",
@@ -270,7 +272,8 @@ TEST(DegenerateRecords, EachGivesItsNoteAndNoFault) {
       {"surcharge not a number",
        [&](InputRecord& r) {
          irregular(r, {400}, {0});
-         r.NSUR = 1, r.SURL = {100}, r.XSBEG = {nan}, r.YSBEG = {0}, r.XSEND = {200}, r.YSEND = {0};
+         r.NSUR = 1, r.SURL = {100}, r.XSBEG = {kNaN}, r.YSBEG = {0};
+         r.XSEND = {200}, r.YSEND = {0};
        },
        "Surcharge 1 cannot be drawn"},
       {"no pile rows", [&](InputRecord& r) { piles(r, {}, {}); }, "There are no pile rows"},
