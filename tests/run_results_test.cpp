@@ -106,8 +106,9 @@ TEST_P(RecordedResults, MatchTheReport) {
        {std::pair{" WALL BATTER ", g.BW}, {" FOOTING THICKNESS ", g.TF}, {" TOE WIDTH ", g.WT},
         {" FOOTING WIDTH ", g.WF}, {" KEY DEPTH ", g.DK}, {" STEEL AREA AT WALL ", g.ASW},
         {" STEEL AREA AT FOOTING TOP ", g.ASFTOP}, {" STEEL AREA AT FOOTING BOT ", g.ASFBOT}}) {
-    const auto line = std::find_if(report.begin(), report.end(),
-                                   [&](const std::string& l) { return l.rfind(label, 0) == 0; });
+    const auto line =
+        std::find_if(report.begin(), report.end(),
+                     [prefix = label](const std::string& l) { return l.rfind(prefix, 0) == 0; });
     ASSERT_NE(line, report.end()) << label;
     EXPECT_TRUE(Near(std::stod(line->substr(line->find('=') + 1)), value)) << *line;
   }

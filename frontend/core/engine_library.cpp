@@ -72,7 +72,7 @@ std::string EngineLibrary::locate() {
     const auto slash = exe.rfind('/');
     if (slash != std::string::npos) dir = exe.substr(0, slash);
   }
-  const std::string beside = dir + "/" + kEngineLibraryName;
+  std::string beside = dir + "/" + kEngineLibraryName;  // moved out when returned
   if (access(beside.c_str(), F_OK) == 0) return beside;
   const auto up = dir.rfind('/');
   if (up == std::string::npos) return beside;
