@@ -286,6 +286,9 @@ void ShootRun(UserInterface& ui, Shooter& shooter) {
     reviewing.runKeldor();
     // The results of the run: the pane under the tabs and the window with it.
     if (ResultsPane* results = reviewing.resultsPane()) {
+      // As on a desktop screen: shown first, since a window's first showing
+      // fits it to the (small, offscreen) screen.
+      reviewing.show();
       reviewing.resize(1120, 900);
       shooter.shoot(&reviewing, "frmMain-results");
       results->table()->sortByColumn(5, Qt::DescendingOrder);  // by ratio
