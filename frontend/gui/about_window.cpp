@@ -30,8 +30,8 @@ frmAbout::frmAbout(QWidget* parent) : ProgramWindow(parent) {
   auto* frame1 = new QGroupBox("Analysis library", this);
   frame1->setObjectName("Frame1");
   auto* label1 = new QLabel(
-      QString("The analysis runs in the library %1, which must lie in the program's own "
-              "folder. It writes the report chosen with File > Save > Output As and the side "
+      QString("The analysis runs in the library %1, found in the program's own "
+              "folder or, once installed, in ../lib/keldor beside it. It writes the report chosen with File > Save > Output As and the side "
               "file KELDOR.DAT in the current folder.")
           .arg(fe::kEngineLibraryName),
       frame1);
